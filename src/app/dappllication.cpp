@@ -1,0 +1,216 @@
+#include "dappllication.h"
+
+#include "ddatamanager.h"
+#include "dloginwidget.h"
+#include "dmainwidget.h"
+#include "qtlinguist.h"
+
+#include <QAbstractSpinBox>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QPlainTextEdit>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTextEdit>
+#include <QTextStream>
+
+DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool keyTaken,
+                             const QString &instanceTag)
+    : QApplication(argc, argv), m_instanceTag(instanceTag)
+{
+    Q_UNUSED(appId)
+
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("Microsoft YaHei"));
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+
+    if (!keyTaken)
+        initApp();
+    initLocalConnection();
+    if (!keyTaken)
+        startLogin();
+}
+
+DAppllication::~DAppllication()
+{
+    delete m_mainWidget;
+    delete m_loginWidget;
+    delete m_linguist;
+    delete m_settings;
+}
+
+DAppllication *DAppllication::instance()
+{
+    return qobject_cast<DAppllication *>(QCoreApplication::instance());
+}
+
+QString DAppllication::instanceTag(uint uid, const QString &appDataPath)
+{
+    const QByteArray digest = QCryptographicHash::hash(appDataPath.toUtf8(), QCryptographicHash::Sha1);
+    return QStringLiteral("%1-%2").arg(uid).arg(QString::fromLatin1(digest.toHex().left(8)));
+}
+
+QString DAppllication::instanceKey(const QString &tag)
+{
+    return QStringLiteral("TidelumenV2.0_1.2.0.1-") + tag;
+}
+
+QString DAppllication::serverName(const QString &executableName, const QString &tag)
+{
+    return executableName + QLatin1Char('-') + tag;
+}
+
+QtLinguist *DAppllication::linguist()
+{
+    if (!m_linguist)
+        m_linguist = new QtLinguist();
+    return m_linguist;
+}
+
+bool DAppllication::setLanguage(int language)
+{
+    return linguist()->loadLanguage(language);
+}
+
+void DAppllication::initApp()
+{
+    setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
+    setApplicationVersion(QStringLiteral("1.0.0.0"));
+    setQuitOnLastWindowClosed(true);
+
+    DDataManager *data = DDataManager::getInstance();
+    qDebug() << "------------------------- *** App Runing *** ------------------------------";
+
+    int language = QtLinguist::systemLanguage();
+    linguist();
+
+    const QString folder = data->userConfigPath();
+    const QString file = folder + QStringLiteral("/QuelmoConfig.ini");
+    m_settings = new QSettings(file, QSettings::IniFormat);
+    if (QFileInfo(folder).isDir()) {
+        const int stored = m_settings->value(QStringLiteral("Language/selectLanguageIndex"), -1).toInt();
+        if (stored != -1)
+            language = stored;
+    }
+    linguist()->loadLanguage(language);
+    m_settings->setValue(QStringLiteral("Language/selectLanguageIndex"), language);
+    m_settings->sync();
+
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+}
+
+void DAppllication::initLocalConnection()
+{
+    m_running = false;
+    m_localServer = nullptr;
+    m_frontWindow = nullptr;
+    m_serverName = serverName(QFileInfo(applicationFilePath()).fileName(), m_instanceTag);
+    probeRunningInstance();
+}
+
+void DAppllication::probeRunningInstance()
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName, QIODevice::ReadWrite);
+    if (socket.waitForConnected(500)) {
+        m_running = true;
+        const QStringList args = arguments();
+        QTextStream stream(&socket);
+        stream << (args.size() > 1 ? args.last() : QString());
+        stream.flush();
+        socket.waitForBytesWritten(30000);
+        return;
+    }
+    startLocalServer();
+}
+
+void DAppllication::startLocalServer()
+{
+    m_localServer = new QLocalServer(this);
+    m_localServer->setSocketOptions(QLocalServer::UserAccessOption);
+    connect(m_localServer, &QLocalServer::newConnection, this, &DAppllication::newLocalConnection);
+    if (!m_localServer->listen(m_serverName)) {
+        if (m_localServer->serverError() == QAbstractSocket::AddressInUseError) {
+            QLocalServer::removeServer(m_serverName);
+            m_localServer->listen(m_serverName);
+        }
+    }
+}
+
+void DAppllication::startLogin()
+{
+    m_loginWidget = new DLoginWidget(nullptr);
+    connect(m_loginWidget, &DLoginWidget::sigLoginFinished, this, &DAppllication::onLoginFinished,
+            Qt::DirectConnection);
+    m_loginWidget->autoLogin();
+}
+
+void DAppllication::onLoginFinished(bool bok)
+{
+    if (!bok)
+        return;
+    m_loginWidget->fadeOut();
+
+    m_mainWidget = new DMainWidget(nullptr);
+    m_mainWidget->activateWindow();
+    m_mainWidget->show();
+    m_frontWindow = m_mainWidget;
+    qDebug() << "[Start-up] main window shown";
+
+    QSettings user(DDataManager::getInstance()->userConfigPath() + QStringLiteral("/QuelmoConfig.ini"),
+                   QSettings::IniFormat);
+    const bool autoStart = user.value(QStringLiteral("AutoStart/isAutoStart"), false).toBool();
+    if (autoStart && arguments().join(QLatin1Char(' ')).contains(QLatin1String("AutoUp"))) {
+        m_mainWidget->hide();
+        qDebug() << "[Start-up] main window hidden (auto start)";
+    }
+}
+
+void DAppllication::newLocalConnection()
+{
+    QLocalSocket *socket = m_localServer ? m_localServer->nextPendingConnection() : nullptr;
+    if (!socket)
+        return;
+    socket->waitForReadyRead(1000);
+    delete socket;
+
+    if (m_frontWindow) {
+        m_frontWindow->raise();
+        m_frontWindow->activateWindow();
+        m_frontWindow->setWindowState((m_frontWindow->windowState() & ~Qt::WindowMinimized) |
+                                      Qt::WindowActive);
+        m_frontWindow->show();
+        qDebug() << "[Single instance] another launch knocked, main window raised";
+    }
+}
+
+bool DAppllication::isSwallowedKeyPress(QObject *receiver, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress)
+        return false;
+    const int key = static_cast<QKeyEvent *>(event)->key();
+    if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)
+        return false;
+    // Text fields need these keys to be usable at all.
+    if (qobject_cast<QLineEdit *>(receiver) || qobject_cast<QTextEdit *>(receiver) ||
+        qobject_cast<QPlainTextEdit *>(receiver) || qobject_cast<QAbstractSpinBox *>(receiver))
+        return false;
+    return true;
+}
+
+bool DAppllication::notify(QObject *receiver, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove && m_mainWidget) {
+        const QPoint global = static_cast<QMouseEvent *>(event)->globalPos();
+        m_mainWidget->resizeZoneAt(global.x(), global.y());
+    } else if (isSwallowedKeyPress(receiver, event)) {
+        return false;
+    }
+    return QApplication::notify(receiver, event);
+}

@@ -1,0 +1,70 @@
+#include "crashhandler.h"
+#include "dappllication.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QMessageBox>
+#include <QSharedMemory>
+#include <QStandardPaths>
+
+#include <cstring>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+// The notice runs in a fresh process started by the crash handler: no widget code ever runs
+// inside the fault handler itself.
+int showCrashNotice(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    QMessageBox box(QMessageBox::Critical, QObject::tr("Software exit"),
+                    QStringLiteral("<FONT size=3><div><b>%1</b></div>")
+                        .arg(QObject::tr("Conflict, software out of operation!")),
+                    QMessageBox::Ok);
+    return box.exec() == QMessageBox::Ok ? 0 : 0;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    if (argc >= 2 && std::strcmp(argv[1], "--crash-notice") == 0)
+        return showCrashNotice(argc, argv);
+
+    QCoreApplication::setApplicationName(QStringLiteral("tidelumen"));
+    const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    char self[4096] = {};
+    const ssize_t n = ::readlink("/proc/self/exe", self, sizeof(self) - 1);
+    crashhandler::install(appData + QStringLiteral("/dump"),
+                          n > 0 ? QStringList{QString::fromLocal8Bit(self, static_cast<int>(n)),
+                                              QStringLiteral("--crash-notice")}
+                                : QStringList{});
+
+    const QString tag = DAppllication::instanceTag(::getuid(), appData);
+    const QString key = DAppllication::instanceKey(tag);
+    // A segment left behind by a killed instance has no process attached: attaching and detaching
+    // removes it, while a live instance keeps its own attachment and is unaffected.
+    {
+        QSharedMemory stale(key);
+        if (stale.attach())
+            stale.detach();
+    }
+    auto shared = std::make_unique<QSharedMemory>(key);
+    bool keyTaken = false;
+    if (!shared->create(1, QSharedMemory::ReadWrite)) {
+        qDebug() << "--------------- EXE already runing -----------------";
+        keyTaken = true;
+    }
+
+    QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
+    auto app = std::make_unique<DAppllication>(key, argc, argv, keyTaken, tag);
+    if (app->isRunning())
+        return 1;
+    if (keyTaken) {
+        // The key is held but nobody answered: an instance that hangs. Never run a windowless loop.
+        qWarning() << "[Single instance] another instance holds the key but does not answer; exiting";
+        return 1;
+    }
+    return app->exec();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// Writes a dated dump file when the process faults and starts a separate notice process, so
+// nothing but async-signal-safe calls run inside the fault handler.
+namespace crashhandler {
+
+// `dumpDir` receives "<yyyy_MM_dd_hh_mm_ss>.dmp"; `noticeCommand` (program and arguments) is
+// started after the dump is written. Call once, early, from the GUI thread.
+bool install(const QString &dumpDir, const QStringList &noticeCommand);
+
+// Name of the dump file for a local time given as seconds since the epoch plus the UTC offset.
+QString dumpFileName(long long epochSeconds, long utcOffsetSeconds);
+
+} // namespace crashhandler

@@ -1,0 +1,28 @@
+// A child process for the crash tests: installs the crash handler, then faults on request.
+// Run as "<self> --notice <marker>" it plays the notice helper and only leaves a marker file.
+#include "crashhandler.h"
+
+#include <QFile>
+#include <QString>
+
+#include <csignal>
+#include <cstdint>
+#include <cstring>
+
+int main(int argc, char **argv)
+{
+    if (argc >= 3 && std::strcmp(argv[1], "--notice") == 0) {
+        QFile marker(QString::fromLocal8Bit(argv[2]));
+        return marker.open(QIODevice::WriteOnly) ? 0 : 1;
+    }
+    if (argc < 3)
+        return 2;
+    const QString dumpDir = QString::fromLocal8Bit(argv[1]);
+    if (!crashhandler::install(dumpDir, {QString::fromLocal8Bit(argv[0]), QStringLiteral("--notice"),
+                                         QString::fromLocal8Bit(argv[2])}))
+        return 3;
+    // The deliberate fault: a store to an unmapped low address.
+    volatile int *p = reinterpret_cast<volatile int *>(static_cast<std::uintptr_t>(64));
+    *p = 42;
+    return 0;
+}

@@ -1,0 +1,70 @@
+#include "crashhandler.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CrashHandler, DumpNameIsTheLocalDateAndTime)
+{
+    const struct
+    {
+        long long epoch;
+        long offset;
+        const char *name;
+    } rows[] = {
+        {0, 0, "1970_01_01_00_00_00.dmp"},
+        {1796904000, 0, "2026_12_10_12_00_00.dmp"},
+        {1796904000, 3600, "2026_12_10_13_00_00.dmp"},
+        {1796904000, -13 * 3600, "2026_12_09_23_00_00.dmp"},
+        {951782400, 0, "2000_02_29_00_00_00.dmp"}, // leap day
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(crashhandler::dumpFileName(r.epoch, r.offset), r.name) << r.epoch;
+}
+
+TEST(CrashHandler, AFaultLeavesADatedDumpAndStartsTheNoticeHelper)
+{
+    QTemporaryDir dir;
+    const QString dumpDir = dir.path() + "/appdata/dump";
+    const QString marker = dir.path() + "/notice-started";
+
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    // Let our handler, not the sanitizer's, see the fault.
+    env.insert("ASAN_OPTIONS", "handle_segv=0:handle_abort=0:detect_leaks=0");
+    child.setProcessEnvironment(env);
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-1);
+    child.start(QStringLiteral(TL_CRASH_CHILD), {dumpDir, marker});
+    ASSERT_TRUE(child.waitForFinished(10000));
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+
+    const QStringList dumps = QDir(dumpDir).entryList({"*.dmp"}, QDir::Files);
+    ASSERT_EQ(dumps.size(), 1);
+    const QRegularExpression pattern("^\\d{4}_\\d{2}_\\d{2}_\\d{2}_\\d{2}_\\d{2}\\.dmp$");
+    EXPECT_TRUE(pattern.match(dumps.first()).hasMatch()) << dumps.first().toStdString();
+    const QDateTime stamp = QDateTime::fromString(dumps.first().chopped(4), "yyyy_MM_dd_hh_mm_ss");
+    EXPECT_GE(stamp, before);
+    EXPECT_LE(stamp, QDateTime::currentDateTime().addSecs(1));
+
+    QFile dump(dumpDir + "/" + dumps.first());
+    ASSERT_TRUE(dump.open(QIODevice::ReadOnly));
+    const QByteArray content = dump.readAll();
+    EXPECT_TRUE(content.contains("signal 11")) << content.constData();
+    EXPECT_TRUE(content.contains("backtrace:"));
+
+    QElapsedTimer t;
+    t.start();
+    while (!QFile::exists(marker) && t.elapsed() < 5000)
+        QThread::msleep(20);
+    EXPECT_TRUE(QFile::exists(marker)) << "the notice helper was not started";
+}
+
+} // namespace

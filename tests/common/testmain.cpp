@@ -1,0 +1,94 @@
+// Test entry shared by every test binary: points HOME and the XDG folders at a scratch folder so
+// that no test touches the real user's files, creates the Qt application, and turns Qt's
+// warnings about failed connections into test failures.
+#include "testenv.h"
+
+#include <QDir>
+#include <QMutexLocker>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#ifdef TL_TEST_WIDGETS
+#include <QApplication>
+#else
+#include <QCoreApplication>
+#endif
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace testenv::detail {
+extern std::unique_ptr<QTemporaryDir> s_home;
+extern QMutex s_mutex;
+extern QString s_lastConnectionWarning;
+extern bool s_connectionWarning;
+} // namespace testenv::detail
+
+namespace {
+
+QtMessageHandler s_previous = nullptr;
+
+void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &msg)
+{
+    if (type == QtWarningMsg &&
+        (msg.startsWith(QLatin1String("QObject::connect")) || msg.contains(QLatin1String("No such signal")) ||
+         msg.contains(QLatin1String("No such slot")))) {
+        QMutexLocker lock(&testenv::detail::s_mutex);
+        testenv::detail::s_connectionWarning = true;
+        testenv::detail::s_lastConnectionWarning = msg;
+    }
+    if (s_previous)
+        s_previous(type, context, msg);
+}
+
+// Fails the running test when a connection warning appeared during it.
+class ConnectionWarningListener : public testing::EmptyTestEventListener
+{
+    void OnTestEnd(const testing::TestInfo &) override
+    {
+        QString msg;
+        if (testenv::takeConnectionWarning(&msg))
+            ADD_FAILURE() << "Qt connection warning: " << msg.toStdString();
+    }
+};
+
+void setEnv(const char *name, const QString &value)
+{
+    ::setenv(name, QFile::encodeName(value).constData(), 1);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+
+    testenv::detail::s_home =
+        std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/tl-test-XXXXXX"));
+    const QString home = testenv::detail::s_home->path();
+    for (const char *sub : {"/.config", "/.local/share", "/.cache", "/runtime"})
+        QDir().mkpath(home + QLatin1String(sub));
+    QFile::setPermissions(home + QStringLiteral("/runtime"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    setEnv("HOME", home);
+    setEnv("XDG_CONFIG_HOME", home + QStringLiteral("/.config"));
+    setEnv("XDG_DATA_HOME", home + QStringLiteral("/.local/share"));
+    setEnv("XDG_CACHE_HOME", home + QStringLiteral("/.cache"));
+    setEnv("XDG_RUNTIME_DIR", home + QStringLiteral("/runtime"));
+    ::setenv("LC_ALL", "C.UTF-8", 1);
+    if (!::getenv("QT_QPA_PLATFORM"))
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+
+    s_previous = qInstallMessageHandler(messageHandler);
+    testing::UnitTest::GetInstance()->listeners().Append(new ConnectionWarningListener);
+
+#ifdef TL_TEST_WIDGETS
+    QApplication app(argc, argv);
+#else
+    QCoreApplication app(argc, argv);
+#endif
+    QCoreApplication::setApplicationName(QStringLiteral("tidelumen"));
+    QStandardPaths::setTestModeEnabled(false);
+    return RUN_ALL_TESTS();
+}
