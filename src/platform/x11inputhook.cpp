@@ -82,14 +82,24 @@ bool X11InputHook::installKeyboard(const KeyProc &proc, bool block)
     XISelectEvents(m_display, root, &mask, 1);
 
     if (block) {
+        // The grab goes on the focused window: moving no focus, it deactivates none of our
+        // windows (a capture pop-up that closes on deactivation stays open). Without a focused
+        // window it goes on a window of our own: the server withholds raw events from the client
+        // whose grab sits on the root window.
         Window focus = 0;
         int revert = 0;
         XGetInputFocus(m_display, &focus, &revert);
-        m_grabWindow = (focus == None || focus == PointerRoot) ? root : focus;
-        int status = XGrabKeyboard(m_display, m_grabWindow, False, GrabModeAsync, GrabModeAsync, CurrentTime);
-        if (status == GrabNotViewable && m_grabWindow != root) {
-            m_grabWindow = root;
-            status = XGrabKeyboard(m_display, root, False, GrabModeAsync, GrabModeAsync, CurrentTime);
+        m_grabWindow = focus;
+        int status = GrabNotViewable;
+        if (focus != None && focus != PointerRoot)
+            status = XGrabKeyboard(m_display, focus, False, GrabModeAsync, GrabModeAsync, CurrentTime);
+        if (status == GrabNotViewable) {
+            XSetWindowAttributes attributes;
+            attributes.override_redirect = True;
+            m_grabWindow = XCreateWindow(m_display, root, -10, -10, 1, 1, 0, 0, InputOnly, CopyFromParent,
+                                         CWOverrideRedirect, &attributes);
+            XMapWindow(m_display, m_grabWindow);
+            status = XGrabKeyboard(m_display, m_grabWindow, False, GrabModeAsync, GrabModeAsync, CurrentTime);
         }
         if (status != GrabSuccess)
             return fail(GrabFailed + status);
@@ -106,7 +116,7 @@ bool X11InputHook::installKeyboard(const KeyProc &proc, bool block)
     m_shared = std::make_shared<Shared>();
     m_shared->keyProc = proc;
     // The display is handed to the reader; the GUI thread touches it again only after the join.
-    m_reader = std::thread([this] { readEvents(); });
+    m_reader = std::thread(&X11InputHook::readEvents, m_display, m_xiOpcode, m_wakeRead, m_shared);
     return true;
 }
 
@@ -145,16 +155,13 @@ void X11InputHook::remove()
     m_grabWindow = 0;
 }
 
-void X11InputHook::readEvents()
+void X11InputHook::readEvents(_XDisplay *dpy, int opcode, int wakeFd, std::shared_ptr<Shared> shared)
 {
-    Display *dpy = m_display;
-    const int opcode = m_xiOpcode;
     const Window root = DefaultRootWindow(dpy);
-    const std::shared_ptr<Shared> shared = m_shared;
     QObject *const target = QCoreApplication::instance();
     bool altDown = false;
 
-    pollfd fds[2] = {{ConnectionNumber(dpy), POLLIN, 0}, {m_wakeRead, POLLIN, 0}};
+    pollfd fds[2] = {{ConnectionNumber(dpy), POLLIN, 0}, {wakeFd, POLLIN, 0}};
     for (;;) {
         while (XPending(dpy) > 0) {
             XEvent ev;

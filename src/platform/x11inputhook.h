@@ -30,7 +30,7 @@ public:
 
 private:
     bool fail(long error);
-    void readEvents();
+    static void readEvents(_XDisplay *dpy, int opcode, int wakeFd, std::shared_ptr<Shared> shared);
 
     _XDisplay *m_display = nullptr;
     int m_xiOpcode = 0;
