@@ -430,4 +430,23 @@ TEST_F(OwnWindowFallback, MacroModeRecordsButtonsToo)
     EXPECT_EQ(seen, expected);
 }
 
+// The real system back end in a session without an X server (pure Wayland).
+TEST_F(OwnWindowFallback, WithoutXServerTheSystemBackEndSaysSoAndFallsBack)
+{
+    InputHook::setFactory({});
+    const QByteArray display = qgetenv("DISPLAY");
+    qunsetenv("DISPLAY");
+    const int result = hook->startHook(2);
+    if (!display.isNull())
+        qputenv("DISPLAY", display);
+    EXPECT_EQ(result, 0);
+    EXPECT_TRUE(s_debugLines.contains("Set keyboard Hook error, error code=1"));
+    EXPECT_TRUE(s_debugLines.filter("no X server reachable").size() == 1)
+        << s_debugLines.join('|').toStdString();
+    sendKey(QEvent::KeyPress, 57 + 8, Qt::Key_Space, " ");
+    const std::vector<Seen> expected = {{false, 32, 0x39, 1, 0}};
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(edit.text(), "");
+}
+
 } // namespace
