@@ -3,6 +3,7 @@
 #include "ddatamanager.h"
 #include "wininputmap.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 #include <QMap>
 
@@ -45,10 +46,24 @@ bool passesWhileBlocking(int vk)
     }
 }
 
+// The back end hands its events to the application's event loop: it must be gone before the
+// application object is, even if the owner never stopped it.
+void removeAtApplicationExit()
+{
+    if (std::unique_ptr<InputHook> hook = std::move(state().keyboardHook))
+        hook->remove();
+    state().mouseHook = false;
+}
+
 } // namespace
 
 WindowsHookInterface::WindowsHookInterface(QObject *parent) : QObject(parent)
 {
+    static const bool exitHandlerAdded = [] {
+        qAddPostRoutine(removeAtApplicationExit);
+        return true;
+    }();
+    Q_UNUSED(exitHandlerAdded)
     state().hookRegistry.insert(kRegistryKey, this);
 }
 
