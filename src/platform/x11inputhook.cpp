@@ -122,8 +122,10 @@ bool X11InputHook::installKeyboard(const KeyProc &proc, bool block)
 
 bool X11InputHook::installMouse(const MouseProc &proc)
 {
-    if (!m_shared)
-        return fail(NoServer);
+    if (!m_shared) {
+        m_error = NoServer;
+        return false;
+    }
     m_shared->mouseProc = proc;
     return true;
 }
