@@ -25,6 +25,35 @@ struct X11InputHook::Shared
     bool active = true;
 };
 
+namespace {
+
+// Set by the error trap around the grab; only the GUI thread installs the trap.
+int s_trappedError = 0;
+
+int trapError(Display *, XErrorEvent *event)
+{
+    s_trappedError = event->error_code;
+    return 0;
+}
+
+// Grabs the keyboard on `window`. A window that vanished since it had the focus raises an X
+// error, which must neither reach the process-wide handler (Xlib's default one exits) nor pass
+// for success (Xlib then reports GrabSuccess).
+int grabKeyboard(Display *dpy, Window window)
+{
+    XSync(dpy, False);
+    s_trappedError = 0;
+    const XErrorHandler previous = XSetErrorHandler(trapError);
+    int status = XGrabKeyboard(dpy, window, False, GrabModeAsync, GrabModeAsync, CurrentTime);
+    XSync(dpy, False);
+    XSetErrorHandler(previous);
+    if (s_trappedError != 0)
+        status = GrabNotViewable;
+    return status;
+}
+
+} // namespace
+
 std::unique_ptr<InputHook> InputHook::createSystem()
 {
     return std::make_unique<X11InputHook>();
@@ -89,17 +118,16 @@ bool X11InputHook::installKeyboard(const KeyProc &proc, bool block)
         Window focus = 0;
         int revert = 0;
         XGetInputFocus(m_display, &focus, &revert);
-        m_grabWindow = focus;
         int status = GrabNotViewable;
         if (focus != None && focus != PointerRoot)
-            status = XGrabKeyboard(m_display, focus, False, GrabModeAsync, GrabModeAsync, CurrentTime);
+            status = grabKeyboard(m_display, focus);
         if (status == GrabNotViewable) {
             XSetWindowAttributes attributes;
             attributes.override_redirect = True;
-            m_grabWindow = XCreateWindow(m_display, root, -10, -10, 1, 1, 0, 0, InputOnly, CopyFromParent,
-                                         CWOverrideRedirect, &attributes);
-            XMapWindow(m_display, m_grabWindow);
-            status = XGrabKeyboard(m_display, m_grabWindow, False, GrabModeAsync, GrabModeAsync, CurrentTime);
+            const Window own = XCreateWindow(m_display, root, -10, -10, 1, 1, 0, 0, InputOnly, CopyFromParent,
+                                             CWOverrideRedirect, &attributes);
+            XMapWindow(m_display, own);
+            status = grabKeyboard(m_display, own);
         }
         if (status != GrabSuccess)
             return fail(GrabFailed + status);
@@ -154,7 +182,6 @@ void X11InputHook::remove()
         m_display = nullptr;
     }
     m_grabbed = false;
-    m_grabWindow = 0;
 }
 
 void X11InputHook::readEvents(_XDisplay *dpy, int opcode, int wakeFd, std::shared_ptr<Shared> shared)

@@ -9,8 +9,8 @@ struct _XDisplay;
 
 // Global capture on an X server (also XWayland): XInput2 raw key and button events read on a
 // connection and thread of our own, handed to the GUI thread in order. Blocking is a keyboard
-// grab on that connection: closing the connection (remove, destruction, process death) always
-// ends it.
+// grab on that connection, placed on the focused window so that no focus moves; closing the
+// connection (remove, destruction, process death) always ends it.
 class X11InputHook : public InputHook
 {
 public:
@@ -22,10 +22,6 @@ public:
     void remove() override;
     long lastError() const override { return m_error; }
 
-    // Window the grab sits on: the window that has the input focus, so that the grab moves no
-    // focus and no window of ours (a capture pop-up) sees itself deactivated. Root without focus.
-    unsigned long grabWindow() const { return m_grabWindow; }
-
     struct Shared;
 
 private:
@@ -36,7 +32,6 @@ private:
     int m_xiOpcode = 0;
     int m_wakeRead = -1;
     int m_wakeWrite = -1;
-    unsigned long m_grabWindow = 0;
     bool m_grabbed = false;
     long m_error = NoError;
     std::shared_ptr<Shared> m_shared;
