@@ -34,7 +34,7 @@ public:
     enum Error : long
     {
         NoError = 0,
-        NoServer = 1,      // no X server reachable (a Wayland session without XWayland)
+        NoServer = 1,      // no X server reachable, or our windows are not on it (native Wayland)
         NoXInput2 = 2,     // the server lacks XInput 2.2
         NoApplication = 3, // events need a running Qt application to reach the GUI thread
         GrabFailed = 10,   // plus the X grab status (AlreadyGrabbed 1, GrabInvalidTime 2, ...)

@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QGuiApplication>
 #include <QMetaObject>
 
 #include <atomic>
@@ -81,6 +82,14 @@ bool X11InputHook::installKeyboard(const KeyProc &proc, bool block)
     if (!QCoreApplication::instance())
         return fail(NoApplication);
 
+    // A native Wayland client's own windows are no X windows: the X server would never see the
+    // keys typed into them, so capture falls back to those windows instead.
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+        qWarning("Global key capture unavailable: this program runs as a native Wayland client "
+                 "(QT_QPA_PLATFORM=xcb runs it through XWayland). Keys are captured only while a "
+                 "window of this program has focus.");
+        return fail(NoServer);
+    }
     m_display = XOpenDisplay(nullptr);
     if (!m_display) {
         qWarning("Global key capture unavailable: no X server reachable (%s). Keys are captured "
