@@ -1,11 +1,10 @@
 #include "arrowwidget.h"
 
-#include "compositing.h"
 #include "ddatamanager.h"
+#include "translucency.h"
 
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPolygonF>
@@ -14,15 +13,6 @@ namespace {
 constexpr int kBand = 15;      // transparent border that carries the shadow
 constexpr int kArrowRise = 10; // arrow height
 constexpr int kRadius = 5;
-
-// Without a compositing manager the transparent border would show as black; then the window is
-// cut to the shape of box and arrow instead, which keeps it clean at the cost of the shadow.
-bool translucencyWorks()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return true;
-    return platformCompositing::isCompositingActive();
-}
 } // namespace
 
 ArrowWidget::ArrowWidget(int side, QWidget *parent) : QDialog(parent), m_side(side)
@@ -139,7 +129,9 @@ void ArrowWidget::resizeEvent(QResizeEvent *event)
 
 void ArrowWidget::updateMask()
 {
-    const bool cut = isWindow() && !translucencyWorks();
+    // Without a compositing manager the transparent border would show as black; then the window
+    // is cut to the shape of box and arrow instead, which keeps it clean at the cost of the shadow.
+    const bool cut = isWindow() && !translucency::windowsAreComposited();
     // The shadow lives in the band the cut removes; left on, the effect also shifts the painting
     // against the cut shape.
     if (QGraphicsEffect *shadow = graphicsEffect())

@@ -1,5 +1,7 @@
 #include "cbnotice.h"
 
+#include "translucency.h"
+
 #include <QEasingCurve>
 #include <QGraphicsOpacityEffect>
 #include <QGuiApplication>
@@ -61,6 +63,14 @@ void CbNotice::showNotice(const QString &text, const QPoint &center)
 void CbNotice::startShow()
 {
     m_animation->stop();
+    // A free-standing toast is a translucent window; without a compositor its corners would
+    // show as black, so the window is cut to the rounded box.
+    if (isWindow()) {
+        if (translucency::windowsAreComposited())
+            clearMask();
+        else
+            setMask(QRegion(boxPath().toFillPolygon().toPolygon()));
+    }
     show();
     raise();
     activateWindow();
@@ -109,10 +119,8 @@ void CbNotice::onHideAnimotionFinish()
     hide();
 }
 
-void CbNotice::paintEvent(QPaintEvent *)
+QPainterPath CbNotice::boxPath() const
 {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
     int radius = 12;
     if (m_boxHeight >= 38)
         radius = 22;
@@ -120,7 +128,14 @@ void CbNotice::paintEvent(QPaintEvent *)
         radius = 3;
     QPainterPath path;
     path.addRoundedRect(QRectF(0, 0, width(), height()), radius, radius);
-    painter.fillPath(path, m_backgroundColor);
+    return path;
+}
+
+void CbNotice::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.fillPath(boxPath(), m_backgroundColor);
     painter.setPen(m_textColor);
     painter.setFont(font());
     painter.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, m_text);

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPainterPath>
 #include <QWidget>
 
 class QGraphicsOpacityEffect;
@@ -42,6 +43,7 @@ protected:
 
 private:
     void startShow();
+    QPainterPath boxPath() const;
 
     int m_boxHeight = 40;
     int m_opaqueTime = 1300;

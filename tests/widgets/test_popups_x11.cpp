@@ -113,6 +113,24 @@ TEST_F(X11Popups, ToastOverItsPageIsReadable)
     EXPECT_GT(orange, 20);
 }
 
+TEST_F(X11Popups, FreeStandingToastHasNoBlackCorners)
+{
+    CbNotice toast(nullptr);
+    toast.setFontPixelSize(14);
+    toast.showNotice(QStringLiteral("Operate successful"), QPoint(300, 300));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&toast));
+    QTest::qWait(200);
+    const QRect area = toast.geometry().adjusted(-10, -10, 10, 10);
+    const QImage shot = screenArea(area);
+    shot.save(QStringLiteral(TL_SHOT_DIR "/x11-toast-window.png"));
+    const QPoint origin(10, 10);
+    if (!platformCompositing::isCompositingActive()) {
+        EXPECT_EQ(shot.pixelColor(origin + QPoint(1, 1)), QColor(Qt::white));
+        EXPECT_EQ(shot.pixelColor(origin + QPoint(toast.width() - 2, toast.height() - 2)), QColor(Qt::white));
+    }
+    EXPECT_LT(shot.pixelColor(origin + QPoint(12, 20)).lightness(), 160);
+}
+
 TEST_F(X11Popups, ActivatingAnotherWindowHidesThePopup)
 {
     backdrop.activateWindow();
