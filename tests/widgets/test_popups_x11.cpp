@@ -8,6 +8,7 @@
 #include "stablefonts.h"
 
 #include <QDir>
+#include <QGraphicsEffect>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalSpy>
@@ -15,6 +16,9 @@
 #include <QWindow>
 #include <functional>
 #include <gtest/gtest.h>
+
+// After Qt: Xlib's macros clash with names in Qt headers.
+#include <X11/Xlib.h>
 
 namespace {
 
@@ -129,6 +133,58 @@ TEST_F(X11Popups, FreeStandingToastHasNoBlackCorners)
         EXPECT_EQ(shot.pixelColor(origin + QPoint(toast.width() - 2, toast.height() - 2)), QColor(Qt::white));
     }
     EXPECT_LT(shot.pixelColor(origin + QPoint(12, 20)).lightness(), 160);
+}
+
+// Stands in for a compositing manager by owning its selection on a connection of its own.
+class FakeCompositor
+{
+public:
+    FakeCompositor()
+    {
+        m_display = XOpenDisplay(nullptr);
+        if (!m_display)
+            return;
+        m_window = XCreateSimpleWindow(m_display, DefaultRootWindow(m_display), 0, 0, 1, 1, 0, 0, 0);
+        const QByteArray name = "_NET_WM_CM_S" + QByteArray::number(DefaultScreen(m_display));
+        XSetSelectionOwner(m_display, XInternAtom(m_display, name.constData(), False), m_window, CurrentTime);
+        XSync(m_display, False);
+    }
+    ~FakeCompositor()
+    {
+        if (!m_display)
+            return;
+        XDestroyWindow(m_display, m_window); // gives the selection up
+        XCloseDisplay(m_display);
+    }
+    bool running() const { return m_display != nullptr; }
+
+private:
+    Display *m_display = nullptr;
+    Window m_window = 0;
+};
+
+TEST_F(X11Popups, ShadowAndTranslucencyComeBackWithACompositor)
+{
+    ArrowWidget popup(1);
+    popup.setWidgetSize(250, 70);
+    popup.move(100, 100);
+    ASSERT_FALSE(platformCompositing::isCompositingActive()) << "run under a server without a compositor";
+    popup.show();
+    EXPECT_FALSE(popup.mask().isEmpty());
+    EXPECT_FALSE(popup.graphicsEffect()->isEnabled());
+    popup.hide();
+    {
+        FakeCompositor compositor;
+        ASSERT_TRUE(compositor.running());
+        EXPECT_TRUE(platformCompositing::isCompositingActive());
+        popup.show();
+        EXPECT_TRUE(popup.mask().isEmpty());
+        EXPECT_TRUE(popup.graphicsEffect()->isEnabled());
+        popup.hide();
+    }
+    EXPECT_FALSE(platformCompositing::isCompositingActive());
+    popup.show();
+    EXPECT_FALSE(popup.mask().isEmpty());
 }
 
 TEST_F(X11Popups, ActivatingAnotherWindowHidesThePopup)
