@@ -325,9 +325,9 @@ bool CQuelmoXML_XmlCustomLightInfoSelectAll(const char *file, const char *scheme
     if (!file || !*file || !scheme || !items)
         return false;
     QFile source(XmlStore::decodePath(file));
-    if (!source.open(QIODevice::ReadOnly))
+    if (!source.open(QIODevice::ReadOnly) || source.size() > XmlStore::kMaxImportBytes)
         return false;
-    const QByteArray data = source.read(XmlStore::kMaxImportBytes + 1);
+    const QByteArray data = source.read(source.size() + 1);
     if (data.size() > XmlStore::kMaxImportBytes || data.contains("<!DOCTYPE"))
         return false;
     pugi::xml_document doc;

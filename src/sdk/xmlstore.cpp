@@ -86,7 +86,8 @@ pugi::xml_document *XmlStore::document(const char *path)
         qWarning("XML store: cannot read %s: %s", path, qPrintable(file.errorString()));
         return nullptr;
     }
-    const QByteArray data = file.read(kMaxStoreBytes + 1);
+    // read() allocates its limit up front: limit it to the size just seen, not to the cap.
+    const QByteArray data = file.read(static_cast<qint64>(stamp.size) + 1);
     file.close();
     // The stamp taken before reading would miss a writer racing us; take the one of what we read.
     if (!stampOf(raw, &stamp) || data.size() != stamp.size)
@@ -155,9 +156,9 @@ std::unique_ptr<pugi::xml_document> XmlStore::loadUntrusted(const char *path, qi
     if (name.isEmpty())
         return nullptr;
     QFile file(name);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly) || file.size() > maxBytes)
         return nullptr;
-    const QByteArray data = file.read(maxBytes + 1);
+    const QByteArray data = file.read(file.size() + 1);
     if (data.size() > maxBytes)
         return nullptr;
     // pugixml never resolves entities beyond the predefined ones; a document type declaration has
