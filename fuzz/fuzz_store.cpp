@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QtGlobal>
 
 #include <cstdint>
 #include <cstdlib>
@@ -102,6 +103,9 @@ void readEverything(const char *p)
     CQuelmoXML_SeniorKey_SelectAllInfoItem(p, &seniorKeys);
 }
 
+// The store reports every unusable file; thousands of runs a second need no such lines.
+void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
+
 void dropBackups()
 {
     for (const auto &moved : XmlStore::instance().takeMovedAside())
@@ -112,6 +116,8 @@ void dropBackups()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    static const QtMessageHandler previous = qInstallMessageHandler(quiet);
+    (void)previous;
     static const QByteArray source = pathOf("import.xml");
     static const QByteArray target = pathOf("target.xml");
     static const QByteArray store = pathOf("store.xml");

@@ -56,7 +56,7 @@ bool CQuelmoXML_AddProFileMacroWithKeyInfoItem(const char *path, const char *ind
         !xmltext::fits(type, kNumberMax) || !xmltext::fits(repeat, kNumberMax) ||
         !xmltext::fits(playMode, kNumberMax) || !xmltext::fits(value, kValueMax))
         return false;
-    pugi::xml_node profile = profileNode(XmlStore::instance().document(path), index);
+    pugi::xml_node profile = profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index);
     if (!profile)
         return false;
     // One item per key: an add replaces what the key held.
@@ -81,7 +81,7 @@ bool CQuelmoXML_DeleteProFileMacroWithKeyInfoItem(const char *path, const char *
 {
     // Matched by key code alone: writers pass the name as UTF-8, the Default page as Latin-1.
     auto lock = XmlStore::instance().lock();
-    pugi::xml_node profile = profileNode(XmlStore::instance().document(path), index);
+    pugi::xml_node profile = profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index);
     if (!profile)
         return false;
     pugi::xml_node key = keyNode(profile, keyCode);
@@ -127,7 +127,7 @@ bool CQuelmoXML_AddProFileBindMacroItem(const char *path, const char *index, QLi
         if (!eventFits(e))
             return false;
     }
-    pugi::xml_node profile = profileNode(XmlStore::instance().document(path), index);
+    pugi::xml_node profile = profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index);
     if (!profile)
         return false;
     // One copy per macro: a new copy replaces an older one in place.
@@ -148,7 +148,7 @@ bool CQuelmoXML_DeleteProFileBindMacroNode(const char *path, const char *index, 
 {
     // The copy is found by macro index; the "Macro%1" name is kept only for display.
     auto lock = XmlStore::instance().lock();
-    pugi::xml_node profile = profileNode(XmlStore::instance().document(path), index);
+    pugi::xml_node profile = profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index);
     if (!profile)
         return false;
     pugi::xml_node copy = boundMacroNode(profile, macroIndex);

@@ -110,7 +110,7 @@ bool CQuelmoXML_IsProFileAlreadyHaveLightInfo(const char *path, const char *inde
 bool CQuelmoXML_AddProFileLightInfoItem(const char *path, const char *index, colorInfoData data)
 {
     auto lock = XmlStore::instance().lock();
-    pugi::xml_node profile = profileNode(XmlStore::instance().document(path), index);
+    pugi::xml_node profile = profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index);
     if (!profile)
         return false;
     // One item per (target, type): adding an existing one rewrites it.
@@ -125,8 +125,8 @@ bool CQuelmoXML_ModifyProFileLightInfoItem(const char *path, const char *index, 
                                            colorInfoData data)
 {
     auto lock = XmlStore::instance().lock();
-    pugi::xml_node light =
-        lightNode(profileNode(XmlStore::instance().document(path), index), hidType, ledType);
+    pugi::xml_node light = lightNode(
+        profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index), hidType, ledType);
     if (!light)
         return false;
     writeLight(light, hidType, ledType, data);
@@ -153,7 +153,7 @@ bool CQuelmoXML_ModifyProFileMouseLightUsingIndex(const char *path, const char *
                                                   int ledType)
 {
     auto lock = XmlStore::instance().lock();
-    pugi::xml_node profile = profileNode(XmlStore::instance().document(path), index);
+    pugi::xml_node profile = profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index);
     if (!profile)
         return false;
     pugi::xml_node inUse = lightInUseNode(profile, hidType);
@@ -193,7 +193,7 @@ int CQuelmoXML_SelectProFileLightSynchronizeStatus(const char *path, const char 
 bool CQuelmoXML_ModifyProFileLightSynchronizeStatus(const char *path, const char *index, int status)
 {
     auto lock = XmlStore::instance().lock();
-    pugi::xml_node profile = profileNode(XmlStore::instance().document(path), index);
+    pugi::xml_node profile = profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index);
     if (!profile)
         return false;
     pugi::xml_node node = profile.child(kLightStatus);
@@ -211,7 +211,7 @@ bool CQuelmoXML_AddProFileCustomLightNode(const char *path, const char *index, c
         !xmltext::fits(name, sizeof(CustomLightNode::name) - 1) ||
         !xmltext::fits(usingStatus, sizeof(CustomLightNode::usingStatus) - 1))
         return false;
-    pugi::xml_node profile = profileNode(XmlStore::instance().document(path), index);
+    pugi::xml_node profile = profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index);
     if (!profile || schemeNode(profile, scheme))
         return false;
     pugi::xml_node node = profile.append_child(kCustomLed);
@@ -228,7 +228,8 @@ bool CQuelmoXML_AddProFileCustomLightDataInfo(const char *path, const char *inde
     auto lock = XmlStore::instance().lock();
     if (!itemFits(item))
         return false;
-    pugi::xml_node node = schemeNode(profileNode(XmlStore::instance().document(path), index), scheme);
+    pugi::xml_node node =
+        schemeNode(profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index), scheme);
     if (!node)
         return false;
     pugi::xml_node n = node.append_child(kItem);
@@ -246,7 +247,8 @@ bool CQuelmoXML_AddProFileCustomLightDataInfo(const char *path, const char *inde
 bool CQuelmoXML_ClearProFileCustomLightNode(const char *path, const char *index, const char *scheme)
 {
     auto lock = XmlStore::instance().lock();
-    pugi::xml_node node = schemeNode(profileNode(XmlStore::instance().document(path), index), scheme);
+    pugi::xml_node node =
+        schemeNode(profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index), scheme);
     if (!node)
         return false;
     if (!node.child(kItem))
@@ -296,7 +298,8 @@ bool CQuelmoXML_ModifyProFileCustomLightNodeName(const char *path, const char *i
     auto lock = XmlStore::instance().lock();
     if (!xmltext::fits(name, sizeof(CustomLightNode::name) - 1))
         return false;
-    pugi::xml_node node = schemeNode(profileNode(XmlStore::instance().document(path), index), scheme);
+    pugi::xml_node node =
+        schemeNode(profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index), scheme);
     if (!node)
         return false;
     xmltext::setChildText(node, kName, name);
@@ -310,7 +313,8 @@ bool CQuelmoXML_ModifyProFileCustomLightNodeUsingStatus(const char *path, const 
     auto lock = XmlStore::instance().lock();
     if (!xmltext::fits(usingStatus, sizeof(CustomLightNode::usingStatus) - 1))
         return false;
-    pugi::xml_node node = schemeNode(profileNode(XmlStore::instance().document(path), index), scheme);
+    pugi::xml_node node =
+        schemeNode(profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index), scheme);
     if (!node)
         return false;
     setAttr(node, "isUsing", usingStatus);

@@ -63,7 +63,7 @@ bool CQuelmoXML_CreateMacroXmlParentNode(const char *path, const char *macroInde
     auto lock = XmlStore::instance().lock();
     if (!isIndexText(macroIndex) || !xmltext::fits(name, 0))
         return false;
-    pugi::xml_document *doc = XmlStore::instance().document(path);
+    pugi::xml_document *doc = XmlStore::instance().document(path, XmlStore::ForWrite);
     if (!doc || macroNode(doc, macroIndex))
         return false;
     pugi::xml_node m = doc->document_element().append_child(kMacro);
@@ -75,7 +75,7 @@ bool CQuelmoXML_CreateMacroXmlParentNode(const char *path, const char *macroInde
 bool CQuelmoXML_DeleteMacroNode(const char *path, const char *macroIndex)
 {
     auto lock = XmlStore::instance().lock();
-    pugi::xml_document *doc = XmlStore::instance().document(path);
+    pugi::xml_document *doc = XmlStore::instance().document(path, XmlStore::ForWrite);
     const pugi::xml_node macro = macroNode(doc, macroIndex);
     if (!macro)
         return false;
@@ -88,7 +88,7 @@ bool CQuelmoXML_ModifyMacroNodeName(const char *path, const char *macroIndex, co
     auto lock = XmlStore::instance().lock();
     if (!xmltext::fits(name, 0))
         return false;
-    pugi::xml_node macro = macroNode(XmlStore::instance().document(path), macroIndex);
+    pugi::xml_node macro = macroNode(XmlStore::instance().document(path, XmlStore::ForWrite), macroIndex);
     if (!macro)
         return false;
     xmltext::setChildText(macro, kName, name);
@@ -103,7 +103,7 @@ bool CQuelmoXML_AddKeyOrMouseEventItem(const char *path, QList<MacroEventRecord>
         if (!eventFits(e))
             return false;
     }
-    pugi::xml_node macro = macroNode(XmlStore::instance().document(path), macroIndex);
+    pugi::xml_node macro = macroNode(XmlStore::instance().document(path, XmlStore::ForWrite), macroIndex);
     if (!macro)
         return false;
     if (events.isEmpty())
@@ -116,7 +116,7 @@ bool CQuelmoXML_AddKeyOrMouseEventItem(const char *path, QList<MacroEventRecord>
 bool CQuelmoXML_DeleteEventItem(const char *path, const char *macroIndex, const char *mark)
 {
     auto lock = XmlStore::instance().lock();
-    pugi::xml_node macro = macroNode(XmlStore::instance().document(path), macroIndex);
+    pugi::xml_node macro = macroNode(XmlStore::instance().document(path, XmlStore::ForWrite), macroIndex);
     if (!macro || !mark)
         return false;
     bool removed = false;
@@ -137,7 +137,8 @@ bool CQuelmoXML_UpdateEventItem(const char *path, const char *macroIndex, const 
     auto lock = XmlStore::instance().lock();
     if (!eventFits(record))
         return false;
-    pugi::xml_node event = eventNode(macroNode(XmlStore::instance().document(path), macroIndex), mark, side);
+    pugi::xml_node event =
+        eventNode(macroNode(XmlStore::instance().document(path, XmlStore::ForWrite), macroIndex), mark, side);
     if (!event)
         return false;
     writeEvent(event, record);
@@ -148,7 +149,7 @@ bool CQuelmoXML_MacroEventItemUpOrDownOperate(const char *path, const char *macr
                                               int direction, int side)
 {
     auto lock = XmlStore::instance().lock();
-    pugi::xml_node macro = macroNode(XmlStore::instance().document(path), macroIndex);
+    pugi::xml_node macro = macroNode(XmlStore::instance().document(path, XmlStore::ForWrite), macroIndex);
     pugi::xml_node event = eventNode(macro, mark, side);
     if (!event)
         return false;

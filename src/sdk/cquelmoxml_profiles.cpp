@@ -39,7 +39,7 @@ int CQuelmoXML_GetCreateXMLFileProfileIndex(const char *path)
 bool CQuelmoXML_ModifyXMLFileProfileIndex(const char *path, int index)
 {
     auto lock = XmlStore::instance().lock();
-    pugi::xml_document *doc = XmlStore::instance().document(path);
+    pugi::xml_document *doc = XmlStore::instance().document(path, XmlStore::ForWrite);
     if (!doc)
         return false;
     pugi::xml_node root = doc->document_element();
@@ -72,7 +72,7 @@ bool CQuelmoXML_CreateProFileXmlParentNode(const char *path, const char *index, 
     auto lock = XmlStore::instance().lock();
     if (!isIndexText(index, kProfileIndexMax) || !xmltext::fits(name, 0))
         return false;
-    pugi::xml_document *doc = XmlStore::instance().document(path);
+    pugi::xml_document *doc = XmlStore::instance().document(path, XmlStore::ForWrite);
     if (!doc || profileNode(doc, index))
         return false;
     pugi::xml_node p = doc->document_element().append_child(kProfile);
@@ -84,7 +84,7 @@ bool CQuelmoXML_CreateProFileXmlParentNode(const char *path, const char *index, 
 bool CQuelmoXML_DeleteProFileSelectedNode(const char *path, const char *index)
 {
     auto lock = XmlStore::instance().lock();
-    pugi::xml_document *doc = XmlStore::instance().document(path);
+    pugi::xml_document *doc = XmlStore::instance().document(path, XmlStore::ForWrite);
     pugi::xml_node p = profileNode(doc, index);
     if (!p)
         return false;
@@ -108,7 +108,7 @@ bool CQuelmoXML_ModifyProfileNodeInfo(const char *path, const char *index, const
     auto lock = XmlStore::instance().lock();
     if (!xmltext::fits(name, 0))
         return false;
-    pugi::xml_node p = profileNode(XmlStore::instance().document(path), index);
+    pugi::xml_node p = profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index);
     if (!p)
         return false;
     xmltext::setChildText(p, kName, name);
@@ -125,7 +125,7 @@ bool CQuelmoXML_ProFileExport(const char *path, const char *targetPath, const ch
     pugi::xml_node p = profileNode(store.document(path), index);
     if (!p)
         return false;
-    pugi::xml_document *target = store.document(targetPath);
+    pugi::xml_document *target = store.document(targetPath, XmlStore::ForWrite);
     if (!target)
         return false;
     pugi::xml_node root = target->document_element();
@@ -149,7 +149,7 @@ bool CQuelmoXML_ProFileImport(const char *path, const char *sourcePath, const ch
     pugi::xml_node p = profileNode(source.get(), sourceIndex);
     if (!p || !profileschema::isValidProfile(p))
         return false;
-    pugi::xml_document *doc = XmlStore::instance().document(path);
+    pugi::xml_document *doc = XmlStore::instance().document(path, XmlStore::ForWrite);
     if (!doc)
         return false;
     // The imported profile takes the next free index after the highest one in use.

@@ -108,7 +108,7 @@ bool CQuelmoXML_SeniorKey_CreateXMLFile(const char *path)
 bool CQuelmoXML_SeniorKey_CreateProFileXmlParentNode(const char *path)
 {
     auto lock = XmlStore::instance().lock();
-    pugi::xml_document *doc = XmlStore::instance().document(path);
+    pugi::xml_document *doc = XmlStore::instance().document(path, XmlStore::ForWrite);
     if (!doc)
         return false;
     if (container(doc))
@@ -137,7 +137,7 @@ bool CQuelmoXML_SeniorKey_AddInfoItem(const char *path, int type, SeniorKeyInfoS
     if (record.index < 1 || type != record.type || type < SeniorKeyDKS || type > SeniorKeyTGL ||
         !recordFits(record))
         return false;
-    pugi::xml_document *doc = XmlStore::instance().document(path);
+    pugi::xml_document *doc = XmlStore::instance().document(path, XmlStore::ForWrite);
     if (!doc)
         return false;
     pugi::xml_node keys = container(doc);
@@ -159,7 +159,8 @@ bool CQuelmoXML_SeniorKey_ModifyInfoItem(const char *path, int type, SeniorKeyIn
     auto lock = XmlStore::instance().lock();
     if (type != record.type || !recordFits(record))
         return false;
-    pugi::xml_node n = recordNode(container(XmlStore::instance().document(path)), record.index);
+    pugi::xml_node n =
+        recordNode(container(XmlStore::instance().document(path, XmlStore::ForWrite)), record.index);
     // The kind of a record is fixed when it is created.
     if (!n || xmltext::toInt(n.attribute("type").value()) != type)
         return false;
@@ -174,7 +175,7 @@ bool CQuelmoXML_SeniorKey_ModifyInfoItem(const char *path, int type, SeniorKeyIn
 bool CQuelmoXML_SeniorKey_DeleteInfoItem(const char *path, int type, int index)
 {
     auto lock = XmlStore::instance().lock();
-    pugi::xml_node keys = container(XmlStore::instance().document(path));
+    pugi::xml_node keys = container(XmlStore::instance().document(path, XmlStore::ForWrite));
     pugi::xml_node n = recordNode(keys, index);
     if (!n || xmltext::toInt(n.attribute("type").value()) != type)
         return false;

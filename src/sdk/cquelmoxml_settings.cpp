@@ -40,7 +40,7 @@ bool CQuelmoXML_AddProFileFunctionInfo(const char *path, const char *index, cons
         if (!xmltext::fits(v, kSwitchMax))
             return false;
     }
-    pugi::xml_node profile = profileNode(XmlStore::instance().document(path), index);
+    pugi::xml_node profile = profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index);
     if (!profile)
         return false;
     pugi::xml_node node = profile.child(kWinLock);
@@ -69,7 +69,7 @@ bool CQuelmoXML_SetProFileIntoSleepTimeInfo(const char *path, const char *index,
                                             int keyboardMinutes)
 {
     auto lock = XmlStore::instance().lock();
-    pugi::xml_node profile = profileNode(XmlStore::instance().document(path), index);
+    pugi::xml_node profile = profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index);
     if (!profile)
         return false;
     pugi::xml_node node = profile.child(kSleep);

@@ -60,7 +60,7 @@ bool XmlStore::isOurs(const pugi::xml_document &doc)
            std::strcmp(root.attribute("version").value(), kVersion) == 0;
 }
 
-pugi::xml_document *XmlStore::document(const char *path)
+pugi::xml_document *XmlStore::document(const char *path, Use use)
 {
     if (!path || !*path)
         return nullptr;
@@ -72,42 +72,58 @@ pugi::xml_document *XmlStore::document(const char *path)
         return nullptr;
     }
     auto it = m_cache.find(key);
-    if (it != m_cache.end() && it->second.stamp == stamp)
-        return it->second.doc.get();
-    m_cache.erase(key);
-
-    const QString name = decodePath(path);
-    if (stamp.size > kMaxStoreBytes) {
-        moveAside(name, "larger than any store file");
-        return nullptr;
+    if (it == m_cache.end() || !(it->second.stamp == stamp)) {
+        m_cache.erase(key);
+        it = load(key, stamp);
+        if (it == m_cache.end())
+            return nullptr;
     }
+    if (it->second.doc)
+        return it->second.doc.get();
+    if (use == ForWrite) {
+        const std::string problem = it->second.problem;
+        m_cache.erase(it);
+        moveAside(decodePath(path), problem.c_str());
+    }
+    return nullptr;
+}
+
+std::map<std::string, XmlStore::Entry>::iterator XmlStore::load(const std::string &key, FileStamp stamp)
+{
+    const char *path = key.c_str();
+    const QString name = decodePath(path);
+    auto unusable = [&](const char *problem) {
+        qWarning("XML store: %s is unusable (%s)", path, problem);
+        Entry &entry = m_cache[key];
+        entry.stamp = stamp;
+        entry.problem = problem;
+        return m_cache.find(key);
+    };
+    if (stamp.size > kMaxStoreBytes)
+        return unusable("larger than any store file");
     QFile file(name);
     if (!file.open(QIODevice::ReadOnly)) {
         qWarning("XML store: cannot read %s: %s", path, qPrintable(file.errorString()));
-        return nullptr;
+        return m_cache.end();
     }
     // read() allocates its limit up front: limit it to the size just seen, not to the cap.
     const QByteArray data = file.read(static_cast<qint64>(stamp.size) + 1);
     file.close();
     // The stamp taken before reading would miss a writer racing us; take the one of what we read.
-    if (!stampOf(raw, &stamp) || data.size() != stamp.size)
-        return nullptr;
+    if (!stampOf(QByteArray(path), &stamp) || data.size() != stamp.size)
+        return m_cache.end();
 
     auto doc = std::make_unique<pugi::xml_document>();
     const pugi::xml_parse_result parsed = doc->load_buffer(data.constData(), static_cast<size_t>(data.size()),
                                                            kParseFlags, pugi::encoding_utf8);
-    if (!parsed) {
-        moveAside(name, parsed.description());
-        return nullptr;
-    }
-    if (!isOurs(*doc)) {
-        moveAside(name, "not a store file of this program");
-        return nullptr;
-    }
+    if (!parsed)
+        return unusable(parsed.description());
+    if (!isOurs(*doc))
+        return unusable("not a store file of this program");
     Entry &entry = m_cache[key];
     entry.doc = std::move(doc);
     entry.stamp = stamp;
-    return entry.doc.get();
+    return m_cache.find(key);
 }
 
 bool XmlStore::save(const char *path)
@@ -116,7 +132,7 @@ bool XmlStore::save(const char *path)
         return false;
     const std::string key(path);
     auto it = m_cache.find(key);
-    if (it == m_cache.end())
+    if (it == m_cache.end() || !it->second.doc)
         return false;
     if (!writeAtomically(decodePath(path), serialize(*it->second.doc)) ||
         !stampOf(QByteArray(path), &it->second.stamp)) {
@@ -132,7 +148,7 @@ bool XmlStore::createEmpty(const char *path)
         return false;
     const QString name = decodePath(path);
     if (QFile::exists(name)) {
-        if (document(path))
+        if (document(path, ForWrite))
             return true;
         // document() moved a malformed or foreign file aside; anything still there is no file.
         if (QFile::exists(name))
@@ -201,10 +217,10 @@ void XmlStore::moveAside(const QString &path, const char *why)
     for (int n = 1; QFile::exists(backup); ++n)
         backup = path + QStringLiteral(".broken-") + stamp + QLatin1Char('-') + QString::number(n);
     if (QFile::rename(path, backup)) {
-        qWarning("XML store: %s is unusable (%s); kept as %s", qPrintable(path), why, qPrintable(backup));
+        qWarning("XML store: %s (%s) moved aside to %s", qPrintable(path), why, qPrintable(backup));
         m_movedAside.append(qMakePair(path, backup));
     } else {
-        qWarning("XML store: %s is unusable (%s) and could not be moved aside", qPrintable(path), why);
+        qWarning("XML store: %s (%s) could not be moved aside", qPrintable(path), why);
     }
 }
 

@@ -18,8 +18,9 @@ class QIODevice;
 // The parsed-document cache behind the CQuelmoXML_* calls. Every store file has the root element
 // <tidelumen version="1">; a document is parsed once and re-read only when the file on disk
 // changes (device, inode, size or modification time differ). Every write replaces the file
-// atomically. A file that does not parse, or is not one of ours, is renamed aside as a backup and
-// reported, never overwritten.
+// atomically. A file that does not parse, or is not one of ours, fails every call and is reported;
+// when a call would write to it, it is first renamed aside as a backup, never overwritten. Reads
+// leave it where it is, so that looking into a file chosen for import never moves it.
 class XmlStore
 {
 public:
@@ -39,9 +40,15 @@ public:
     // against a stray call from elsewhere.
     std::unique_lock<std::recursive_mutex> lock() { return std::unique_lock<std::recursive_mutex>(m_mutex); }
 
+    enum Use
+    {
+        ForRead,
+        ForWrite
+    };
+
     // The document of the store file at `path` (local 8-bit), or null when the file is missing,
-    // unreadable, malformed or foreign (the latter two are moved aside first).
-    pugi::xml_document *document(const char *path);
+    // unreadable, malformed or foreign. For a write, a malformed or foreign file is moved aside.
+    pugi::xml_document *document(const char *path, Use use = ForRead);
 
     // Writes the cached document of `path` atomically. On failure the file keeps its previous
     // content and the cached copy is dropped, so the next call sees what is on disk.
@@ -78,11 +85,13 @@ private:
     };
     struct Entry
     {
-        std::unique_ptr<pugi::xml_document> doc;
+        std::unique_ptr<pugi::xml_document> doc; // null: the file at this stamp is unusable
         FileStamp stamp;
+        std::string problem;
     };
 
     static bool stampOf(const QByteArray &path, FileStamp *stamp);
+    std::map<std::string, Entry>::iterator load(const std::string &key, FileStamp stamp);
     static bool isOurs(const pugi::xml_document &doc);
     bool writeAtomically(const QString &path, const QByteArray &data);
     void moveAside(const QString &path, const char *why);

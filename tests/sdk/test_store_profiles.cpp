@@ -111,14 +111,19 @@ class BrokenStoreFile : public StoreTest, public testing::WithParamInterface<Bro
 {
 };
 
-TEST_P(BrokenStoreFile, IsMovedAsideReportedAndNeverOverwritten)
+TEST_P(BrokenStoreFile, FailsReadsInPlaceAndIsMovedAsideBeforeAnyWrite)
 {
     const QByteArray path = file("broken.xml");
     writeRaw(path, GetParam().content);
+    // Reading leaves the file alone (it may be a file the user chose for import).
     ProfileNodeList nodes;
     EXPECT_FALSE(CQuelmoXML_SelectProFileAllNodes(path, &nodes));
-    EXPECT_FALSE(CQuelmoXML_AddProFileMacroWithKeyInfoItem(path, "1", "4", "A", "0", "1", "1", "5"));
+    EXPECT_EQ(CQuelmoXML_GetCreateXMLFileProfileIndex(path), -1);
     EXPECT_TRUE(nodes.empty());
+    EXPECT_EQ(readAll(path), GetParam().content);
+    EXPECT_TRUE(XmlStore::instance().takeMovedAside().isEmpty());
+
+    EXPECT_FALSE(CQuelmoXML_AddProFileMacroWithKeyInfoItem(path, "1", "4", "A", "0", "1", "1", "5"));
 
     const auto moved = XmlStore::instance().takeMovedAside();
     ASSERT_EQ(moved.size(), 1);
