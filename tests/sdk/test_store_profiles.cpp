@@ -164,9 +164,15 @@ TEST_F(Profiles, DocumentIsReReadWhenTheFileChangesOnDisk)
     EXPECT_EQ(nodes, (ProfileNodeList{{"7", "From disk"}}));
     EXPECT_EQ(CQuelmoXML_GetCreateXMLFileProfileIndex(p()), 7);
 
+    // Rewritten in place (same inode): the modification time tells.
+    writeRaw(m_profile, "<tidelumen version=\"1\"><profile index=\"8\"><name>In place</name></profile></tidelumen>");
+    nodes.clear();
+    ASSERT_TRUE(CQuelmoXML_SelectProFileAllNodes(p(), &nodes));
+    EXPECT_EQ(nodes, (ProfileNodeList{{"8", "In place"}}));
+
     // A file removed behind our back is gone for the store too.
     ASSERT_TRUE(QFile::remove(QFile::decodeName(m_profile)));
-    EXPECT_FALSE(CQuelmoXML_IsExistenceSelectProfileNode(p(), "7"));
+    EXPECT_FALSE(CQuelmoXML_IsExistenceSelectProfileNode(p(), "8"));
 }
 
 } // namespace
