@@ -18,12 +18,16 @@
 
 namespace {
 
+QString scratchPath;
+
 QString scratch()
 {
     const QString base =
         QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
     const QString dir = base + QStringLiteral("/tl-fuzz-store-") + QString::number(::getpid());
+    scratchPath = dir;
     QDir().mkpath(dir);
+    std::atexit([] { QDir(scratchPath).removeRecursively(); });
     return dir;
 }
 
