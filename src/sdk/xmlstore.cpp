@@ -226,6 +226,7 @@ void XmlStore::moveAside(const QString &path, const char *why)
 
 QList<QPair<QString, QString>> XmlStore::takeMovedAside()
 {
+    auto guard = lock();
     QList<QPair<QString, QString>> out;
     out.swap(m_movedAside);
     return out;
@@ -233,5 +234,6 @@ QList<QPair<QString, QString>> XmlStore::takeMovedAside()
 
 void XmlStore::clearCache()
 {
+    auto guard = lock();
     m_cache.clear();
 }

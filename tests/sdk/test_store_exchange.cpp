@@ -71,6 +71,20 @@ TEST_F(Exchange, ExportNeedsAnExistingNodeAndTarget)
     EXPECT_FALSE(CQuelmoXML_ProFileExport(p(), p(), "2", 0)) << "a file is not its own export target";
 }
 
+TEST_F(Exchange, ExportOverAForeignFileMovesItAsideAndFails)
+{
+    const QByteArray target = file("Work.xml");
+    const QByteArray foreign = "<notes><note>keep me</note></notes>";
+    writeRaw(target, foreign);
+    EXPECT_FALSE(CQuelmoXML_ProFileExport(p(), target, "2", 0));
+    const auto moved = XmlStore::instance().takeMovedAside();
+    ASSERT_EQ(moved.size(), 1);
+    EXPECT_EQ(readAll(QFile::encodeName(moved[0].second)), foreign);
+    // The page creates the store file when none exists, and the export then succeeds.
+    ASSERT_TRUE(CQuelmoXML_CreateXMLFile(target));
+    EXPECT_TRUE(CQuelmoXML_ProFileExport(p(), target, "2", 0));
+}
+
 struct BadImport
 {
     const char *what;

@@ -165,7 +165,8 @@ TEST_F(Profiles, DocumentIsReReadWhenTheFileChangesOnDisk)
     EXPECT_EQ(CQuelmoXML_GetCreateXMLFileProfileIndex(p()), 7);
 
     // Rewritten in place (same inode): the modification time tells.
-    writeRaw(m_profile, "<tidelumen version=\"1\"><profile index=\"8\"><name>In place</name></profile></tidelumen>");
+    writeRaw(m_profile,
+             "<tidelumen version=\"1\"><profile index=\"8\"><name>In place</name></profile></tidelumen>");
     nodes.clear();
     ASSERT_TRUE(CQuelmoXML_SelectProFileAllNodes(p(), &nodes));
     EXPECT_EQ(nodes, (ProfileNodeList{{"8", "In place"}}));
