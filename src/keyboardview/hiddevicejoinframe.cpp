@@ -19,6 +19,21 @@ hidDeviceJoinFrame::hidDeviceJoinFrame(QWidget *parent)
 
 hidDeviceJoinFrame::~hidDeviceJoinFrame() = default;
 
+keySelectFrame *hidDeviceJoinFrame::keyLayer() const
+{
+    return m_keyLayer;
+}
+
+keyboardImageFrameItem *hidDeviceJoinFrame::pictureLayer() const
+{
+    return m_pictureLayer;
+}
+
+keyColorRgbFrameItem *hidDeviceJoinFrame::colourLayer() const
+{
+    return m_colourLayer;
+}
+
 QWidget *hidDeviceJoinFrame::keySpace() const
 {
     return ui->frame_hidSpace;

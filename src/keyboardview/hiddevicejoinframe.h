@@ -41,9 +41,9 @@ public:
     void setDragPressed(bool pressed);
     keyboardButCustom *hoveredKey() const { return m_hoveredKey; }
 
-    keySelectFrame *keyLayer() const { return m_keyLayer; }
-    keyboardImageFrameItem *pictureLayer() const { return m_pictureLayer; }
-    keyColorRgbFrameItem *colourLayer() const { return m_colourLayer; }
+    keySelectFrame *keyLayer() const;
+    keyboardImageFrameItem *pictureLayer() const;
+    keyColorRgbFrameItem *colourLayer() const;
     QWidget *keySpace() const;
     int baseWidth() const { return m_baseWidth; }
     int baseHeight() const { return m_baseHeight; }
