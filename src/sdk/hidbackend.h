@@ -1,0 +1,55 @@
+#pragma once
+
+#include "hidreport.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QVector>
+
+#include <cstdint>
+#include <memory>
+
+// One attached HID interface as a back end reports it.
+struct HidInterfaceInfo
+{
+    QByteArray path; // udev syspath of the hidraw node (or its simulated twin)
+    uint16_t vendorId = 0;
+    uint16_t productId = 0;
+    uint16_t releaseNumber = 0; // bcdDevice: the firmware version
+    int interfaceNumber = -1;
+    uint16_t usagePage = 0;
+    QString manufacturer;
+    QString product;
+};
+
+// Why an open failed. Permission errors get their own value: the user can fix them.
+enum class HidOpenError
+{
+    None,
+    NotFound,
+    PermissionDenied,
+    Failed,
+};
+
+// One open device. write and read run on the keyboard's I/O thread.
+class HidChannel
+{
+public:
+    virtual ~HidChannel() = default;
+    // Writes one output report; the number of report bytes written, or -1.
+    virtual int write(const HidReport &report) = 0;
+    // Reads one input report: > 0 when one stands in `report` (zero-filled past a short report),
+    // 0 when none is waiting, -1 when the device failed or went away.
+    virtual int read(HidReport *report) = 0;
+    virtual int setNonblocking(bool nonblocking) = 0;
+};
+
+// Finds and opens devices: hidraw for real keyboards, or the simulated keyboards.
+class HidBackend
+{
+public:
+    virtual ~HidBackend() = default;
+    // Every attached HID interface the back end can see; the caller picks the supported ones.
+    virtual QVector<HidInterfaceInfo> interfaces() = 0;
+    virtual std::unique_ptr<HidChannel> open(const QByteArray &path, HidOpenError *error) = 0;
+};

@@ -1,0 +1,18 @@
+#include "modelinfo.h"
+
+#include "hidreport.h"
+
+int ModelInfo::streamFramePackets() const
+{
+    const int sidePackets = (sideLightLeds + hidproto::kLedsPerPacket - 1) / hidproto::kLedsPerPacket;
+    return hidproto::kKeyStreamPackets + sidePackets;
+}
+
+const ModelLink *ModelInfo::link(LinkType type) const
+{
+    for (const ModelLink &l : links) {
+        if (l.type == type)
+            return &l;
+    }
+    return nullptr;
+}

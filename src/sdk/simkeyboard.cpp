@@ -1,0 +1,197 @@
+#include "simkeyboard.h"
+
+#include <algorithm>
+#include <atomic>
+
+namespace {
+
+// Attachments are numbered process-wide so that no simulated path is ever given out twice.
+std::atomic<quint64> s_attachments{0};
+
+} // namespace
+
+SimKeyboard::SimKeyboard(const ModelInfo &model, LinkType link) : m_model(model), m_link(link) {}
+
+uint16_t SimKeyboard::vendorId() const
+{
+    const ModelLink *l = m_model.link(m_link);
+    return l ? l->vendorId : 0;
+}
+
+uint16_t SimKeyboard::productId() const
+{
+    const ModelLink *l = m_model.link(m_link);
+    return l ? l->productId : 0;
+}
+
+void SimKeyboard::setHandler(uint8_t command, Handler handler)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_handlers[command] = std::move(handler);
+}
+
+void SimKeyboard::plug()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_plugged)
+        return;
+    const quint64 n = ++s_attachments;
+    m_generation = n;
+    m_plugged = true;
+    m_outbox.clear();
+    // Shaped like a hidraw syspath, under a root no real device lives in.
+    const QString ids = QStringLiteral("%1:%2.%3")
+                            .arg(vendorId(), 4, 16, QLatin1Char('0'))
+                            .arg(productId(), 4, 16, QLatin1Char('0'))
+                            .arg(n & 0xFFFF, 4, 16, QLatin1Char('0'))
+                            .toUpper();
+    m_path = QStringLiteral("/tidelumen-sim/devices/usb1/1-%1/1-%1:1.1/0003:%2/hidraw/hidraw%1")
+                 .arg(n)
+                 .arg(ids)
+                 .toLatin1();
+}
+
+void SimKeyboard::unplug()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_plugged = false;
+    m_outbox.clear();
+}
+
+bool SimKeyboard::isPlugged() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_plugged;
+}
+
+QByteArray SimKeyboard::path() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_path;
+}
+
+quint64 SimKeyboard::generation() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_generation;
+}
+
+void SimKeyboard::setReplyDelay(std::chrono::milliseconds delay)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_delay = delay;
+}
+
+void SimKeyboard::setSilent(bool silent)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_silent = silent;
+}
+
+void SimKeyboard::setRefuseWrites(bool refuse)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_refuseWrites = refuse;
+}
+
+SimKeyboardState SimKeyboard::state() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_state;
+}
+
+void SimKeyboard::update(const std::function<void(SimKeyboardState &)> &change)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    change(m_state);
+}
+
+QVector<HidReport> SimKeyboard::received() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return QVector<HidReport>(m_received.begin(), m_received.end());
+}
+
+int SimKeyboard::receivedCount(uint8_t command) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return static_cast<int>(
+        std::count_if(m_received.begin(), m_received.end(),
+                      [command](const HidReport &r) { return r[hidproto::kCmdByte] == command; }));
+}
+
+void SimKeyboard::clearLog()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_received.clear();
+}
+
+void SimKeyboard::send(const HidReport &report)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_plugged)
+        queueLocked(report);
+}
+
+void SimKeyboard::sendStatus()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (m_plugged)
+        queueLocked(statusReport());
+}
+
+void SimKeyboard::reply(const HidReport &report)
+{
+    if (!m_silent)
+        queueLocked(report);
+}
+
+void SimKeyboard::queueLocked(const HidReport &report)
+{
+    m_outbox.push_back({Clock::now() + m_delay, report});
+}
+
+HidReport SimKeyboard::statusReport() const
+{
+    using namespace hidproto;
+    HidReport r = makeReport(in::Status);
+    r[kLengthByte] = 9;
+    r[status::WinLock] = m_state.winLock ? 1 : 0;
+    r[status::Charging] = m_state.charging;
+    r[status::Battery] = m_state.battery;
+    r[status::Connection] = m_link == LinkType::Receiver ? 1 : 0;
+    r[status::ReceiverState] = (m_link == LinkType::Receiver && !m_state.keyboardReachable) ? 1 : 0;
+    r[status::DownloadState] = m_state.downloadState;
+    r[status::KeyboardMode] = m_state.keyboardMode;
+    return r;
+}
+
+int SimKeyboard::write(const HidReport &report, quint64 generation)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    // A handle from an earlier attachment fails like a vanished hidraw node.
+    if (!m_plugged || generation != m_generation || m_refuseWrites)
+        return -1;
+    if (m_received.size() == kLogLimit)
+        m_received.pop_front();
+    m_received.push_back(report);
+    const uint8_t cmd = report[hidproto::kCmdByte];
+    // A receiver whose keyboard is out of reach only reports its own status.
+    if (m_link == LinkType::Receiver && !m_state.keyboardReachable && cmd != hidproto::out::Handshake)
+        return static_cast<int>(hidproto::kReportSize);
+    if (const Handler &h = m_handlers[cmd])
+        h(*this, report);
+    return static_cast<int>(hidproto::kReportSize);
+}
+
+int SimKeyboard::read(HidReport *report, quint64 generation)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    if (!m_plugged || generation != m_generation)
+        return -1;
+    if (m_outbox.empty() || m_outbox.front().due > Clock::now())
+        return 0;
+    *report = m_outbox.front().report;
+    m_outbox.pop_front();
+    return static_cast<int>(hidproto::kReportSize);
+}

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "hidreport.h"
+#include "modelinfo.h"
+#include "simkeyboardstate.h"
+
+#include <QByteArray>
+#include <QVector>
+
+#include <array>
+#include <chrono>
+#include <deque>
+#include <functional>
+#include <mutex>
+
+// An in-process model of a keyboard's firmware on one link (cable or receiver). It answers the
+// 64-byte protocol through a table of handlers, one per command byte, keeps a log of every report
+// it received, and can be plugged, unplugged, delayed, silenced or made to refuse writes.
+//
+// Thread use: the transport calls (write/read) come from a keyboard's I/O thread, everything else
+// from the test or GUI thread; one mutex guards the lot. Handlers run with it held and use
+// state() and reply() freely.
+class SimKeyboard
+{
+public:
+    using Handler = std::function<void(SimKeyboard &keyboard, const HidReport &report)>;
+    using Clock = std::chrono::steady_clock;
+
+    SimKeyboard(const ModelInfo &model, LinkType link);
+
+    const ModelInfo &model() const { return m_model; }
+    LinkType linkType() const { return m_link; }
+    uint16_t vendorId() const;
+    uint16_t productId() const;
+    uint16_t releaseNumber() const { return m_releaseNumber; }
+
+    // Registers the handler of one command byte, replacing any earlier one. Commands without a
+    // handler are logged and get no answer.
+    void setHandler(uint8_t command, Handler handler);
+
+    // --- controls
+    // Each plug gives a new device path; handles opened before an unplug stay dead.
+    void plug();
+    void unplug();
+    bool isPlugged() const;
+    QByteArray path() const;
+    // The generation of the current attachment; the transport ties a handle to it.
+    quint64 generation() const;
+    void setReplyDelay(std::chrono::milliseconds delay);
+    void setSilent(bool silent); // writes are accepted and logged, nothing is answered
+    void setRefuseWrites(bool refuse);
+
+    // --- state and log
+    SimKeyboardState state() const;
+    void update(const std::function<void(SimKeyboardState &)> &change);
+    // Every report received, oldest first; a long session keeps the newest kLogLimit.
+    static constexpr std::size_t kLogLimit = 1 << 16;
+    QVector<HidReport> received() const;
+    int receivedCount(uint8_t command) const;
+    void clearLog();
+    // Sends a report unasked (status, a light change made on the keyboard, ...).
+    void send(const HidReport &report);
+    void sendStatus();
+
+    // --- for handlers (mutex held)
+    SimKeyboardState &stateLocked() { return m_state; }
+    void reply(const HidReport &report);
+    HidReport statusReport() const;
+
+    // --- transport
+    int write(const HidReport &report, quint64 generation);
+    int read(HidReport *report, quint64 generation);
+
+private:
+    void queueLocked(const HidReport &report);
+
+    const ModelInfo m_model;
+    const LinkType m_link;
+    uint16_t m_releaseNumber = 0x0100;
+
+    mutable std::mutex m_mutex;
+    std::array<Handler, 256> m_handlers;
+    SimKeyboardState m_state;
+    bool m_plugged = false;
+    quint64 m_generation = 0;
+    QByteArray m_path;
+    std::chrono::milliseconds m_delay{0};
+    bool m_silent = false;
+    bool m_refuseWrites = false;
+    std::deque<HidReport> m_received; // the newest kLogLimit reports
+    struct Pending
+    {
+        Clock::time_point due;
+        HidReport report;
+    };
+    std::deque<Pending> m_outbox;
+};

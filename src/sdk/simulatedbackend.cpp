@@ -1,0 +1,87 @@
+#include "simulatedbackend.h"
+
+#include "simkeyboard.h"
+#include "simstartuphandlers.h"
+
+namespace {
+
+constexpr uint16_t kSimulatedUsagePage = 0xFF60;
+
+class SimChannel : public HidChannel
+{
+public:
+    SimChannel(std::shared_ptr<SimKeyboard> keyboard, quint64 generation)
+        : m_keyboard(std::move(keyboard)), m_generation(generation)
+    {
+    }
+
+    int write(const HidReport &report) override { return m_keyboard->write(report, m_generation); }
+    int read(HidReport *report) override { return m_keyboard->read(report, m_generation); }
+    // Reads never block here; the flag only matters to a real device.
+    int setNonblocking(bool) override { return 0; }
+
+private:
+    std::shared_ptr<SimKeyboard> m_keyboard;
+    const quint64 m_generation;
+};
+
+} // namespace
+
+std::shared_ptr<SimKeyboard> SimulatedBackend::addKeyboard(const ModelInfo &model, LinkType link)
+{
+    auto kb = std::make_shared<SimKeyboard>(model, link);
+    std::lock_guard<std::mutex> lock(m_mutex);
+    const quint64 instance = ++m_made;
+    kb->update([&](SimKeyboardState &s) { s = simstartup::defaultState(model, instance); });
+    simstartup::installHandlers(*kb);
+    kb->plug();
+    m_keyboards.append(kb);
+    return kb;
+}
+
+QVector<std::shared_ptr<SimKeyboard>> SimulatedBackend::keyboards() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_keyboards;
+}
+
+std::shared_ptr<SimKeyboard> SimulatedBackend::keyboardAt(const QByteArray &path) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (const auto &kb : m_keyboards) {
+        if (kb->isPlugged() && kb->path() == path)
+            return kb;
+    }
+    return nullptr;
+}
+
+QVector<HidInterfaceInfo> SimulatedBackend::interfaces()
+{
+    QVector<HidInterfaceInfo> out;
+    for (const auto &kb : keyboards()) {
+        if (!kb->isPlugged())
+            continue;
+        HidInterfaceInfo info;
+        info.path = kb->path();
+        info.vendorId = kb->vendorId();
+        info.productId = kb->productId();
+        info.releaseNumber = kb->releaseNumber();
+        info.interfaceNumber = 1;
+        info.usagePage = kSimulatedUsagePage;
+        info.manufacturer = QStringLiteral("Tidelumen (simulated)");
+        info.product = kb->model().productName;
+        out.append(info);
+    }
+    return out;
+}
+
+std::unique_ptr<HidChannel> SimulatedBackend::open(const QByteArray &path, HidOpenError *error)
+{
+    std::shared_ptr<SimKeyboard> kb = keyboardAt(path);
+    if (!kb) {
+        *error = HidOpenError::NotFound;
+        return nullptr;
+    }
+    *error = HidOpenError::None;
+    return std::make_unique<SimChannel>(kb, kb->generation());
+}
