@@ -195,7 +195,7 @@ def write(model, rows, units_w, units_h, count, side, dtype, sidelights_per_side
     path = os.path.join(os.path.dirname(__file__), '..', 'configDir', 'KeyInfo_%s.config' % model)
     with open(path, 'w', newline='\r\n') as f:
         f.write('\n'.join(lines) + '\n')
-    print(model, 'picture area', width - 2 * BORDER + 2 * BORDER, height, 'keys', n, 'leds', len(sl))
+    print(model, 'picture area (catalogue width, height):', width, height, 'keys', n, 'leds', len(sl))
 
 
 if __name__ == '__main__':

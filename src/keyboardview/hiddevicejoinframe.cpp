@@ -1,6 +1,8 @@
 #include "hiddevicejoinframe.h"
 
 #include "ddatamanager.h"
+#include "fixedtext.h"
+#include "hiddeviceinfostu.h"
 #include "keyboardbutcustom.h"
 #include "keyboardimageframeitem.h"
 #include "keyboardmodeldata.h"
@@ -45,6 +47,12 @@ int hidDeviceJoinFrame::ScaleRound(float v)
     return t % 10 >= 4 ? static_cast<int>(v + 1.0f) : static_cast<int>(v);
 }
 
+void hidDeviceJoinFrame::buildKeyboardView(const hidStructInfoAll &record)
+{
+    const std::string_view model = fixedtext::view(record.modelKey);
+    buildKeyboardView(QString::fromLocal8Bit(model.data(), static_cast<int>(model.size())));
+}
+
 void hidDeviceJoinFrame::buildKeyboardView(const QString &modelKey)
 {
     m_model = modelKey;
@@ -72,8 +80,16 @@ void hidDeviceJoinFrame::buildKeyboardView(const QString &modelKey)
     m_colourLayer->lower();
     m_keyLayer->raise();
 
-    m_pictureLayer->setDeviceInfo(modelKey);
-    m_keyLayer->loadKeyboardInfo(modelKey);
+    // The layers learn the model from a device record; only its model key is read.
+    HidDeviceInfoStu info{};
+    info.vendorId = 0x1234;
+    info.productId = 0x5678;
+    fixedtext::copy(info.hidManufacturer, "hidStu_hidManufacturer");
+    fixedtext::copy(info.hidProduct, "hidStu_hidProduct");
+    fixedtext::copy(info.modelKey, modelKey.toLocal8Bit());
+    fixedtext::copy(info.hidFirmware, "hidStu_hidFirmwareNUC");
+    m_pictureLayer->setDeviceInfo(info);
+    m_keyLayer->loadKeyboard(info);
     m_keyLayer->setKeysViewMode(false, true);
 }
 

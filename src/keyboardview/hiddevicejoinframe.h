@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hidstructinfoall.h"
 #include "keyposinfostu.h"
 
 #include <QList>
@@ -27,7 +28,8 @@ public:
     explicit hidDeviceJoinFrame(QWidget *parent = nullptr);
     ~hidDeviceJoinFrame() override;
 
-    // Builds the layers for a keyboard of model `modelKey`.
+    // Builds the layers for the record's keyboard.
+    void buildKeyboardView(const hidStructInfoAll &record);
     void buildKeyboardView(const QString &modelKey);
     void setScale(float scale, bool unused = false);
     float scale() const { return m_scale; }

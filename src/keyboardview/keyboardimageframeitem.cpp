@@ -1,6 +1,7 @@
 #include "keyboardimageframeitem.h"
 
 #include "ddatamanager.h"
+#include "fixedtext.h"
 #include "keyboardmodeldata.h"
 #include "ui_keyboardimageframeitem.h"
 
@@ -25,6 +26,12 @@ void keyboardImageFrameItem::showPicture(const QString &fileName)
     m_picturePath =
         keyboardmodeldata::picturePath(DDataManager::getInstance()->applicationDirPath(), fileName);
     ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border-image: url(%1);}").arg(m_picturePath));
+}
+
+void keyboardImageFrameItem::setDeviceInfo(const HidDeviceInfoStu &info)
+{
+    const std::string_view model = fixedtext::view(info.modelKey);
+    setDeviceInfo(QString::fromLocal8Bit(model.data(), static_cast<int>(model.size())));
 }
 
 void keyboardImageFrameItem::setDeviceInfo(const QString &model)

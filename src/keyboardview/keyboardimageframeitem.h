@@ -1,5 +1,7 @@
 #pragma once
 
+#include "hiddeviceinfostu.h"
+
 #include <QWidget>
 #include <memory>
 
@@ -16,6 +18,7 @@ public:
     explicit keyboardImageFrameItem(QWidget *parent = nullptr);
     ~keyboardImageFrameItem() override;
 
+    void setDeviceInfo(const HidDeviceInfoStu &info);
     void setDeviceInfo(const QString &model);
     void setPictureVariant(int variant);
     QString modelName() const { return m_model; }

@@ -1,27 +1,22 @@
 #include "keyboardmodeldata.h"
 
+#include "modelcatalogue.h"
+
 #include <QDir>
 #include <QFileInfo>
 
 namespace keyboardmodeldata {
 
-namespace {
-struct ModelRow
-{
-    const char *model;
-    int width;
-    int height;
-};
-// Picture areas of our boards: the key extent of each layout file plus a 10-pixel case border.
-const ModelRow kRows[] = {{"TL68HE", 592, 196}, {"TL87", 673, 250}, {"TL104", 826, 250}};
-} // namespace
-
 QSize pictureAreaSize(const QString &model)
 {
-    for (const ModelRow &r : kRows)
-        if (model == QLatin1String(r.model))
-            return QSize(r.width, r.height);
-    return QSize(0, 0);
+    return pictureAreaSize(ModelCatalogue::instance().find(model));
+}
+
+QSize pictureAreaSize(const ModelInfo *model)
+{
+    if (!model || model->pictureWidth <= 0 || model->pictureHeight <= 0)
+        return QSize(0, 0);
+    return QSize(model->pictureWidth, model->pictureHeight);
 }
 
 bool hasDeepEnterNotch(const QString &)

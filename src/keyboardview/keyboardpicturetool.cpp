@@ -1,8 +1,10 @@
 // Build-time tool: paints the picture of a keyboard model from its layout file, so that the
-// pictures always match the layouts. Usage: tl_keyboard_pictures <layout file> <model> <out dir>
+// pictures always match the layouts.
+// Usage: tl_keyboard_pictures <layout file> <model> <out dir> <model catalogue>
 // Writes Keyboard_<model>.png and the keyboard-mode variants Keyboard_<model>_0/_1/_2.png.
 #include "keyboardmodeldata.h"
 #include "keylayout.h"
+#include "modelcatalogue.h"
 
 #include <QDir>
 #include <QFile>
@@ -110,9 +112,17 @@ QImage render(const KeyLayout &layout, const QSize &area, int variant)
 int main(int argc, char **argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: %s <layout file> <model> <out dir>\n", argv[0]);
+    if (argc != 5) {
+        std::fprintf(stderr, "usage: %s <layout file> <model> <out dir> <model catalogue>\n", argv[0]);
         return 2;
+    }
+    QFile catalogueFile(QString::fromLocal8Bit(argv[4]));
+    QVector<ModelInfo> models;
+    QString error;
+    if (!catalogueFile.open(QIODevice::ReadOnly) ||
+        !ModelCatalogue::parse(catalogueFile.readAll(), &models, &error)) {
+        std::fprintf(stderr, "%s: unusable catalogue %s\n", argv[4], qPrintable(error));
+        return 1;
     }
     QFile file(QString::fromLocal8Bit(argv[1]));
     if (!file.open(QIODevice::ReadOnly)) {
@@ -121,7 +131,10 @@ int main(int argc, char **argv)
     }
     const std::optional<KeyLayout> layout = keylayout::parse(file.readAll());
     const QString model = QString::fromLocal8Bit(argv[2]);
-    const QSize area = keyboardmodeldata::pictureAreaSize(model);
+    QSize area;
+    for (const ModelInfo &m : models)
+        if (m.key == model)
+            area = keyboardmodeldata::pictureAreaSize(&m);
     if (!layout || area.isEmpty()) {
         std::fprintf(stderr, "%s: no layout or no picture size for %s\n", argv[1], argv[2]);
         return 1;

@@ -57,6 +57,12 @@ void keySelectFrame::discardButtons()
     m_specialEnter = false;
 }
 
+bool keySelectFrame::loadKeyboard(HidDeviceInfoStu info)
+{
+    const std::string_view model = fixedtext::view(info.modelKey);
+    return loadKeyboardInfo(QString::fromLocal8Bit(model.data(), static_cast<int>(model.size())));
+}
+
 bool keySelectFrame::loadKeyboardInfo(const QString &model)
 {
     m_model = model;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hiddeviceinfostu.h"
 #include "keylayout.h"
 #include "keyposinfostu.h"
 
@@ -31,6 +32,8 @@ public:
     explicit keySelectFrame(QWidget *parent = nullptr);
     ~keySelectFrame() override;
 
+    // Loads the layout of the record's model.
+    bool loadKeyboard(HidDeviceInfoStu info);
     // Loads "KeyInfo_<model>.config" from the resources. False when the model has no layout or
     // the file is not JSON; the layer then stays as it was and nothing is published.
     bool loadKeyboardInfo(const QString &model);

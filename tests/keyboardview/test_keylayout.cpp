@@ -2,6 +2,7 @@
 #include "keyboardmodeldata.h"
 #include "keylayout.h"
 #include "layoutfixture.h"
+#include "modelcatalogue.h"
 
 #include <QFile>
 #include <QRect>
@@ -60,6 +61,18 @@ TEST_P(ShippedLayout, DescribesTheBoardCompletelyAndConsistently)
         }
     }
     EXPECT_EQ(codes.size(), m.keys);
+    // The catalogue's picture area is the key extent plus the 10-pixel case border.
+    int right = 0, bottom = 0;
+    for (const QRect &cap : caps) {
+        right = qMax(right, cap.x() + cap.width());
+        bottom = qMax(bottom, cap.y() + cap.height());
+    }
+    EXPECT_EQ(QSize(right + 10, bottom + 10), area);
+    const ModelInfo *info = ModelCatalogue::instance().find(QString::fromLatin1(m.model));
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->keyCount, m.keys);
+    EXPECT_EQ(info->hidDeviceType, m.deviceType);
+    EXPECT_EQ(info->sideLightLeds, m.sideLights);
     for (int code : {4, 29, 30, 39, 40, 41, 42, 43, 44, 224, 225, 226, 227, 229, 230, 79, 80, 81, 82})
         EXPECT_TRUE(codes.contains(code)) << "missing key " << code;
     if (m.keys >= 87) {
