@@ -6,15 +6,18 @@
 #include "hiddevicejoinframe.h"
 #include "keyboardbutcustom.h"
 #include "keyboardimageframeitem.h"
+#include "keyboardmodeldata.h"
 #include "keyselectframe.h"
 #include "keytippopup.h"
 #include "layoutfixture.h"
 #include "sidelightbuttoncustom.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
@@ -507,6 +510,20 @@ TEST(ViewPicture, PathAndVariants)
     }
     for (const char *model : {"TL68HE", "TL87"})
         EXPECT_TRUE(QFileInfo::exists(dir + keyboardImageFrameItem::pictureFileName(model)));
+}
+
+TEST(ViewPicture, InstalledProgramFindsThePicturesInTheDataFolder)
+{
+    QTemporaryDir root;
+    const QString bin = root.path() + "/bin";
+    ASSERT_TRUE(QDir().mkpath(bin));
+    EXPECT_EQ(keyboardmodeldata::pictureDirectory(bin), bin + "/images/hidImages") << "nothing anywhere";
+    ASSERT_TRUE(QDir().mkpath(root.path() + "/share/tidelumen/images/hidImages"));
+    EXPECT_EQ(keyboardmodeldata::pictureDirectory(bin), root.path() + "/share/tidelumen/images/hidImages");
+    ASSERT_TRUE(QDir().mkpath(bin + "/images/hidImages"));
+    EXPECT_EQ(keyboardmodeldata::picturePath(bin, "Keyboard_TL87.png"),
+              bin + "/images/hidImages/Keyboard_TL87.png")
+        << "pictures beside the program win";
 }
 
 // ---------------------------------------------------------------------------------------------
