@@ -55,6 +55,7 @@ void keySelectFrame::discardButtons()
     m_matrix = {};
     m_hasSideLight = false;
     m_specialEnter = false;
+    m_enterShape = 0;
 }
 
 bool keySelectFrame::loadKeyboard(HidDeviceInfoStu info)
