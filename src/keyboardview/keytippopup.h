@@ -1,14 +1,16 @@
 #pragma once
 
+#include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QWidget>
 
-class QLabel;
+class ArrowWidget;
+class DCustomEventTipExplain;
+class QWidget;
 
 // The key tip of the keyboard view: an arrow pop-up above a key with the key's caption, its
-// function and the function's detail. One instance is created per key layer and reused for
-// every hover.
+// function and the function's detail. One pop-up is created per key layer and reused for every
+// hover.
 class KeyTipPopup : public QObject
 {
     Q_OBJECT
@@ -29,7 +31,7 @@ public:
     QString detail() const { return m_detail; }
     bool remappable() const { return m_remappable; }
     // The pop-up window itself, for screenshots.
-    QWidget *popup() const { return m_popup; }
+    QWidget *popup() const;
 
     static constexpr int kWidth = 260;
     static constexpr int kHeight = 120;
@@ -38,10 +40,8 @@ public:
 private:
     void ensurePopup();
 
-    QPointer<QWidget> m_popup;
-    QLabel *m_titleLabel = nullptr;
-    QLabel *m_subtitleLabel = nullptr;
-    QLabel *m_detailLabel = nullptr;
+    QPointer<ArrowWidget> m_popup;
+    DCustomEventTipExplain *m_content = nullptr;
     QString m_title;
     QString m_subtitle;
     QString m_detail;
