@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -349,6 +350,10 @@ TEST_F(KeyLayerTest, TipTexts)
         EXPECT_EQ(tip->detail(), c.detail) << c.name;
         EXPECT_EQ(tip->remappable(), c.flag) << c.name;
         EXPECT_EQ(store.keyReads - readsBefore, c.calibrating ? 0 : 1) << c.name;
+        QStringList shown;
+        for (const QLabel *label : tip->popup()->findChildren<QLabel *>())
+            shown << label->text();
+        EXPECT_TRUE(shown.contains(c.title) && shown.contains(c.subtitle)) << c.name;
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(key, &leave);
         EXPECT_FALSE(tip->isShown()) << c.name;
