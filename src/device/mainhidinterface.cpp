@@ -12,6 +12,16 @@ namespace {
 constexpr int kDefaultLightBatch = 9;
 constexpr int kHandshakeIntervalMs = 1000;
 
+constexpr qint64 kActivePauseUs = 1000;
+constexpr qint64 kBusyWindowUs = 60000;
+
+qint64 nowUs()
+{
+    return std::chrono::duration_cast<std::chrono::microseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 int batchSizeFor(const QString &keyboardName)
 {
     const ModelInfo *model = ModelCatalogue::instance().find(keyboardName);
@@ -60,7 +70,7 @@ int MainHidInterFace::openDevice(const QString &path)
     }
     qDebug() << "Open device success" << path;
     m_open.store(true);
-    m_lastTraffic = std::chrono::steady_clock::now();
+    m_lastTrafficUs = nowUs();
 
     HidReport inquiry = hidproto::makeReport(hidproto::out::SerialInquiry, hidproto::kReportIdPlain);
     if (sendCommand(inquiry.data()) < 0)
@@ -158,9 +168,10 @@ void MainHidInterFace::run()
 {
     m_turn = false;
     while (m_open.load()) {
-        const bool didIo = m_turn ? readTurn() : writeTurn();
+        const bool wrote = !m_turn && writeTurn();
+        const bool didIo = m_turn ? readTurn() : wrote;
         m_turn = !m_turn;
-        pause(didIo);
+        pause(didIo, wrote);
     }
     // The loop's last touch of this object; joinLoop() takes the same lock after the join.
     std::lock_guard<std::mutex> lock(m_wakeMutex);
@@ -236,12 +247,18 @@ bool MainHidInterFace::hasQueuedWork()
     return !m_lightQueue.empty() && m_lightEnabled.load() && !m_lightHold;
 }
 
-void MainHidInterFace::pause(bool didIo)
+void MainHidInterFace::pause(bool didIo, bool wrote)
 {
-    const auto now = std::chrono::steady_clock::now();
+    const qint64 now = nowUs();
     if (didIo)
-        m_lastTraffic = now;
+        m_lastTrafficUs = now;
+    if (wrote)
+        m_lastWriteUs = now;
     if (didIo || hasQueuedWork()) {
+        // A report waiting after a quiet spell goes out at once: the keyboard has already had
+        // more than the two pauses that separate consecutive writes.
+        if (!didIo && now - m_lastWriteUs >= 2 * kActivePauseUs)
+            return;
         // Reports are flowing: keep the keyboard's pacing between turns.
         CQuelmoHid_highPrecisionTimerRuning(100, &m_highPrecisionTimerState[0],
                                             &m_highPrecisionTimerState[1]);
@@ -249,7 +266,7 @@ void MainHidInterFace::pause(bool didIo)
     }
     // Nothing to write and nothing read: sleep until a report is queued, the device is closed, or
     // it is time to look at the device again.
-    const auto timeout = (now - m_lastTraffic) < kBusyWindow ? kActivePause : kIdlePoll;
+    const auto timeout = (now - m_lastTrafficUs) < kBusyWindowUs ? kActivePause : kIdlePoll;
     std::unique_lock<std::mutex> lock(m_wakeMutex);
     m_wakeCondition.wait_for(lock, timeout, [this] { return m_wakePending || !m_open.load(); });
     m_wakePending = false;

@@ -52,9 +52,8 @@ public:
     // ends at once when a report is queued.
     static constexpr std::chrono::milliseconds kActivePause{1};
     static constexpr std::chrono::milliseconds kIdlePoll{16};
-    // After the last report in either direction the loop keeps the short pause this long, so that
+    // After the last report in either direction the loop keeps the short pause for 60 ms, so that
     // answers to a command are picked up without the idle delay.
-    static constexpr std::chrono::milliseconds kBusyWindow{60};
 
 public slots:
     void onShakeHandsRuning();
@@ -70,7 +69,7 @@ protected:
 private:
     bool writeTurn();
     bool readTurn();
-    void pause(bool didIo);
+    void pause(bool didIo, bool wrote);
     bool hasQueuedWork();
     void wake();
     void joinLoop();
@@ -99,5 +98,6 @@ private:
     std::mutex m_wakeMutex;
     std::condition_variable m_wakeCondition;
     bool m_wakePending = false;
-    std::chrono::steady_clock::time_point m_lastTraffic;
+    qint64 m_lastTrafficUs = 0; // loop thread only, after the open
+    qint64 m_lastWriteUs = 0;
 };
