@@ -16,11 +16,11 @@ Q_LOGGING_CATEGORY(lcDevices, "tidelumen.sdk.devices")
 // Simulated keyboards from TIDELUMEN_SIMULATE=<model key>[,<model key>...]; null when unset.
 std::unique_ptr<SimulatedBackend> simulatedFromEnvironment()
 {
-    const QByteArray spec = qgetenv("TIDELUMEN_SIMULATE").trimmed();
-    if (spec.isEmpty())
+    const QByteArray list = qgetenv("TIDELUMEN_SIMULATE").trimmed();
+    if (list.isEmpty())
         return nullptr;
     auto backend = std::make_unique<SimulatedBackend>();
-    for (const QByteArray &raw : spec.split(',')) {
+    for (const QByteArray &raw : list.split(',')) {
         const QString key = QString::fromLatin1(raw.trimmed());
         if (key.isEmpty())
             continue;

@@ -179,12 +179,10 @@ bool readFile(const QString &path, QByteArray *out, QString *error)
 
 ModelCatalogue &ModelCatalogue::instance()
 {
-    static ModelCatalogue *catalogue = [] {
-        auto *c = new ModelCatalogue;
-        c->load();
-        return c;
-    }();
-    return *catalogue;
+    static ModelCatalogue catalogue;
+    static const bool loaded = catalogue.load();
+    Q_UNUSED(loaded)
+    return catalogue;
 }
 
 QString ModelCatalogue::embeddedFile()

@@ -4,7 +4,10 @@
 #include "modelcatalogue.h"
 #include "simfixture.h"
 
+#include <atomic>
+#include <future>
 #include <gtest/gtest.h>
+#include <thread>
 
 namespace {
 
@@ -206,6 +209,67 @@ TEST_F(SimulatedDevices, OpenPathReportsWhyItFailed)
     EXPECT_STREQ(quelmosdk::kPermissionNotice, "Cannot open the device (check permissions)");
     EXPECT_EQ(CQuelmoHid_OpenPath(nullptr), 0);
     EXPECT_EQ(quelmosdk::lastOpenError(), quelmosdk::OpenError::NotFound);
+}
+
+// A device whose read blocks until released, to close its handle while a read is in flight.
+class BlockingBackend : public HidBackend
+{
+public:
+    std::promise<void> inRead;
+    std::promise<void> release;
+    std::atomic<bool> destroyed{false};
+
+    QVector<HidInterfaceInfo> interfaces() override { return {}; }
+    std::unique_ptr<HidChannel> open(const QByteArray &, HidOpenError *error) override
+    {
+        *error = HidOpenError::None;
+        return std::make_unique<Channel>(*this);
+    }
+
+private:
+    class Channel : public HidChannel
+    {
+    public:
+        explicit Channel(BlockingBackend &b) : m_b(b) {}
+        ~Channel() override { m_b.destroyed = true; }
+        int write(const HidReport &) override { return 64; }
+        int read(HidReport *report) override
+        {
+            m_b.inRead.set_value();
+            m_b.release.get_future().wait();
+            report->fill(0x15);
+            return m_b.destroyed ? -99 : 64;
+        }
+        int setNonblocking(bool) override { return 0; }
+
+    private:
+        BlockingBackend &m_b;
+    };
+};
+
+TEST(HidDeviceManagerTest, CloseDuringAReadKeepsTheDeviceUntilTheReadReturns)
+{
+    HidDeviceManager manager;
+    auto owned = std::make_unique<BlockingBackend>();
+    BlockingBackend &backend = *owned;
+    manager.setBackend(std::move(owned));
+    const int handle = manager.open("/sys/devices/x/0003:1209:0001.0001/hidraw/hidraw0");
+    ASSERT_NE(handle, 0);
+
+    int result = 0;
+    std::thread io([&] {
+        HidReport r{};
+        result = manager.read(handle, &r);
+    });
+    backend.inRead.get_future().wait();
+    EXPECT_EQ(manager.close(handle), 0);
+    EXPECT_FALSE(backend.destroyed) << "the device is still in use by the read";
+    backend.release.set_value();
+    io.join();
+    EXPECT_EQ(result, 64) << "the read finished on a live device";
+    EXPECT_TRUE(backend.destroyed);
+    HidReport r{};
+    EXPECT_EQ(manager.read(handle, &r), -1);
 }
 
 } // namespace

@@ -1,0 +1,45 @@
+#include "applauncher.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+bool waitForFile(const QString &path, int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (!QFile::exists(path) && t.elapsed() < ms)
+        QThread::msleep(10);
+    return QFile::exists(path);
+}
+
+TEST(AppLauncher, StartsAnExecutableWithoutAShell)
+{
+    QTemporaryDir dir;
+    // A name that a shell would split into two commands.
+    const QString script = dir.path() + "/run; touch injected";
+    QFile f(script);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("#!/bin/sh\ntouch started\n");
+    f.close();
+    f.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+
+    EXPECT_EQ(applauncher::launch(script), applauncher::Result::Started);
+    EXPECT_TRUE(waitForFile(dir.path() + "/started", 5000)) << "runs in its own folder";
+    QThread::msleep(100);
+    EXPECT_FALSE(QFile::exists(dir.path() + "/injected"));
+    EXPECT_FALSE(QFile::exists(QDir::currentPath() + "/injected"));
+}
+
+TEST(AppLauncher, MissingPathIsReportedAndNothingRuns)
+{
+    for (const char *p : {"", "/nonexistent/tool", "relative/none"})
+        EXPECT_EQ(applauncher::launch(p), applauncher::Result::NotFound) << p;
+}
+
+} // namespace
