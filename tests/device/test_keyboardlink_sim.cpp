@@ -268,3 +268,46 @@ TEST_F(LinkOnSimulator, GarbageAndSilenceAreSurvived)
     QTest::qWait(150);
     EXPECT_FALSE(orphan->isReady());
 }
+
+TEST_F(LinkOnSimulator, KeyboardAnswersSettingsAndMagneticItems)
+{
+    auto kb = addKeyboard("TL68HE");
+    auto link = open(*kb);
+    ASSERT_TRUE(waitFor([&] { return link->isReady(); }));
+    DDataManager *dm = DDataManager::getInstance();
+    QSignalSpy trigger(dm, &DDataManager::sigQueryDynamicDisplaySensitivityNum_MouseClicked_BackInfo);
+    QSignalSpy keyCal(dm, &DDataManager::sigTheMagneticKeyboardCalibrationStatusBack);
+    auto magneticItem = [&](std::initializer_list<std::pair<int, uint8_t>> bytes) {
+        HidReport r = makeReport(out::Magnetic);
+        r[kLengthByte] = magnetic::kLengthByteValue;
+        for (const auto &b : bytes)
+            r[b.first] = b.second;
+        ASSERT_EQ(link->hidInterface()->sendCommand(r.data()), 0);
+    };
+
+    // Actuation for row 1 of column 2, then the query of that key answers with it.
+    magneticItem({{6, 1}, {7 + 2, 0x02}, {29, 15}, {30, 12}, {31, 3}, {32, 2}});
+    magneticItem({{6, 5}, {7, 1}, {8, 2}});
+    magneticItem({{6, 5}, {7, 0}, {8, 0}});
+    ASSERT_TRUE(waitFor([&] { return trigger.size() == 2; }));
+    EXPECT_EQ(trigger[0], (QList<QVariant>{1, 15, 12, 3, 2}));
+    EXPECT_EQ(trigger[1], (QList<QVariant>{0, 20, 20, 5, 5}));
+
+    // One key's calibration reports "running", then the result.
+    kb->update([](SimKeyboardState &s) { s.calibrationResult = 2; });
+    magneticItem({{6, 7}, {7, 0}, {8, 0}});
+    ASSERT_TRUE(waitFor([&] { return keyCal.size() == 2; }));
+    EXPECT_EQ(keyCal[0][0].toInt(), 1);
+    EXPECT_EQ(keyCal[1][0].toInt(), 2);
+
+    // Setting the report rate and anti-shake is answered with the new values.
+    magneticItem({{6, 9}, {7, 1}, {8, 4}});
+    magneticItem({{6, 10}, {7, 1}, {8, 9}});
+    ASSERT_TRUE(waitFor([&] { return dm->rateOfReturnNum() == 4 && dm->keyAntiShakeNum() == 9; }));
+
+    // Win lock and reset land in the keyboard's settings, in wire order.
+    link->setWinLock(1, 0, 1, 0);
+    link->resetKeyboard();
+    ASSERT_TRUE(waitFor([&] { return kb->state().resetCount == 1; }));
+    EXPECT_EQ(kb->state().winLockSwitches, (std::array<uint8_t, 4>{1, 0, 0, 1}));
+}
