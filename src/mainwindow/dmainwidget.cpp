@@ -1,6 +1,7 @@
 #include "dmainwidget.h"
 
 #include "ddatamanager.h"
+#include "ddevicepage.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -50,8 +51,10 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent)
     connect(minimise, &QPushButton::clicked, this, &QWidget::showMinimized);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     layout->addLayout(titleRow);
-    layout->addStretch();
+    m_devicePage = new DDevicePage(this);
+    layout->addWidget(m_devicePage, 1);
     applyTheme();
+    m_devicePage->applyTheme();
 }
 
 void DMainWidget::applyTheme()

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+class DDevicePage;
 class QLabel;
 
 // The frameless main window. Hosts the device page once that exists; until then it shows its
@@ -39,6 +40,7 @@ private:
     void applyTheme();
 
     QLabel *m_title = nullptr;
+    DDevicePage *m_devicePage = nullptr;
     bool m_leftPressed = false;
     ResizeZone m_zone = ZoneNone;
     QPoint m_pressGlobal;
