@@ -2,6 +2,7 @@
 #include "ddatamanager.h"
 #include "fakekeyfunctionstore.h"
 
+#include <QFile>
 #include <cstring>
 #include <gtest/gtest.h>
 
@@ -143,6 +144,63 @@ TEST_F(KeyFunctionDescription, FieldsWithoutTerminatorAreReadWithinTheirBounds)
     KeyOperateInfo info = FakeKeyFunctionStore::item(4, "3", "2");
     std::memset(info.type, '3', sizeof info.type); // "33333333" with no NUL, then the next field
     EXPECT_EQ(dm->keyFunctionDescription(info), "Default");
+}
+
+} // namespace
+
+#include "cquelmoxml.h"
+
+#include <QTemporaryDir>
+
+namespace {
+
+// The program's own store: the same lookups through real profile, macro and advanced-key files.
+TEST(KeyFunctionDescriptionStore, ReadsTheXmlStore)
+{
+    QTemporaryDir dir;
+    const QByteArray profile = QFile::encodeName(dir.filePath("appProfile_Default.xml"));
+    const QByteArray macros = QFile::encodeName(dir.filePath("appMacro.xml"));
+    const QByteArray senior = QFile::encodeName(dir.filePath("SeniorKeyConfig.xml"));
+    ASSERT_TRUE(CQuelmoXML_CreateXMLFile(profile.constData()));
+    ASSERT_TRUE(CQuelmoXML_CreateProFileXmlParentNode(profile.constData(), "1", "Game", 0));
+    ASSERT_TRUE(CQuelmoXML_CreateProFileXmlParentNode(profile.constData(), "2", "Office \xe2\x98\x85", 0));
+    ASSERT_TRUE(
+        CQuelmoXML_AddProFileMacroWithKeyInfoItem(profile.constData(), "1", "4", "A", "3", "0", "0", "12"));
+    ASSERT_TRUE(CQuelmoXML_CreateXMLFile(macros.constData()));
+    ASSERT_TRUE(CQuelmoXML_CreateMacroXmlParentNode(macros.constData(), "3", "Burst"));
+    ASSERT_TRUE(CQuelmoXML_SeniorKey_CreateXMLFile(senior.constData()));
+    SeniorKeyInfoStu key{};
+    key.index = 7;
+    key.type = SeniorKeyDKS;
+    std::strcpy(key.name, "Jump");
+    ASSERT_TRUE(CQuelmoXML_SeniorKey_AddInfoItem(senior.constData(), SeniorKeyDKS, key));
+
+    DDataManager *dm = DDataManager::getInstance();
+    dm->setKeyFunctionStore(nullptr);
+    ASSERT_TRUE(dm->setProfileXmlPath(profile.constData()));
+    ASSERT_TRUE(dm->setMacroXmlPath(macros.constData()));
+    ASSERT_TRUE(dm->setSeniorKeyXmlPath(senior.constData()));
+
+    KeyOperateInfo info;
+    resetKeyOperateInfo(info);
+    ASSERT_TRUE(dm->keyFunctionStore().selectProFileKeyOperateInfo(profile.constData(), "1", "4", &info));
+    EXPECT_EQ(dm->keyFunctionDescription(info), "Multimedia");
+    EXPECT_EQ(dm->keyFunctionDetail(), "Email");
+
+    const struct
+    {
+        const char *type;
+        const char *value;
+        const char *detail;
+    } rows[] = {{"1", "3", "Burst"},  {"1", "4", "Unknow"}, {"7", "2", "Office \xe2\x98\x85"},
+                {"7", "9", "Unknow"}, {"40", "7", "Jump"},  {"40", "8", "Unknow"}};
+    for (const auto &r : rows) {
+        dm->keyFunctionDescription(FakeKeyFunctionStore::item(4, r.type, r.value));
+        EXPECT_EQ(dm->keyFunctionDetail(), QString::fromUtf8(r.detail)) << r.type << " " << r.value;
+    }
+    dm->setProfileXmlPath("");
+    dm->setMacroXmlPath("");
+    dm->setSeniorKeyXmlPath("");
 }
 
 } // namespace
