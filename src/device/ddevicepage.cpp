@@ -258,11 +258,6 @@ void DDevicePage::stopLightEngine()
         stopLightEngineThreads();
 }
 
-void DDevicePage::stopLightEngineThreads()
-{
-    lightEngine->setLightSynchronous(false);
-    lightEngine->setLightThreadsRunning(false);
-}
 
 void DDevicePage::setDeviceListVisible(bool visible)
 {
@@ -752,11 +747,6 @@ void DDevicePage::onScrollSheetSet()
 
 // ---- Filled by the device-list, opening, profile, status, calibration, lighting and download work.
 
-void DDevicePage::onLoadDeviceList() {}
-void DDevicePage::onHidItemMouseClicked(hidStructInfoAll record)
-{
-    Q_UNUSED(record)
-}
 void DDevicePage::onTimerChangingBatteryNum() {}
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName)
 {
@@ -788,38 +778,6 @@ void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
 void DDevicePage::onTheKeyboardIntoDownloading()
 {
     // SEAM: the onboard download is its own class; this slot hands the request to it once it lands.
-}
-void DDevicePage::onInteractLightsPointXY(int indexX, int indexY)
-{
-    Q_UNUSED(indexX)
-    Q_UNUSED(indexY)
-}
-void DDevicePage::onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData data)
-{
-    Q_UNUSED(lightIndex)
-    Q_UNUSED(data)
-}
-void DDevicePage::onSelectCurrentLightTypeIndex_Side(int lightIndex, colorInfoData data)
-{
-    Q_UNUSED(lightIndex)
-    Q_UNUSED(data)
-}
-void DDevicePage::onLightConfigHaveChanged(int lightConfigChangedFrom, colorInfoData data)
-{
-    Q_UNUSED(lightConfigChangedFrom)
-    Q_UNUSED(data)
-}
-void DDevicePage::onCustomLightItemHaveChanged(int flagIndex, QString strCustomLightIndex,
-                                               QString strCustomLightName)
-{
-    Q_UNUSED(flagIndex)
-    Q_UNUSED(strCustomLightIndex)
-    Q_UNUSED(strCustomLightName)
-}
-void DDevicePage::onLightConfigHaveChanged_Custom(int lightConfigChangedFrom, colorInfoData data)
-{
-    Q_UNUSED(lightConfigChangedFrom)
-    Q_UNUSED(data)
 }
 void DDevicePage::onResetoreCurrentProfile() {}
 void DDevicePage::onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSleepTime,
@@ -906,17 +864,6 @@ void DDevicePage::onWaitForDataReturn_0x0d(QString strCurrentHidPath, QString st
     Q_UNUSED(strHidName)
 }
 void DDevicePage::onSleepTimeSetSuccessful() {}
-void DDevicePage::onLightConfigHaveChanged_HidSend(int hidType, int ledType)
-{
-    Q_UNUSED(hidType)
-    Q_UNUSED(ledType)
-}
-void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex)
-{
-    Q_UNUSED(hidType)
-    Q_UNUSED(ledType)
-    Q_UNUSED(usingCustomIndex)
-}
 void DDevicePage::onTheKeyboardModeChanged(int mode)
 {
     Q_UNUSED(mode)

@@ -227,4 +227,34 @@ private:
     // One tab-tip pop-up, reused for every hover.
     std::unique_ptr<ArrowWidget> tabTip;
     DToolTipExplain *tabTipBody = nullptr;
+
+    // ---- Opening a keyboard, its profile files and the lighting coordination
+    // (ddevicepage_opening.cpp, ddevicepage_profiles.cpp, ddevicepage_lighting.cpp).
+public:
+    static constexpr int kLinkReadyWaitMs = 1300;
+    static constexpr int kProfileReadyWaitMs = 1500;
+
+    QMap<QString, hidStructInfoAll> deviceRecordMapCopy() const { return attachedRecords; }
+    QMap<QString, DDeviceKeyboardLink *> linkMapCopy() const { return deviceLinks; }
+    void openKeyboardLink(hidStructInfoAll record);
+    void setUpKeyboardView(hidStructInfoAll record);
+    void prepareProfileFiles(hidStructInfoAll record, int unused);
+    void loadCurrentProfile();
+    void refreshProfileListAndKeyMarks();
+    void startLightEngine();
+    void addDefaultLightConfig(int profileIndex);
+    void addDefaultCustomLights(int profileIndex);
+    void importCustomLightDefaults(int profileIndex, int schemeIndex);
+    void saveCustomLightScheme();
+
+private:
+    friend class OpeningPageTest;
+    // Processes events until `link` is ready or `ms` have passed. False when, afterwards, the
+    // keyboard at `path` is no longer the one `link` serves (removed or replaced meanwhile).
+    bool waitForLinkReady(DDeviceKeyboardLink *link, const QString &path, int ms);
+    bool isCurrentKeyboard(DDeviceKeyboardLink *link, const QString &path) const;
+    // Links that did not answer their first readiness wait: later builds do not wait again.
+    QList<DDeviceKeyboardLink *> silentLinks;
+    // The current keyboard's profile files exist and are loaded.
+    bool profileLoaded = false;
 };

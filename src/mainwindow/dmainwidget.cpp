@@ -53,6 +53,7 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWid
     ui->stackedWidget_Main->setCurrentWidget(ui->page_Device);
     m_devicePage = new DDevicePage(ui->page_Device);
     ui->page_Device->layout()->addWidget(m_devicePage);
+    connect(m_devicePage, &DDevicePage::sigIntoOrRemoveHidOver, this, &DMainWidget::onIntoOrRemoveHidOver);
 
     for (QWidget *w :
          {static_cast<QWidget *>(ui->frame_Bg), static_cast<QWidget *>(ui->frame_Title),

@@ -1,0 +1,227 @@
+// The current keyboard's profile files, loading its current profile into every page, and the
+// light engine's start and stop.
+#include "ddevicepage.h"
+
+#include "cbnotice.h"
+#include "cquelmoxml.h"
+#include "dcustomkeyspage.h"
+#include "ddatamanager.h"
+#include "ddevicekeyboardlink.h"
+#include "deviceprofilefiles.h"
+#include "dlightsconfigpage.h"
+#include "dperformancepage.h"
+#include "fixedtext.h"
+#include "hiddevicejoinframe.h"
+#include "keyboardbutcustom.h"
+#include "keyselectframe.h"
+#include "lightdealmain.h"
+#include "ui_ddevicepage.h"
+
+#include <QFile>
+#include <QLoggingCategory>
+#include <QSignalBlocker>
+
+#include <cstring>
+
+namespace {
+Q_LOGGING_CATEGORY(lcProfiles, "tidelumen.device.profiles")
+
+template <std::size_t N> QString utf8Of(const char (&field)[N])
+{
+    const std::string_view v = fixedtext::view(field);
+    return QString::fromUtf8(v.data(), static_cast<int>(v.size()));
+}
+} // namespace
+
+void DDevicePage::prepareProfileFiles(hidStructInfoAll record, int unused)
+{
+    Q_UNUSED(unused)
+    profileLoaded = false;
+    const QString path = utf8Of(record.hidPath);
+    DDeviceKeyboardLink *link = currentLink;
+    if (link && !link->isReady() && !silentLinks.contains(link)) {
+        if (!waitForLinkReady(link, path, kProfileReadyWaitMs) || currentLink != link) {
+            qCInfo(lcProfiles, "%s is no longer the current keyboard; profile set-up stopped",
+                   qUtf8Printable(path));
+            return;
+        }
+        if (!link->isReady())
+            silentLinks.append(link);
+    }
+
+    currentSerial = link ? link->currentSN() : QString();
+    currentRecord = record;
+    currentLayer = 0;
+    lightEngine->setDeviceInfo(record);
+    if (link)
+        lightEngine->setLightModeSupport(link->keyboardLightModes(), link->sideLightModes());
+
+    if (std::strcmp(record.deviceClass, "keyboard") != 0)
+        return;
+
+    DDataManager *dm = DDataManager::getInstance();
+    const QString folder =
+        DeviceProfileFiles::keyboardFolder(dm->userConfigPath(), utf8Of(record.modelKey), currentSerial);
+    if (folder.isEmpty()) {
+        // Without its serial number the keyboard's profiles cannot be told from another's.
+        qCWarning(lcProfiles, "%s gave no usable serial number; its profiles are not loaded",
+                  qUtf8Printable(path));
+        profileDir.clear();
+        std::memset(profileXmlPath.get(), 0, 256);
+        notice->showNotice(tr("Device not responding, please reconnect"), noticeAnchor());
+        return;
+    }
+    profileDir = folder;
+
+    if (dm->isMagneticKeyboard())
+        dm->setMagneticProfileXmlPath(QFile::encodeName(DeviceProfileFiles::filePath(folder, 2)).constData());
+    DeviceProfileFiles::prepare(folder, dm->isMagneticKeyboard(), [this](const char *newFile) {
+        fixedtext::copy(profileXmlPath.get(), 256, newFile);
+        currentProfileIndex = 1;
+        addDefaultLightConfig(1);
+        addDefaultCustomLights(1);
+    });
+
+    const QByteArray defaultFile = QFile::encodeName(DeviceProfileFiles::filePath(folder, 0));
+    if (!fixedtext::copyWhole(profileXmlPath.get(), 256, std::string_view(defaultFile.constData())))
+        return;
+    loadCurrentProfile();
+    profileLoaded = true;
+
+    if (link && !link->isInitialLightStored()) {
+        link->mirrorLightConfig(0);
+        if (!link->sideLightModes().isEmpty())
+            link->mirrorLightConfig(1);
+        link->setInitialLightStored(true);
+    }
+    if (link)
+        link->querySleepTimes();
+}
+
+void DDevicePage::loadCurrentProfile()
+{
+    DDataManager *dm = DDataManager::getInstance();
+    dm->resetCurrentKey();
+    ui->toolButton_CustomKey->setChecked(true);
+    onCurIndexChangedMainPage(0);
+    if (keyboardView)
+        keyboardView->leaveLightView();
+
+    const char *path = profileXmlPath.get();
+    if (!*path)
+        return;
+    currentProfileIndex = CQuelmoXML_GetCreateXMLFileProfileIndex(path);
+    if (currentProfileIndex < 0) {
+        // No stored current profile: fall back to the first one the file lists, and keep that.
+        ProfileNodeList nodes;
+        if (CQuelmoXML_SelectProFileAllNodes(path, &nodes) && !nodes.empty()) {
+            currentProfileIndex = QByteArray::fromStdString(nodes.front().first).toInt();
+            CQuelmoXML_ModifyXMLFileProfileIndex(path, currentProfileIndex);
+        }
+        qCWarning(lcProfiles, "%s had no current profile; using %d", path, currentProfileIndex);
+    }
+
+    if (currentLink) {
+        currentLink->setProfileIndex(currentProfileIndex);
+        currentLink->setProfileXmlPath(QFile::decodeName(path));
+    }
+    dm->setProfileIndex(currentProfileIndex);
+    dm->setProfileXmlPath(path);
+
+    const QByteArray index = QByteArray::number(currentProfileIndex);
+    keyboardLightTypeInUse = CQuelmoXML_SelectProFileMouseLightTypeUsingIndex(path, index.constData(), 0);
+    sideLightTypeInUse = CQuelmoXML_SelectProFileMouseLightTypeUsingIndex(path, index.constData(), 1);
+    lightRunningStatus = CQuelmoXML_SelectProFileLightTypeRuningStatus(path, index.constData());
+    lightSyncStatus = CQuelmoXML_SelectProFileLightSynchronizeStatus(path, index.constData());
+
+    customKeysPage->setProfileIndex(currentProfileIndex);
+    customKeysPage->setProfileXmlPath(path);
+    lightsConfigPage->setProfileIndex(currentProfileIndex);
+    lightsConfigPage->setProfileXmlPath(path);
+    lightsConfigPage->setHidInterface(currentHid);
+    if (currentLink)
+        lightsConfigPage->setSupportedLightModes(currentLink->keyboardLightModes(),
+                                                 currentLink->sideLightModes());
+    performancePage->setProfileIndex(currentProfileIndex);
+    performancePage->setProfileXmlPath(path);
+    lightEngine->setHidInterface(currentHid);
+
+    refreshProfileListAndKeyMarks();
+
+    if (dm->isMagneticKeyboard() && currentLayer == 0) {
+        char magnetic[256] = {};
+        dm->copyMagneticProfileXmlPath(magnetic);
+        QStringList codes;
+        if (*magnetic)
+            CQuelmoXML_ProFileKeyInfoSelectAll(magnetic, "1", &codes);
+        const QMap<int, keyboardButCustom *> buttons = dm->keyButtonMap();
+        const QColor heavy = DDataManager::heavyPressKeyColor();
+        for (const QString &code : qAsConst(codes)) {
+            if (keyboardButCustom *button = buttons.value(code.toInt())) {
+                button->setAssignedColorTranslucent(heavy);
+                button->setAssignedColor(heavy);
+                button->setAssignedState(1);
+            }
+        }
+    }
+}
+
+void DDevicePage::refreshProfileListAndKeyMarks()
+{
+    const char *path = profileXmlPath.get();
+    ProfileNodeList nodes;
+    if (*path)
+        CQuelmoXML_SelectProFileAllNodes(path, &nodes);
+    {
+        const QSignalBlocker blocker(ui->comboBox_profileList);
+        ui->comboBox_profileList->clear();
+        int current = 0;
+        for (const auto &[index, name] : nodes) {
+            const int value = QByteArray::fromStdString(index).toInt();
+            if (value == currentProfileIndex)
+                current = ui->comboBox_profileList->count();
+            ui->comboBox_profileList->addItem(QString::fromStdString(name), value);
+        }
+        ui->comboBox_profileList->setCurrentIndex(nodes.empty() ? -1 : current);
+    }
+
+    DDataManager *dm = DDataManager::getInstance();
+    const QStringList rgb = dm->getThemeColors().TextCheckedColor.split(QLatin1Char(','));
+    QColor colour(0, 0, 0, 255);
+    if (rgb.size() == 3)
+        colour = QColor(rgb[0].trimmed().toInt(), rgb[1].trimmed().toInt(), rgb[2].trimmed().toInt(), 255);
+    const QMap<int, keyboardButCustom *> buttons = dm->keyButtonMap();
+    for (keyboardButCustom *button : buttons) {
+        button->setAssignedColorTranslucent(colour);
+        button->setAssignedColor(colour);
+        button->setAssignedState(0);
+    }
+    QStringList codes;
+    if (*path)
+        CQuelmoXML_ProFileKeyInfoSelectAll(path, QByteArray::number(currentProfileIndex).constData(), &codes);
+    for (const QString &code : qAsConst(codes)) {
+        if (keyboardButCustom *button = buttons.value(code.toInt()))
+            button->setAssignedState(1);
+    }
+}
+
+void DDevicePage::startLightEngine()
+{
+    for (int row = 0; row < 6; ++row)
+        std::copy(std::begin(keyButtonGrid[row]), std::end(keyButtonGrid[row]),
+                  std::begin(lightEngine->keyGrid[row]));
+    keySelectFrame *keys = DDataManager::getInstance()->keySelectFrame();
+    lightEngine->sideButtons = keys ? keys->sideLightButtons() : QList<sideLightButtonCustom *>();
+    lightEngine->initMusicalRhythm(currentRecord.keyCount, 11, 30.0, 930.0);
+    lightEngine->loadLightConfigFromProfile();
+    lightEngine->setPreviewEnabled(true);
+    lightEngine->setLightThreadsRunning(true);
+    lightEngine->setLightSynchronous(true);
+}
+
+void DDevicePage::stopLightEngineThreads()
+{
+    lightEngine->setLightSynchronous(false);
+    lightEngine->setPreviewEnabled(false);
+    lightEngine->setLightThreadsRunning(false);
+}

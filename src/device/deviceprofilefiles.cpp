@@ -1,0 +1,75 @@
+#include "deviceprofilefiles.h"
+
+#include "cquelmoxml.h"
+#include "ddevicekeyboardlink.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLoggingCategory>
+
+namespace {
+Q_LOGGING_CATEGORY(lcProfiles, "tidelumen.device.profiles")
+
+const char *const kFileNames[3] = {"/appProfile_Default.xml", "/appProfile_FN.xml",
+                                   "/appProfile_Magnetic.xml"};
+} // namespace
+
+QString DeviceProfileFiles::keyboardFolder(const QString &configRoot, const QString &modelKey,
+                                           const QString &serial)
+{
+    if (!DDeviceKeyboardLink::isValidSerialNumber(serial))
+        return QString();
+    // The model key comes from our catalogue, yet it names a folder too: keep it a single level.
+    if (modelKey.isEmpty() || modelKey.contains(QLatin1Char('/')) || modelKey == QLatin1String("..") ||
+        modelKey == QLatin1String("."))
+        return QString();
+    return configRoot + QLatin1Char('/') + modelKey + QLatin1Char('/') + serial;
+}
+
+QString DeviceProfileFiles::filePath(const QString &folder, int file)
+{
+    if (file < 0 || file > 2)
+        return QString();
+    return folder + QLatin1String(kFileNames[file]);
+}
+
+bool DeviceProfileFiles::prepare(const QString &folder, bool magnetic,
+                                 const std::function<void(const char *path)> &addDefaults,
+                                 QStringList *created)
+{
+    if (folder.isEmpty())
+        return false;
+    // Each level on its own, so a missing model folder is made first.
+    const QString modelFolder = QFileInfo(folder).path();
+    if (!QDir().mkpath(modelFolder) || !QDir().mkpath(folder)) {
+        qCWarning(lcProfiles, "Cannot create the profile folder %s", qUtf8Printable(folder));
+        return false;
+    }
+    const int count = magnetic ? 3 : 2;
+    bool ok = true;
+    for (int i = 0; i < count; ++i) {
+        const QString path = filePath(folder, i);
+        const QByteArray local = QFile::encodeName(path);
+        if (local.size() >= kPathBytes) {
+            qCWarning(lcProfiles, "Profile path too long, refused: %s", qUtf8Printable(path));
+            ok = false;
+            continue;
+        }
+        if (QFileInfo(path).isFile())
+            continue;
+        if (!CQuelmoXML_CreateXMLFile(local.constData())) {
+            qCWarning(lcProfiles, "Cannot create %s", qUtf8Printable(path));
+            ok = false;
+            continue;
+        }
+        const QByteArray name = QStringLiteral("Profile%1").arg(1).toUtf8();
+        CQuelmoXML_CreateProFileXmlParentNode(local.constData(), "1", name.constData(), 0);
+        CQuelmoXML_ModifyXMLFileProfileIndex(local.constData(), 1);
+        if (i < 2 && addDefaults)
+            addDefaults(local.constData());
+        if (created)
+            created->append(path);
+    }
+    return ok;
+}
