@@ -258,7 +258,6 @@ void DDevicePage::stopLightEngine()
         stopLightEngineThreads();
 }
 
-
 void DDevicePage::setDeviceListVisible(bool visible)
 {
     ui->frame_left->setVisible(visible);
@@ -748,11 +747,6 @@ void DDevicePage::onScrollSheetSet()
 // ---- Filled by the device-list, opening, profile, status, calibration, lighting and download work.
 
 void DDevicePage::onTimerChangingBatteryNum() {}
-void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName)
-{
-    Q_UNUSED(strMacroIndex)
-    Q_UNUSED(strMacroName)
-}
 void DDevicePage::onQueryDynamicDisplaySensitivityNum(int indexX, int indexY)
 {
     Q_UNUSED(indexX)
@@ -771,15 +765,10 @@ void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrat
 {
     Q_UNUSED(keyCalibrationStatus)
 }
-void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
-{
-    Q_UNUSED(pageIndex)
-}
 void DDevicePage::onTheKeyboardIntoDownloading()
 {
     // SEAM: the onboard download is its own class; this slot hands the request to it once it lands.
 }
-void DDevicePage::onResetoreCurrentProfile() {}
 void DDevicePage::onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSleepTime,
                                               int prohibitSleepStatus)
 {
@@ -820,18 +809,6 @@ void DDevicePage::onKeyCalibrationStartRuning() {}
 void DDevicePage::onAllKeysCalibrationMode(int selMode)
 {
     Q_UNUSED(selMode)
-}
-void DDevicePage::on_pushButton_ProfileOperate_clicked() {}
-void DDevicePage::on_pushButton_Save_clicked() {}
-void DDevicePage::on_pushButton_Cancel_clicked() {}
-void DDevicePage::on_comboBox_profileList_currentIndexChanged(QString text)
-{
-    Q_UNUSED(text)
-}
-void DDevicePage::on_pushButton_Reset_clicked() {}
-void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
-{
-    Q_UNUSED(changeProfileIndex)
 }
 void DDevicePage::onRuningOnboard0x19Cmd() {}
 void DDevicePage::onRuningOnboard0x18Cmd() {}

@@ -11,6 +11,7 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -23,6 +24,7 @@ class DCustomKeysPage;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
 class DLightsConfigPage;
+class DProfileMenuToolWidget;
 class DPerformancePage;
 class DToolTipExplain;
 class DTriggerSettingPage;
@@ -257,4 +259,63 @@ private:
     QList<DDeviceKeyboardLink *> silentLinks;
     // The current keyboard's profile files exist and are loaded.
     bool profileLoaded = false;
+
+    // ---- Profile management and hot plug (ddevicepage_profileslots.cpp, ddevicepage_hotplug.cpp).
+public:
+    static constexpr int kMaxProfiles = 10;
+    static constexpr int kHotPlugArrival = 11;
+    static constexpr int kHotPlugRemoval = 12;
+
+    // The dialogs of export, import and reset; tests answer them in place of a user.
+    void setExportFolderChooser(std::function<QString()> chooser)
+    {
+        exportFolderChooser = std::move(chooser);
+    }
+    void setImportFileChooser(std::function<QString()> chooser) { importFileChooser = std::move(chooser); }
+    void setResetConfirmation(std::function<bool()> confirm) { resetConfirmation = std::move(confirm); }
+    // The file an export of the profile `name` writes in `folder`: the name with every character
+    // that could leave the folder or upset a file system replaced. Empty when no name is left.
+    static QString exportFilePath(const QString &folder, const QString &name);
+
+    int profileIndex() const { return currentProfileIndex; }
+    int layer() const { return currentLayer; }
+    QString layerFilePath() const;
+    DProfileMenuToolWidget *profileMenu() const { return profileMenuWidget; }
+    DDeviceListItem *currentDeviceCard() const { return currentCard; }
+    DDeviceKeyboardLink *currentKeyboardLink() const { return currentLink; }
+    QMap<QString, DDeviceListItem *> deviceCardMapCopy() const { return deviceCards; }
+    // The cards in the order the list shows them.
+    QList<DDeviceListItem *> cardsInListOrder() const;
+
+public slots:
+    void onCloseMenuWidow();
+    void onProfileCreate();
+    void onProfileDelete();
+    void onProfileExport();
+    void onProfileImport();
+    void onProfileModifyName();
+    // Code 11: a keyboard arrived, 12: one went away; the path is not used, the page enumerates.
+    void onHidDeviceConnectChanging(int code, QString hidPath);
+
+private:
+    // Stores `index` as the layer file's current profile and loads it.
+    void switchToProfile(int index);
+    // Replaces the copy of macro `macroIndex` in one profile of one layer file, when a key uses it.
+    bool refreshMacroCopy(const char *layerFile, int profileIndex, const QByteArray &macroIndex);
+    // One round of hot-plug handling; true when it handled a path.
+    bool handleHotPlug(int code);
+    void hotPlugArrival(const QMap<QString, hidStructInfoAll> &found);
+    void hotPlugRemoval(const QMap<QString, hidStructInfoAll> &found);
+    void reorderDeviceCards();
+    // Closes the link (its I/O thread is joined) and deletes it once control is back in the loop.
+    void disposeLink(DDeviceKeyboardLink *link);
+
+    DProfileMenuToolWidget *profileMenuWidget = nullptr;
+    ArrowWidget *profileMenuPopup = nullptr;
+    std::function<QString()> exportFolderChooser;
+    std::function<QString()> importFileChooser;
+    std::function<bool()> resetConfirmation;
+    int lastHotPlugCode = 0;
+    // Hot-plug codes that came while a round ran; each is handled again afterwards.
+    QList<int> pendingHotPlugCodes;
 };

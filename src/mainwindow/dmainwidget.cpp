@@ -7,7 +7,9 @@
 #include "ddatamanager.h"
 #include "ddevicepage.h"
 #include "fixedtext.h"
+#include "hiddevicemanager.h"
 #include "hotplugmonitor.h"
+#include "simulatedbackend.h"
 #include "ui_dmainwidget.h"
 
 #include <QDebug>
@@ -17,6 +19,7 @@
 #include <QLibrary>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -121,7 +124,11 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWid
     applyTheme(local.value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt());
 }
 
-DMainWidget::~DMainWidget() = default;
+DMainWidget::~DMainWidget()
+{
+    if (SimulatedBackend *sim = HidDeviceManager::instance().simulatedBackend())
+        sim->setPlugObserver(nullptr);
+}
 
 QSize DMainWidget::minimumSizeForScreen(const QSize &available)
 {
@@ -182,6 +189,29 @@ void DMainWidget::initSdk()
         ids.append(HotplugIds{hexText(s.vendorId), hexText(s.productId)});
     m_hotplug->setSupportList(ids);
 
+    // Simulated keyboards plugged or unplugged while the program runs take the same way as the
+    // system's device events.
+    if (SimulatedBackend *sim = HidDeviceManager::instance().simulatedBackend()) {
+        const QPointer<HotplugMonitor> monitor(m_hotplug);
+        sim->setPlugObserver(
+            [monitor](const QByteArray &path, uint16_t vendorId, uint16_t productId, bool plugged) {
+                HotplugEvent event;
+                event.action = plugged ? QStringLiteral("add") : QStringLiteral("remove");
+                event.subsystem = QStringLiteral("hidraw");
+                event.devpath = QString::fromLatin1(path);
+                event.properties.insert(
+                    QStringLiteral("HID_ID"),
+                    QString::asprintf("0003:%08X:%08X", unsigned(vendorId), unsigned(productId)));
+                QMetaObject::invokeMethod(
+                    QCoreApplication::instance(),
+                    [monitor, event] {
+                        if (monitor)
+                            monitor->handleEvent(event);
+                    },
+                    Qt::QueuedConnection);
+            });
+    }
+
     loadUpgradeLibrary();
 }
 
@@ -228,11 +258,15 @@ void DMainWidget::applyTheme(int themeIndex)
 void DMainWidget::onHidDeviceConnectChanging_Into(QString hidPath)
 {
     Q_UNUSED(hidPath)
+    if (m_devicePage)
+        m_devicePage->onHidDeviceConnectChanging(DDevicePage::kHotPlugArrival, QStringLiteral("hidPath"));
 }
 
 void DMainWidget::onHidDeviceConnectChanging_Remove(QString hidPath)
 {
     Q_UNUSED(hidPath)
+    if (m_devicePage)
+        m_devicePage->onHidDeviceConnectChanging(DDevicePage::kHotPlugRemoval, QStringLiteral("hidPath"));
 }
 
 void DMainWidget::onIntoOrRemoveHidOver() {}

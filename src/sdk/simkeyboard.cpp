@@ -30,32 +30,51 @@ void SimKeyboard::setHandler(uint8_t command, Handler handler)
     m_handlers[command] = std::move(handler);
 }
 
-void SimKeyboard::plug()
+void SimKeyboard::setPlugObserver(PlugObserver observer)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (m_plugged)
-        return;
-    const quint64 n = ++s_attachments;
-    m_generation = n;
-    m_plugged = true;
-    m_outbox.clear();
-    // Shaped like a hidraw syspath, under a root no real device lives in.
-    const QString ids = QStringLiteral("%1:%2.%3")
-                            .arg(vendorId(), 4, 16, QLatin1Char('0'))
-                            .arg(productId(), 4, 16, QLatin1Char('0'))
-                            .arg(n & 0xFFFF, 4, 16, QLatin1Char('0'))
-                            .toUpper();
-    m_path = QStringLiteral("/tidelumen-sim/devices/usb1/1-%1/1-%1:1.1/0003:%2/hidraw/hidraw%1")
-                 .arg(n)
-                 .arg(ids)
-                 .toLatin1();
+    m_plugObserver = std::move(observer);
+}
+
+void SimKeyboard::plug()
+{
+    PlugObserver observer;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_plugged)
+            return;
+        const quint64 n = ++s_attachments;
+        m_generation = n;
+        m_plugged = true;
+        m_outbox.clear();
+        // Shaped like a hidraw syspath, under a root no real device lives in.
+        const QString ids = QStringLiteral("%1:%2.%3")
+                                .arg(vendorId(), 4, 16, QLatin1Char('0'))
+                                .arg(productId(), 4, 16, QLatin1Char('0'))
+                                .arg(n & 0xFFFF, 4, 16, QLatin1Char('0'))
+                                .toUpper();
+        m_path = QStringLiteral("/tidelumen-sim/devices/usb1/1-%1/1-%1:1.1/0003:%2/hidraw/hidraw%1")
+                     .arg(n)
+                     .arg(ids)
+                     .toLatin1();
+        observer = m_plugObserver;
+    }
+    if (observer)
+        observer(*this, true);
 }
 
 void SimKeyboard::unplug()
 {
-    std::lock_guard<std::mutex> lock(m_mutex);
-    m_plugged = false;
-    m_outbox.clear();
+    PlugObserver observer;
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        if (m_plugged)
+            observer = m_plugObserver;
+        m_plugged = false;
+        m_outbox.clear();
+    }
+    if (observer)
+        observer(*this, false);
 }
 
 bool SimKeyboard::isPlugged() const

@@ -42,6 +42,10 @@ public:
     // Each plug gives a new device path; handles opened before an unplug stay dead.
     void plug();
     void unplug();
+    // Told after every plug (true) and unplug (false), outside the keyboard's lock, on the thread
+    // that plugged. Used by the back end to report the change like a system device event.
+    using PlugObserver = std::function<void(SimKeyboard &keyboard, bool plugged)>;
+    void setPlugObserver(PlugObserver observer);
     bool isPlugged() const;
     QByteArray path() const;
     // The generation of the current attachment; the transport ties a handle to it.
@@ -82,6 +86,7 @@ private:
     std::array<Handler, 256> m_handlers;
     SimKeyboardState m_state;
     bool m_plugged = false;
+    PlugObserver m_plugObserver;
     quint64 m_generation = 0;
     QByteArray m_path;
     std::chrono::milliseconds m_delay{0};

@@ -31,14 +31,35 @@ private:
 std::shared_ptr<SimKeyboard> SimulatedBackend::addKeyboard(const ModelInfo &model, LinkType link)
 {
     auto kb = std::make_shared<SimKeyboard>(model, link);
-    std::lock_guard<std::mutex> lock(m_mutex);
-    const quint64 instance = ++m_made;
-    kb->update([&](SimKeyboardState &s) { s = simstartup::defaultState(model, instance); });
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        const quint64 instance = ++m_made;
+        kb->update([&](SimKeyboardState &s) { s = simstartup::defaultState(model, instance); });
+        m_keyboards.append(kb);
+    }
     simstartup::installHandlers(*kb);
     simlink::installHandlers(*kb);
+    kb->setPlugObserver(
+        [weak = std::weak_ptr<PlugNotifier>(m_notifier)](SimKeyboard &keyboard, bool plugged) {
+            const std::shared_ptr<PlugNotifier> notifier = weak.lock();
+            if (!notifier)
+                return;
+            PlugObserver observer;
+            {
+                std::lock_guard<std::mutex> lock(notifier->mutex);
+                observer = notifier->observer;
+            }
+            if (observer)
+                observer(keyboard.path(), keyboard.vendorId(), keyboard.productId(), plugged);
+        });
     kb->plug();
-    m_keyboards.append(kb);
     return kb;
+}
+
+void SimulatedBackend::setPlugObserver(PlugObserver observer)
+{
+    std::lock_guard<std::mutex> lock(m_notifier->mutex);
+    m_notifier->observer = std::move(observer);
 }
 
 QVector<std::shared_ptr<SimKeyboard>> SimulatedBackend::keyboards() const

@@ -3,6 +3,7 @@
 #include "hidbackend.h"
 #include "modelinfo.h"
 
+#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -18,11 +19,26 @@ public:
     QVector<std::shared_ptr<SimKeyboard>> keyboards() const;
     std::shared_ptr<SimKeyboard> keyboardAt(const QByteArray &path) const;
 
+    // Told of every plug and unplug of the back end's keyboards, including those added later, so
+    // the program can treat them like system device events. Called on the thread that plugs.
+    using PlugObserver =
+        std::function<void(const QByteArray &path, uint16_t vendorId, uint16_t productId, bool plugged)>;
+    void setPlugObserver(PlugObserver observer);
+
     QVector<HidInterfaceInfo> interfaces() override;
     std::unique_ptr<HidChannel> open(const QByteArray &path, HidOpenError *error) override;
 
 private:
+    // Shared with the keyboards, which may outlive the back end (a test keeps them): once the
+    // back end is gone they find no observer.
+    struct PlugNotifier
+    {
+        std::mutex mutex;
+        PlugObserver observer;
+    };
+
     mutable std::mutex m_mutex;
+    const std::shared_ptr<PlugNotifier> m_notifier = std::make_shared<PlugNotifier>();
     QVector<std::shared_ptr<SimKeyboard>> m_keyboards;
     quint64 m_made = 0;
 };

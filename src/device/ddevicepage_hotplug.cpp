@@ -1,0 +1,234 @@
+// Keyboards that arrive or go away while the program runs.
+#include "ddevicepage.h"
+
+#include "dcustomkeyspage.h"
+#include "ddevicekeyboardlink.h"
+#include "ddevicelistitem.h"
+#include "deviceenumeration.h"
+#include "fixedtext.h"
+#include "hiddevicejoinframe.h"
+#include "mainhidinterface.h"
+#include "ui_ddevicepage.h"
+
+#include <QBoxLayout>
+#include <QLoggingCategory>
+
+namespace {
+Q_LOGGING_CATEGORY(lcHotPlug, "tidelumen.device.hotplug")
+
+template <std::size_t N> QString utf8Of(const char (&field)[N])
+{
+    const std::string_view v = fixedtext::view(field);
+    return QString::fromUtf8(v.data(), static_cast<int>(v.size()));
+}
+} // namespace
+
+void DDevicePage::onHidDeviceConnectChanging(int code, QString hidPath)
+{
+    Q_UNUSED(hidPath)
+    if (hotPlugBusy) {
+        // The link open and the view build process events, so a notification can come in the
+        // middle of a round; it is kept and handled once the round is over.
+        if (!pendingHotPlugCodes.contains(code))
+            pendingHotPlugCodes.append(code);
+        return;
+    }
+    handleHotPlug(code);
+    // Each round handles one path: a remembered notification, or several keyboards changing at
+    // once, are worked off until the enumeration shows nothing new.
+    while (!pendingHotPlugCodes.isEmpty()) {
+        const int next = pendingHotPlugCodes.takeFirst();
+        while (handleHotPlug(next)) {
+        }
+    }
+}
+
+bool DDevicePage::handleHotPlug(int code)
+{
+    hotPlugBusy = true;
+    lastHotPlugCode = code;
+    if (!deviceListLayout)
+        deviceListLayout = ui->verticalLayout_17;
+
+    QMap<QString, hidStructInfoAll> found = DeviceEnumeration::run().attached;
+    for (hidStructInfoAll &record : found)
+        record.online = 1;
+
+    bool handled = true;
+    if (code == kHotPlugArrival) {
+        qCInfo(lcHotPlug, "--------------- 插入设备 ---------------");
+        handled = false;
+        for (auto it = found.cbegin(); it != found.cend() && !handled; ++it)
+            handled = !attachedRecords.contains(it.key());
+        if (!handled) {
+            hotPlugBusy = false;
+            return false;
+        }
+        hotPlugArrival(found);
+        qCInfo(lcHotPlug, "-------------------- *** [Insert end] *** --------------------");
+    } else if (code == kHotPlugRemoval) {
+        qCInfo(lcHotPlug, "--------------- 拔出设备 ---------------");
+        handled = false;
+        for (auto it = attachedRecords.cbegin(); it != attachedRecords.cend() && !handled; ++it)
+            handled = !found.contains(it.key());
+        if (!handled) {
+            hotPlugBusy = false;
+            return false;
+        }
+        hotPlugRemoval(found);
+        qCInfo(lcHotPlug, "-------------------- *** [OutPut end] *** --------------------");
+    }
+
+    reorderDeviceCards();
+    if (code == kHotPlugRemoval)
+        emit sigIntoOrRemoveHidOver();
+    hotPlugBusy = false;
+    return handled && (code == kHotPlugArrival || code == kHotPlugRemoval);
+}
+
+void DDevicePage::hotPlugArrival(const QMap<QString, hidStructInfoAll> &found)
+{
+    QString path;
+    for (auto it = found.cbegin(); it != found.cend() && path.isEmpty(); ++it) {
+        if (!attachedRecords.contains(it.key()))
+            path = it.key();
+    }
+    hidStructInfoAll record = found.value(path);
+    if (record.linkType == 1)
+        record.online = 0; // a receiver is offline until its status says the keyboard answers
+    attachedRecords.insert(path, record);
+    ui->stackedWidget_3->setCurrentWidget(ui->page_HaveDevice);
+
+    const QString modelKey = utf8Of(record.modelKey);
+    DDeviceListItem *card = deviceCards.take(modelKey);
+    if (!card) {
+        card = new DDeviceListItem(ui->scrollAreaWidgetContents_2);
+        connectDeviceCard(card);
+        deviceListLayout->insertWidget(deviceListLayout->count() - 1, card);
+    }
+    deviceCards.insert(path, card);
+    card->setDeviceInfo(record);
+    openKeyboardLink(record);
+
+    // The open waits for the keyboard and processes events: it may have gone again meanwhile.
+    if (!attachedRecords.contains(path))
+        return;
+    if (record.linkType == 0 && (attachedRecords.size() == 1 || !currentCard || !currentLink))
+        onHidItemMouseClicked(record);
+    if (!currentCard || !currentLink) {
+        ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
+        emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
+    }
+}
+
+void DDevicePage::hotPlugRemoval(const QMap<QString, hidStructInfoAll> &found)
+{
+    QString gone;
+    for (auto it = attachedRecords.cbegin(); it != attachedRecords.cend() && gone.isEmpty(); ++it) {
+        if (!found.contains(it.key()))
+            gone = it.key();
+    }
+    hidStructInfoAll record = attachedRecords.take(gone);
+    const QString modelKey = utf8Of(record.modelKey);
+    fixedtext::copy(record.hidPath, fixedtext::view(record.modelKey));
+    record.online = 0;
+
+    DDeviceListItem *card = deviceCards.take(gone);
+    if (card) {
+        card->setDeviceInfo(record);
+        // A card already kept for this model is dropped: one offline card per model. It is still
+        // in the list layout; the re-ordering below takes it out and destroys it.
+        deviceCards.insert(modelKey, card);
+    }
+
+    DDeviceKeyboardLink *link = deviceLinks.take(gone);
+    const bool wasCurrent = (card && card == currentCard) || (link && link == currentLink);
+    if (wasCurrent) {
+        if (keyboardView)
+            keyboardView->setLightView(false);
+        stopLightEngine();
+        customKeysPage->setInteractLightHook(false, 0);
+        currentCard = nullptr;
+        currentLink = nullptr;
+        currentHid = nullptr;
+    }
+    disposeLink(link);
+
+    if (!wasCurrent)
+        return;
+    for (const hidStructInfoAll &candidate : qAsConst(attachedRecords)) {
+        const QString path = utf8Of(candidate.hidPath);
+        if (candidate.linkType == 0 || dongleStates.value(path, 0) == 0) {
+            hidStructInfoAll next = candidate;
+            // A receiver whose keyboard answers counts as online for the switch.
+            next.online = 1;
+            onHidItemMouseClicked(next);
+            break;
+        }
+    }
+    if (!currentCard || !currentLink) {
+        ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
+        emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
+    }
+}
+
+void DDevicePage::disposeLink(DDeviceKeyboardLink *link)
+{
+    if (!link)
+        return;
+    disconnect(link, nullptr, this, nullptr);
+    silentLinks.removeAll(link);
+    if (MainHidInterFace *hid = link->hidInterface())
+        hid->closeDevice(); // stops and joins the I/O thread
+    // A wait further up the stack may still hold it (through a guard): deleted from the loop.
+    link->deleteLater();
+}
+
+QList<DDeviceListItem *> DDevicePage::cardsInListOrder() const
+{
+    QList<DDeviceListItem *> out;
+    if (!deviceListLayout)
+        return out;
+    for (int i = 0; i < deviceListLayout->count(); ++i) {
+        if (auto *card = qobject_cast<DDeviceListItem *>(deviceListLayout->itemAt(i)->widget()))
+            out.append(card);
+    }
+    return out;
+}
+
+void DDevicePage::reorderDeviceCards()
+{
+    QList<DDeviceListItem *> first;
+    QList<DDeviceListItem *> second;
+    QList<DDeviceListItem *> third;
+    if (currentCard)
+        first.append(currentCard);
+    const QString currentPath = currentCard ? utf8Of(currentCard->deviceRecord().hidPath) : QString();
+    for (DDeviceListItem *card : qAsConst(deviceCards)) {
+        if (card == currentCard)
+            continue;
+        if (card->isOnline() == 1) {
+            const hidStructInfoAll record = card->deviceRecord();
+            if (currentCard && utf8Of(record.hidPath).compare(currentPath, Qt::CaseInsensitive) == 0)
+                continue;
+            (record.linkType == 0 ? first : second).append(card);
+        } else {
+            third.append(card);
+        }
+    }
+
+    const QList<DDeviceListItem *> shown = cardsInListOrder();
+    for (DDeviceListItem *card : shown)
+        deviceListLayout->removeWidget(card);
+    deviceListLayout->setContentsMargins(12, 0, 0, 0);
+    deviceListLayout->setSpacing(10);
+    for (DDeviceListItem *card : first + second + third)
+        deviceListLayout->insertWidget(deviceListLayout->count() - 1, card);
+    for (DDeviceListItem *card : shown) {
+        if (!first.contains(card) && !second.contains(card) && !third.contains(card)) {
+            card->hide();
+            card->deleteLater();
+        }
+    }
+    qCInfo(lcHotPlug, "-------------------- *** [Update hid list] End *** -------------------");
+}
