@@ -139,8 +139,6 @@ DDevicePage::DDevicePage(QWidget *parent)
     QTimer::singleShot(200, this, &DDevicePage::onLoadDeviceList);
 }
 
-DDevicePage::~DDevicePage() = default;
-
 void DDevicePage::createSubPages()
 {
     customKeysPage = new DCustomKeysPage(ui->page_CustomKeys);

@@ -1,12 +1,15 @@
 // Keyboards that arrive or go away while the program runs.
 #include "ddevicepage.h"
 
+#include "arrowwidget.h"
 #include "dcustomkeyspage.h"
 #include "ddevicekeyboardlink.h"
 #include "ddevicelistitem.h"
 #include "deviceenumeration.h"
+#include "dtooltipexplain.h"
 #include "fixedtext.h"
 #include "hiddevicejoinframe.h"
+#include "lightdealmain.h"
 #include "mainhidinterface.h"
 #include "ui_ddevicepage.h"
 
@@ -22,6 +25,22 @@ template <std::size_t N> QString utf8Of(const char (&field)[N])
     return QString::fromUtf8(v.data(), static_cast<int>(v.size()));
 }
 } // namespace
+
+DDevicePage::~DDevicePage()
+{
+    // The links have no parent: each is closed (its I/O thread joined) and deleted here, after the
+    // light engine has let go of the current one.
+    stopLightEngineThreads();
+    lightEngine->setHidInterface(nullptr);
+    const QList<DDeviceKeyboardLink *> links = deviceLinks.values();
+    deviceLinks.clear();
+    currentLink = nullptr;
+    currentHid = nullptr;
+    for (DDeviceKeyboardLink *link : links) {
+        disconnect(link, nullptr, this, nullptr);
+        delete link;
+    }
+}
 
 void DDevicePage::onHidDeviceConnectChanging(int code, QString hidPath)
 {
