@@ -257,4 +257,12 @@ private:
     QList<DDeviceKeyboardLink *> silentLinks;
     // The current keyboard's profile files exist and are loaded.
     bool profileLoaded = false;
+    // Closes every link, joining its I/O thread, before the page's other members go. Declared
+    // last, so it runs first.
+    struct LinkCloser
+    {
+        QMap<QString, DDeviceKeyboardLink *> &links;
+        ~LinkCloser();
+    };
+    LinkCloser linkCloser{deviceLinks};
 };

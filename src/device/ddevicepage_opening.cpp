@@ -36,6 +36,16 @@ template <std::size_t N> QString local8Of(const char (&field)[N])
 }
 } // namespace
 
+DDevicePage::LinkCloser::~LinkCloser()
+{
+    const QList<DDeviceKeyboardLink *> open = links.values();
+    links.clear();
+    for (DDeviceKeyboardLink *link : open) {
+        QObject::disconnect(link, nullptr, nullptr, nullptr);
+        delete link;
+    }
+}
+
 void DDevicePage::onLoadDeviceList()
 {
     ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
