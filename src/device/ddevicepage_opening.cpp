@@ -144,7 +144,7 @@ bool DDevicePage::waitForLinkReady(DDeviceKeyboardLink *link, const QString &pat
 void DDevicePage::onHidItemMouseClicked(hidStructInfoAll record)
 {
     if (record.online != 1) {
-        notice->showNotice(tr("The device is offline"), noticeAnchor());
+        notice->showNotice(QObject::tr("The device is offline"), noticeAnchor());
         return;
     }
     if (viewBusy)
@@ -153,7 +153,7 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll record)
 
     auto *card = qobject_cast<DDeviceListItem *>(sender());
     if (card && card == currentCard) {
-        notice->showNotice(tr("The device has been turned on"), noticeAnchor());
+        notice->showNotice(QObject::tr("The device has been turned on"), noticeAnchor());
         viewBusy = false;
         return;
     }
