@@ -56,6 +56,7 @@ void DDevicePage::onLoadDeviceList()
         dongleStates.insert(path, 1);
 
     clearDeviceCards();
+    currentCard = nullptr; // its card is among those just removed
     deviceListLayout = ui->verticalLayout_17;
     deviceListLayout->setContentsMargins(12, 0, 0, 0);
     deviceListLayout->setSpacing(10);
@@ -67,6 +68,11 @@ void DDevicePage::onLoadDeviceList()
         card->setDeviceInfo(record);
         const QString path = utf8Of(record.hidPath);
         deviceCards.insert(path.isEmpty() ? utf8Of(record.modelKey) : path, card);
+    }
+    if (currentLink) {
+        currentCard = deviceCards.value(deviceLinks.key(currentLink));
+        if (currentCard)
+            currentCard->setSelected(true);
     }
 
     bool shown = false;
