@@ -1,41 +1,52 @@
 #include "deviceprofilestore.h"
 
-#include <QDebug>
+#include "cquelmoxml.h"
+
+#include <cstring>
 
 namespace {
-// Stands in until the keyboard SDK's profile store is part of the build: every call fails, so the
-// link reads no Win-lock switches and writes nothing into a profile.
-class UnavailableStore final : public DeviceProfileStore
+class SdkStore final : public DeviceProfileStore
 {
 public:
-    bool isProFileAlreadyHaveLightInfo(const char *, const char *, int, int) override { return fail(); }
-    bool modifyProFileLightInfoItem(const char *, const char *, int, int, colorInfoData) override
+    bool isProFileAlreadyHaveLightInfo(const char *path, const char *index, int target, int type) override
     {
-        return fail();
+        return CQuelmoXML_IsProFileAlreadyHaveLightInfo(path, index, target, type);
     }
-    bool addProFileLightInfoItem(const char *, const char *, colorInfoData) override { return fail(); }
-    bool modifyProFileMouseLightUsingIndex(const char *, const char *, int, int) override { return fail(); }
-    bool setProFileIntoSleepTimeInfo(const char *, const char *, int, int) override { return fail(); }
-    bool getProFileFunctionInfo(const char *, const char *, char *, char *, char *, char *) override
+    bool modifyProFileLightInfoItem(const char *path, const char *index, int target, int type,
+                                    colorInfoData config) override
     {
-        return fail();
+        return CQuelmoXML_ModifyProFileLightInfoItem(path, index, target, type, config);
     }
-
-private:
-    bool fail()
+    bool addProFileLightInfoItem(const char *path, const char *index, colorInfoData config) override
     {
-        if (!m_logged) {
-            qDebug() << "The profile store is not available";
-            m_logged = true;
+        return CQuelmoXML_AddProFileLightInfoItem(path, index, config);
+    }
+    bool modifyProFileMouseLightUsingIndex(const char *path, const char *index, int target, int type) override
+    {
+        return CQuelmoXML_ModifyProFileMouseLightUsingIndex(path, index, target, type);
+    }
+    bool setProFileIntoSleepTimeInfo(const char *path, const char *index, int light, int keyboard) override
+    {
+        return CQuelmoXML_SetProFileIntoSleepTimeInfo(path, index, light, keyboard);
+    }
+    bool getProFileFunctionInfo(const char *path, const char *index, char *altTab, char *altF4,
+                                char *shiftTab, char *winKey) override
+    {
+        char switches[4][8] = {};
+        if (!CQuelmoXML_GetProFileFunctionInfo(path, index, switches))
+            return false;
+        char *out[4] = {altTab, altF4, shiftTab, winKey};
+        for (int i = 0; i < 4; ++i) {
+            switches[i][7] = '\0';
+            std::memcpy(out[i], switches[i], sizeof(switches[i]));
         }
-        return false;
+        return true;
     }
-    bool m_logged = false;
 };
 } // namespace
 
 DeviceProfileStore *DeviceProfileStore::sdk()
 {
-    static UnavailableStore store;
+    static SdkStore store;
     return &store;
 }

@@ -13,7 +13,7 @@ constexpr int kDefaultLightBatch = 9;
 constexpr int kHandshakeIntervalMs = 1000;
 
 constexpr qint64 kActivePauseUs = 1000;
-constexpr qint64 kBusyWindowUs = 60000;
+constexpr qint64 kBusyWindowUs = 30000;
 
 qint64 nowUs()
 {

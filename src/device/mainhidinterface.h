@@ -51,8 +51,8 @@ public:
     // Pause between turns while reports flow, and the longest wait of an idle loop; an idle wait
     // ends at once when a report is queued.
     static constexpr std::chrono::milliseconds kActivePause{1};
-    static constexpr std::chrono::milliseconds kIdlePoll{16};
-    // After the last report in either direction the loop keeps the short pause for 60 ms, so that
+    static constexpr std::chrono::milliseconds kIdlePoll{25};
+    // After the last report in either direction the loop keeps the short pause for 30 ms, so that
     // answers to a command are picked up without the idle delay.
 
 public slots:

@@ -1,3 +1,4 @@
+#include "cquelmoxml.h"
 #include "ddatamanager.h"
 #include "ddevicekeyboardlink.h"
 #include "fixedtext.h"
@@ -5,6 +6,7 @@
 #include "recordingstore.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -395,4 +397,38 @@ TEST(SerialNumber, FolderSafeCharactersOnly)
     };
     for (const Row &r : rows)
         EXPECT_EQ(DDeviceKeyboardLink::isValidSerialNumber(r.number), r.valid) << qPrintable(r.number);
+}
+
+TEST(LinkWithStore, KeyboardReportsLandInTheProfileFile)
+{
+    QTemporaryDir dir;
+    const QByteArray path = (dir.path() + QStringLiteral("/appProfile_Default.xml")).toLocal8Bit();
+    ASSERT_TRUE(CQuelmoXML_CreateXMLFile(path.constData()));
+    ASSERT_TRUE(CQuelmoXML_CreateProFileXmlParentNode(path.constData(), "1", "Profile1", 0));
+
+    DDeviceKeyboardLink link; // the SDK's store
+    hidStructInfoAll record;
+    std::memset(&record, 0, sizeof(record));
+    fixedtext::copy(record.modelKey, "TL87");
+    link.openDevice(0, record);
+    ASSERT_TRUE(link.setProfileXmlPath(QString::fromLocal8Bit(path)));
+    link.setProfileIndex(1);
+    auto feed = [&](const HidReport &r) { link.onHidDataArrived(bytesOf(r), 64, 0); };
+
+    feed(withPayload(in::KeyboardLightTypes, {0, 1, 6, 0xA5, 5, 5}));
+    feed(withPayload(in::KeyboardLightConfig, {6, 2, 3, 10, 20, 30}));
+    link.mirrorLightConfig(0);
+    EXPECT_TRUE(CQuelmoXML_IsProFileAlreadyHaveLightInfo(path.constData(), "1", 0, 6));
+    int values[14] = {};
+    ASSERT_TRUE(CQuelmoXML_SelectProfileColorDataInfo(path.constData(), "1", 0, 6, values));
+    EXPECT_EQ(values[2], 3); // brightness, 1-based
+    EXPECT_EQ(values[3], 4); // speed
+    EXPECT_EQ(values[4], 10);
+    EXPECT_EQ(CQuelmoXML_SelectProFileMouseLightTypeUsingIndex(path.constData(), "1", 0), 6);
+
+    feed(input(in::Settings, {{2, 2}, {9, 0x00}, {10, 90}, {11, 0x07}, {12, 0x08}}));
+    int light = 0, keyboard = 0;
+    ASSERT_TRUE(CQuelmoXML_GetProFileIntoSleepTimeInfo(path.constData(), "1", &light, &keyboard));
+    EXPECT_EQ(light, 90);
+    EXPECT_EQ(keyboard, 1800 / 60);
 }
