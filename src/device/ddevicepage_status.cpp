@@ -80,8 +80,8 @@ void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QStr
     for (auto it = attachedRecords.cbegin(); it != attachedRecords.cend(); ++it)
         attached.append({it.key(), it.value().linkType});
     const devicestatus::DongleDecision d =
-        devicestatus::decideDongleStatus(is24GValid, strCurrentHidPath, card != nullptr,
-                                         currentLink ? currentPath : QString(), attached, dongleStates);
+        devicestatus::decideDongleStatus(is24GValid, strCurrentHidPath, card != nullptr, currentPath,
+                                         attached, dongleStates, currentLink != nullptr);
 
     if (card) {
         hidStructInfoAll record = attachedRecords.value(strCurrentHidPath, card->deviceRecord());

@@ -66,7 +66,7 @@ const char *sleepRefusalText(SleepCheck check)
 
 DongleDecision decideDongleStatus(int status, const QString &path, bool hasCard, const QString &currentPath,
                                   const QList<AttachedKeyboard> &attached,
-                                  const QMap<QString, int> &dongleStates)
+                                  const QMap<QString, int> &dongleStates, bool currentOpen)
 {
     DongleDecision d;
     d.hasCard = hasCard;
@@ -87,7 +87,7 @@ DongleDecision decideDongleStatus(int status, const QString &path, bool hasCard,
         return d;
     }
     d.online = true;
-    if (currentPath.isEmpty() && dongleStates.value(path, -1) == 0) {
+    if ((currentPath.isEmpty() || !currentOpen) && dongleStates.value(path, -1) == 0) {
         d.openPath = path;
         d.requery = true;
         d.showKeyboardPage = true;

@@ -57,10 +57,11 @@ struct DongleDecision
     bool showKeyboardPage = false;
     bool showNoKeyboardPage = false; // and tell the window no keyboard is shown
 };
-// `attached` in key order; `dongleStates` already holds the new status of `path`.
+// `attached` in key order; `dongleStates` already holds the new status of `path`. `currentPath` is
+// the current card's path; `currentOpen` is false when that card has no link.
 DongleDecision decideDongleStatus(int status, const QString &path, bool hasCard, const QString &currentPath,
                                   const QList<AttachedKeyboard> &attached,
-                                  const QMap<QString, int> &dongleStates);
+                                  const QMap<QString, int> &dongleStates, bool currentOpen = true);
 
 // One card for the card order: the current one first, then online cables, then receivers (online,
 // or offline with a receiver record), then the rest.

@@ -180,6 +180,15 @@ TEST_F(PageOnSimulator, StatusReportsDriveTheBatteryWidgets)
     EXPECT_EQ(gauge->batteryLevel(), 20);
 }
 
+TEST_F(PageOnSimulator, WinLockOptionsReachTheKeyboardInItsOrder)
+{
+    // The tab passes (Windows key, Shift+Tab, Alt+Tab, Alt+F4); the keyboard takes Alt+F4 before Alt+Tab.
+    page->onLockWinKeyAbout(1, 0, 1, 0);
+    ASSERT_TRUE(waitFor([&] { return kb->state().winLockSwitches[0] == 1; }));
+    const auto switches = kb->state().winLockSwitches;
+    EXPECT_EQ((std::vector<int>(switches.begin(), switches.end())), (std::vector<int>{1, 0, 0, 1}));
+}
+
 TEST_F(PageOnSimulator, ApplyNeedsSelectedKeysAndReportsARefusedQueue)
 {
     RecordingHid hid;

@@ -184,6 +184,12 @@ TEST(DeviceStatusRules, ReceiverLosingOrReachingTheKeyboardSwitchesTheShownKeybo
         EXPECT_EQ(d.showKeyboardPage, c.keyboardPage);
         EXPECT_EQ(d.showNoKeyboardPage, c.noKeyboardPage);
     }
+    // A current card whose link is gone counts as no keyboard shown when the receiver comes back.
+    const DongleDecision back =
+        decideDongleStatus(0, rx, true, cable, {{cable, 0}, {rx, 1}}, {{rx, 0}}, false);
+    EXPECT_EQ(back.openPath, rx);
+    EXPECT_TRUE(back.requery);
+
     // A path without a card changes nothing but the stored receiver status.
     const DongleDecision none = decideDongleStatus(1, rx, false, rx, {{cable, 0}}, {{rx, 1}});
     EXPECT_FALSE(none.dropCurrent);
