@@ -79,9 +79,9 @@ DDevicePage::DDevicePage(QWidget *parent)
 
     desktopPath = QStandardPaths::writableLocation(QStandardPaths::DesktopLocation);
 
-    ui->label->setText(tr("Device List"));
-    ui->label_Tip->setText(tr("Device not connected"));
-    ui->pushButton_Reset->setText(tr("Reset"));
+    ui->label->setText(QObject::tr("Device List"));
+    ui->label_Tip->setText(QObject::tr("Device not connected"));
+    ui->pushButton_Reset->setText(QObject::tr("Reset"));
 
     QSettings defaults(QStringLiteral(":/images/configDir/QuelmoDefaultConfig.ini"), QSettings::IniFormat);
     defaults.setIniCodec("UTF_8");
@@ -306,7 +306,7 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
     DDataManager *dm = DDataManager::getInstance();
     if (currentTabId == kTabTrigger && dm->isCalibrationRunning()) {
         ui->toolButton_TriggerSetting->setChecked(true);
-        onEveryPageBackTip(tr("Key calibration in progress, please wait a moment"));
+        onEveryPageBackTip(QObject::tr("Key calibration in progress, please wait a moment"));
         return;
     }
 
@@ -434,12 +434,13 @@ void DDevicePage::showTabTip(int index)
     }
     popup = tabTip.get();
 
-    const QList<QPair<QToolButton *, QString>> tips = {{ui->toolButton_CustomKey, tr("Key Custom")},
-                                                       {ui->toolButton_LightConfig, tr("Light Setting")},
-                                                       {ui->toolButton_MacroDialog, tr("Macro")},
-                                                       {ui->toolButton_Performance, tr("Performance")},
-                                                       {ui->toolButton_TriggerSetting, tr("Trigger Setting")},
-                                                       {ui->toolButton_SeniorKey, tr("Senior Keys")}};
+    const QList<QPair<QToolButton *, QString>> tips = {
+        {ui->toolButton_CustomKey, QObject::tr("Key Custom")},
+        {ui->toolButton_LightConfig, QObject::tr("Light Setting")},
+        {ui->toolButton_MacroDialog, QObject::tr("Macro")},
+        {ui->toolButton_Performance, QObject::tr("Performance")},
+        {ui->toolButton_TriggerSetting, QObject::tr("Trigger Setting")},
+        {ui->toolButton_SeniorKey, QObject::tr("Senior Keys")}};
     QString text;
     if (index >= 0 && index < tips.size()) {
         QToolButton *button = tips.at(index).first;
@@ -613,10 +614,10 @@ void DDevicePage::retranslate()
     const ThemeColors c = DDataManager::getInstance()->getThemeColors();
     ui->label_Url->setAlignment(Qt::AlignCenter);
     ui->label_Url->setText(linkText(companyLink, c.TextCheckedColor));
-    ui->label->setText(tr("Device List"));
-    ui->label_Tip->setText(tr("Device not connected"));
-    ui->pushButton_Reset->setText(tr("Reset"));
-    ui->widget_MoveTip->setText(tr("All keys calibration in progress ..."));
+    ui->label->setText(QObject::tr("Device List"));
+    ui->label_Tip->setText(QObject::tr("Device not connected"));
+    ui->pushButton_Reset->setText(QObject::tr("Reset"));
+    ui->widget_MoveTip->setText(QObject::tr("All keys calibration in progress ..."));
     customKeysPage->retranslate();
     lightsConfigPage->retranslate();
     performancePage->retranslate();
@@ -648,7 +649,7 @@ void DDevicePage::applyTheme()
     ui->widget_MoveTip->setTextFont(QStringLiteral("Microsoft Yahei"), 14);
     ui->widget_MoveTip->setBackground(QColor(0, 0, 0, 1));
     ui->widget_MoveTip->setForeground(themeColor(c.TextCheckedColor, 255));
-    ui->widget_MoveTip->setText(tr("All keys calibration in progress ..."));
+    ui->widget_MoveTip->setText(QObject::tr("All keys calibration in progress ..."));
     ui->widget_MoveTip->hide();
 
     ui->frame->setStyleSheet(

@@ -64,7 +64,11 @@ int MainHidInterFace::openDevice(const QString &path)
     const int handle = CQuelmoHid_OpenPath(m_devicePathLatin1.constData());
     m_handle.store(handle);
     if (handle == 0) {
-        qDebug() << "Unable to open device" << path;
+        const HidOpenError why = quelmosdk::lastOpenError();
+        qDebug() << "Unable to open device" << path
+                 << (why == HidOpenError::PermissionDenied ? "(permission denied)"
+                     : why == HidOpenError::NotFound       ? "(not found)"
+                                                           : "(failed)");
         m_open.store(false);
         return -1;
     }

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -37,6 +38,21 @@ std::string sheetOf(const QWidget *root, const char *name)
 {
     return root->findChild<QWidget *>(QString::fromLatin1(name))->styleSheet().toStdString();
 }
+
+// Marks every text by the context it was looked up in: [page texts] and {form texts}.
+class ContextMarker : public QTranslator
+{
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char *context, const char *source, const char *, int) const override
+    {
+        if (qstrcmp(context, "QObject") == 0)
+            return QLatin1Char('[') + QString::fromUtf8(source) + QLatin1Char(']');
+        if (qstrcmp(context, "DDevicePage") == 0)
+            return QLatin1Char('{') + QString::fromUtf8(source) + QLatin1Char('}');
+        return {};
+    }
+};
 
 class ThemeTest : public ::testing::Test
 {
@@ -236,4 +252,21 @@ TEST_F(ThemeTest, RetranslateRestoresTheFormTexts)
         page.findChild<QLabel *>(QStringLiteral("label_Url"))
             ->text()
             .contains(QStringLiteral("color:rgb(255,143,31);\">https://tidelumen.example.org</span>")));
+}
+
+TEST_F(ThemeTest, RetranslateUsesBothContexts)
+{
+    DDevicePage page;
+    ContextMarker marker;
+    QCoreApplication::installTranslator(&marker);
+    page.retranslate();
+    QCoreApplication::removeTranslator(&marker);
+    EXPECT_EQ(page.findChild<QLabel *>(QStringLiteral("label"))->text(), QStringLiteral("[Device List]"));
+    EXPECT_EQ(page.findChild<QLabel *>(QStringLiteral("label_Tip"))->text(),
+              QStringLiteral("[Device not connected]"));
+    EXPECT_EQ(page.findChild<QPushButton *>(QStringLiteral("pushButton_Reset"))->text(),
+              QStringLiteral("[Reset]"));
+    EXPECT_EQ(page.findChild<QLabel *>(QStringLiteral("label_Mode"))->text(), QStringLiteral("{USB}"));
+    EXPECT_EQ(page.findChild<QLabel *>(QStringLiteral("label_ChangModeTest"))->text(),
+              QStringLiteral("{Keyboard}"));
 }

@@ -11,6 +11,7 @@
 #include "hidreport.h"
 #include "keyboardbutcustom.h"
 #include "keyselectframe.h"
+#include "lightdealmain.h"
 #include "recordinghid.h"
 
 #include <QAbstractButton>
@@ -473,6 +474,35 @@ TEST_F(DevicePageTest, ClearDeviceCardsKeepsTheSpacer)
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(one.isNull());
     EXPECT_TRUE(two.isNull());
+}
+
+TEST_F(DevicePageTest, SmallServices)
+{
+    lightDealMain *engine = page->lightEngineObject();
+    page->stopLightEngine(); // nothing running: nothing to do
+    engine->setLightThreadsRunning(true);
+    engine->setLightSynchronous(true);
+    page->stopLightEngine();
+    EXPECT_FALSE(engine->isEffectThreadsRunning());
+    EXPECT_FALSE(engine->isStreamingRunning());
+
+    QWidget *list = page->findChild<QWidget *>(QStringLiteral("frame_left"));
+    page->setDeviceListVisible(false);
+    EXPECT_TRUE(list->isHidden());
+    page->setDeviceListVisible(true);
+    EXPECT_FALSE(list->isHidden());
+}
+
+TEST_F(DevicePageTest, HiddenViewToggleSwapsTheLayers)
+{
+    openView();
+    QLabel *mode = label("label_ChangModeTest");
+    page->on_pushButton_ChangModeTest_clicked();
+    EXPECT_EQ(mode->text(), QStringLiteral("Light"));
+    page->on_pushButton_ChangModeTest_clicked();
+    EXPECT_EQ(mode->text(), QStringLiteral("Keyboard"));
+    page->on_pushButton_Test_clicked(); // no visible effect
+    EXPECT_EQ(page->currentTab(), -1);
 }
 
 #include "test_devicepage.moc"
