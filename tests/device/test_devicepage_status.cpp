@@ -123,6 +123,12 @@ TEST_F(PageOnSimulator, SleepTimesAreCheckedSentAndStoredOnlyWhenAcknowledged)
         EXPECT_EQ(storedSleep(), c.stored);
     }
     EXPECT_EQ(DDataManager::getInstance()->prohibitSleepStatus(), 1);
+
+    // Acknowledged, but the profile cannot take it: no success message.
+    link->setProfileXmlPath(dir.filePath(QStringLiteral("missing/appProfile_Default.xml")));
+    page->onLightAndKeyboardSleepTime(120, 900, 0);
+    EXPECT_EQ(kb->state().keyboardSleepSeconds, 900);
+    EXPECT_EQ(toast(), QStringLiteral("Sleep time set failed"));
 }
 
 TEST_F(PageOnSimulator, SleepWaitStopsWhenTheKeyboardIsSwitchedMeanwhile)
