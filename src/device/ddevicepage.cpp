@@ -779,4 +779,3 @@ void DDevicePage::onRuningOnboardDownloadStatus(int statusNum)
 {
     Q_UNUSED(statusNum)
 }
-}

@@ -104,16 +104,17 @@ void DDevicePage::openKeyboardLink(hidStructInfoAll record)
     auto *link = new DDeviceKeyboardLink();
     connectLinkSignals(link);
 
-    // A second link on one device would split its input reports between two I/O threads: the
-    // one it replaces is closed (its destructor joins the thread) once control returns to the loop.
-    if (DDeviceKeyboardLink *old = deviceLinks.value(path)) {
+    // A second link on one device would split its input reports between two I/O threads: the one
+    // it replaces is closed (its destructor joins the thread) before the new one opens. Not later:
+    // a deferred delete would wait for the outer event loop, past the new link's readiness wait.
+    if (DDeviceKeyboardLink *old = deviceLinks.take(path)) {
         disconnect(old, nullptr, this, nullptr);
         if (currentLink == old) {
             currentLink = nullptr;
             currentHid = nullptr;
         }
         silentLinks.removeAll(old);
-        old->deleteLater();
+        delete old;
     }
     deviceLinks.insert(path, link);
 
@@ -210,9 +211,10 @@ void DDevicePage::setUpKeyboardView(hidStructInfoAll record)
     lightEngine->sideButtons.clear();
     for (auto &row : keyButtonGrid)
         std::fill(std::begin(row), std::end(row), nullptr);
-    delete keyboardView;
-    delete dragArea;
+    // The view and drag area are children of the container this page made; a view installed from
+    // outside (no container) belongs to whoever installed it.
     delete viewContainer;
+    viewContainer = nullptr;
     keyboardView = nullptr;
     dragArea = nullptr;
 

@@ -33,6 +33,11 @@ protected:
         SimFixture::SetUp();
         DDataManager::getInstance()->loadTheme(0);
         DDataManager::getInstance()->setCalibrationRunning(false);
+        // The page lists the attached keyboards 200 ms after it is built; let that happen before
+        // the keyboard is plugged, so this fixture's own link stays the only one.
+        page = std::make_unique<DDevicePage>();
+        page->resize(1280, 700);
+        QTest::qWait(300);
         ASSERT_TRUE(dir.isValid());
         profile = dir.filePath(QStringLiteral("appProfile_Default.xml")).toUtf8();
         ASSERT_TRUE(CQuelmoXML_CreateXMLFile(profile.constData()));
@@ -47,8 +52,6 @@ protected:
         link->openDevice(1, recordFor(*kb));
         ASSERT_TRUE(waitFor([&] { return link->isReady(); }));
 
-        page = std::make_unique<DDevicePage>();
-        page->resize(1280, 700);
         view = std::make_unique<hidDeviceJoinFrame>();
         view->buildKeyboardView(QStringLiteral("TL68HE"));
         drag = std::make_unique<dragShowArea>();
