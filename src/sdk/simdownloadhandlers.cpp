@@ -37,6 +37,12 @@ void SimOnboardMemory::dropAckNumber(int number)
     m_dropNumbers.insert(number);
 }
 
+void SimOnboardMemory::dropAcksForFrame(int slot, int subFrame)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_dropFrames.insert(slot * 8 + subFrame);
+}
+
 int SimOnboardMemory::macroFramesReceived() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -172,7 +178,8 @@ bool SimOnboardMemory::onMacroFrame(const HidReport &r)
         m_overflow = true;
     if (r[kPacketByte] < kSubFrames)
         m_slots[r[kSubByte]][r[kPacketByte]] = r;
-    if (m_never || number <= m_dropFirst || m_dropNumbers.contains(number))
+    if (m_never || number <= m_dropFirst || m_dropNumbers.contains(number) ||
+        m_dropFrames.contains(r[kSubByte] * 8 + r[kPacketByte]))
         return false;
     ++m_acks;
     return true;

@@ -50,6 +50,8 @@ public:
     void setNeverAcknowledge(bool never);
     void setDropFirstAcks(int count);
     void dropAckNumber(int number);
+    // Never acknowledges this sub-frame of this slot, re-sends included.
+    void dropAcksForFrame(int slot, int subFrame);
 
     // --- what arrived
     int macroFramesReceived() const;
@@ -88,6 +90,7 @@ private:
     bool m_never = false;
     int m_dropFirst = 0;
     QSet<int> m_dropNumbers;
+    QSet<int> m_dropFrames; // slot * 8 + sub-frame
 };
 
 namespace simdownload {
