@@ -7,8 +7,8 @@
 #include <QTimer>
 
 // A keyboard link over the simulated keyboard for the download scenarios: reports are written
-// through the SDK calls at once, and a 1 ms poll hands every 0x19 reply to sigAck from the event
-// loop, as the real link's parser does.
+// through the SDK calls at once, and every 0x19 reply reaches sigAck from the event loop, as the
+// real link's parser delivers it (after each write, and on a 1 ms poll for delayed replies).
 class SimDownloadLink : public DownloadLink
 {
     Q_OBJECT
@@ -40,6 +40,8 @@ public:
             m_failed = true;
             return -1;
         }
+        // Pick up the answer as soon as the event loop runs, not at the next poll.
+        QMetaObject::invokeMethod(this, &SimDownloadLink::poll, Qt::QueuedConnection);
         return 0;
     }
 

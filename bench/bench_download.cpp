@@ -1,0 +1,119 @@
+// Duration of a full onboard download (both layers, ten macros, advanced keys) against a simulated
+// TL68HE that answers at once, split into the fixed pauses between phases and the rest.
+#include "donboarddownload.h"
+#include "downloadframes.h"
+#include "hiddevicemanager.h"
+#include "memoryprofilesource.h"
+#include "modelcatalogue.h"
+#include "simdownloadhandlers.h"
+#include "simdownloadlink.h"
+#include "simkeyboard.h"
+#include "simulatedbackend.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QVector>
+
+#include <benchmark/benchmark.h>
+#include <chrono>
+
+namespace {
+
+void fillProfile(MemoryProfileSource &source, QVector<int> *codes)
+{
+    codes->fill(0, 132);
+    for (int r = 0; r < 6; ++r)
+        for (int c = 0; c < 15; ++c)
+            (*codes)[r * 22 + c] = 4 + r * 15 + c;
+    for (int m = 0; m < 10; ++m) {
+        QList<MacroEventRecord> events;
+        for (int i = 0; i < 40; ++i)
+            events.append(makeEvent("key", 4 + i % 26, i % 2 == 0, 30));
+        source.macros[QByteArray::number(m)] = events;
+    }
+    for (int i = 0; i < 8; ++i) {
+        SeniorKeyInfoStu r{};
+        r.index = i;
+        r.type = 1 + i % 3;
+        fixedtext::copy(r.K1, "4");
+        fixedtext::copy(r.K2, "2,5");
+        source.senior.append(r);
+    }
+    auto &d = source.layers["appProfile_Default.xml"].items;
+    auto &fn = source.layers["appProfile_FN.xml"].items;
+    for (int m = 0; m < 10; ++m)
+        (m < 6 ? d : fn)[4 + m * 3] = makeItem(1, QByteArray::number(m).constData(), 1, 1);
+    for (int i = 0; i < 8; ++i)
+        (i < 4 ? d : fn)[40 + i] = makeItem(40, QByteArray::number(i).constData());
+    for (int code = 60; code < 90; ++code)
+        d[code] = makeItem(2, "3,4");
+}
+
+void BM_FullDownload(benchmark::State &state)
+{
+    const auto pause = std::chrono::milliseconds(state.range(0));
+    auto backend = std::make_unique<SimulatedBackend>();
+    auto kb = backend->addKeyboard(*ModelCatalogue::instance().find(QStringLiteral("TL68HE")));
+    HidDeviceManager::instance().setBackend(std::move(backend));
+    auto memory = std::make_shared<SimOnboardMemory>();
+    simdownload::installHandlers(*kb, memory);
+
+    MemoryProfileSource source;
+    DownloadSnapshot snapshot;
+    fillProfile(source, &snapshot.keyCodes);
+    snapshot.profileDir = QStringLiteral("/profiles/keyboard");
+    snapshot.magnetic = true;
+
+    SimDownloadLink link(kb->path());
+    DOnboardDownload download(&source);
+    download.setTiming({std::chrono::milliseconds(100), pause});
+    QObject::connect(&link, &SimDownloadLink::sigAck, &download, &DOnboardDownload::onRuningOnboard0x19Cmd,
+                     Qt::QueuedConnection);
+
+    double total = 0;
+    for (auto _ : state) {
+        memory->clear();
+        QEventLoop loop;
+        bool ok = false;
+        const auto c =
+            QObject::connect(&download, &DOnboardDownload::sigDownloadFinished, &loop, [&](bool done) {
+                ok = done;
+                loop.quit();
+            });
+        const auto t0 = std::chrono::steady_clock::now();
+        download.start(&link, snapshot);
+        if (download.isRunning())
+            loop.exec();
+        const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        QObject::disconnect(c);
+        if (!ok) {
+            state.SkipWithError("download failed");
+            break;
+        }
+        state.SetIterationTime(seconds);
+        total += seconds;
+    }
+    // Two fixed pauses on a magnetic keyboard: after the layers and before the blank records.
+    const double fixed = 2 * std::chrono::duration<double>(pause).count();
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["fixed_pauses_ms"] = fixed * 1000;
+    state.counters["rest_ms"] = iterations > 0 ? (total / iterations - fixed) * 1000 : 0;
+    state.counters["frames"] =
+        memory->macroFramesReceived() + memory->keyLayerFramesReceived() + memory->advancedFramesReceived();
+    HidDeviceManager::instance().setBackend(std::make_unique<SimulatedBackend>());
+}
+// 400: the program's pause; 0: the same download with the pauses left out.
+BENCHMARK(BM_FullDownload)->Arg(400)->Arg(0)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tidelumen"));
+    ModelCatalogue::instance().load();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
