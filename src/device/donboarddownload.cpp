@@ -37,6 +37,11 @@ QString DOnboardDownload::failureText()
     return tr("Download config failed, Please try again");
 }
 
+QString DOnboardDownload::busyText()
+{
+    return tr("Please wait until the download has finished");
+}
+
 bool DOnboardDownload::start(DownloadLink *link, const DownloadSnapshot &snapshot)
 {
     if (isRunning())
@@ -165,15 +170,22 @@ QString DOnboardDownload::planAttempt(bool *refused)
             }
         }
     }
-    m_steps.append(Step{Step::Pause, HidReport{}});
+    m_steps.append(Step{Step::Pause, HidReport{},
+                        "-------------------- ****** Onboard download over [ Default & FN & Magnetic ] layer "
+                        "****** --------------------"});
     for (int slot = m_macroSlotCounter + 1; slot < kMacroSlots; ++slot)
         for (const HidReport &f : blankMacroFrames(slot))
             m_steps.append({Step::Macro, f});
-    m_steps.append(Step{Step::LastAck, HidReport{}});
+    m_steps.append(Step{Step::LastAck, HidReport{},
+                        "-------------------------- *** End Onboard Download [ Macro download over ] *** "
+                        "--------------------------"});
     if (magnetic) {
         m_steps.append(Step{Step::Pause, HidReport{}});
         for (int index = m_advancedKeyIndex + 1; index < kAdvancedKeyIndexes; ++index)
-            m_steps.append({Step::Advanced, advancedKeyFrame(index, nullptr)});
+            m_steps.append({Step::BlankAdvanced, advancedKeyFrame(index, nullptr)});
+        m_steps.last().banner =
+            "-------------------------- *** End Onboard Download [ SeniorKey download over ] *** "
+            "--------------------------";
     }
     return {};
 }
@@ -208,16 +220,27 @@ void DOnboardDownload::run()
 {
     while (m_phase == Phase::Running && m_pos < m_steps.size()) {
         const Step &step = m_steps.at(m_pos);
+        if (step.banner)
+            qDebug() << step.banner;
         switch (step.kind) {
         case Step::KeyLayer:
         case Step::Advanced:
+        case Step::BlankAdvanced:
             if (send(step.frame) < 0) {
                 qDebug() << (step.kind == Step::KeyLayer
                                  ? "USB serial port [Write keyboard Onboard-data] Failed ..."
-                                 : "USB serial port [Write SeniorKes-data] Failed ...");
+                             : step.kind == Step::Advanced
+                                 ? "USB serial port [Write SeniorKes-data] Failed ..."
+                                 : "USB serial port [Write ADD SeniorKes-data] Failed ...");
                 failAttempt();
                 return;
             }
+            if (step.kind == Step::Advanced)
+                qDebug() << "USB serial port [Write SeniorKes-data] Successful ...  storeIndex:"
+                         << step.frame[2];
+            else if (step.kind == Step::BlankAdvanced)
+                qDebug() << "USB serial port ADD [Write SeniorKes-data] Successful ...  ADD storeIndex:"
+                         << step.frame[2];
             ++m_pos;
             break;
         case Step::Macro:

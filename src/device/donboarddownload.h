@@ -62,6 +62,8 @@ public:
 
     static QString successText();
     static QString failureText();
+    // Shown by whoever refuses a keyboard or profile switch while a download runs.
+    static QString busyText();
 
 public slots:
     void onRuningOnboard0x19Cmd();
@@ -80,11 +82,13 @@ private:
             KeyLayer, // never waits
             Macro,    // stop-and-wait
             Advanced, // never waits
-            Pause,    // fixed pause between phases
-            LastAck,  // waits for the acknowledgement of the last stop-and-wait frame
+            BlankAdvanced,
+            Pause,   // fixed pause between phases
+            LastAck, // waits for the acknowledgement of the last stop-and-wait frame
         };
         Kind kind;
         HidReport frame;
+        const char *banner = nullptr; // logged when the step is reached
     };
     enum class Phase
     {
