@@ -4,6 +4,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config ccache clang
+  libclang-rt-dev
   qtbase5-dev qtmultimedia5-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools
   libhidapi-dev libudev-dev libcjson-dev libpugixml-dev libfftw3-dev libpulse-dev
   libx11-dev libxtst-dev libxi-dev

@@ -197,6 +197,10 @@ bool DAppllication::isSwallowedKeyPress(QObject *receiver, QEvent *event)
     const int key = static_cast<QKeyEvent *>(event)->key();
     if (key != Qt::Key_Space && key != Qt::Key_Return && key != Qt::Key_Enter)
         return false;
+    // A typed key reaches the window first, which hands it on to the focused widget; deciding
+    // there would keep it from text fields too.
+    if (receiver->isWindowType())
+        return false;
     // Text fields need these keys to be usable at all.
     if (qobject_cast<QLineEdit *>(receiver) || qobject_cast<QTextEdit *>(receiver) ||
         qobject_cast<QPlainTextEdit *>(receiver) || qobject_cast<QAbstractSpinBox *>(receiver))

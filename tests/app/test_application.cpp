@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -139,6 +140,7 @@ TEST(KeySwallowing, SpaceReturnEnterReachOnlyTextEditors)
     QLineEdit line;
     QPlainTextEdit plain;
     QSpinBox spin;
+    QWindow window;
     const struct
     {
         QObject *receiver;
@@ -150,7 +152,7 @@ TEST(KeySwallowing, SpaceReturnEnterReachOnlyTextEditors)
         {&label, Qt::Key_Enter, QEvent::KeyPress, true},  {&button, Qt::Key_Space, QEvent::KeyRelease, false},
         {&button, Qt::Key_A, QEvent::KeyPress, false},    {&line, Qt::Key_Space, QEvent::KeyPress, false},
         {&line, Qt::Key_Return, QEvent::KeyPress, false}, {&plain, Qt::Key_Return, QEvent::KeyPress, false},
-        {&spin, Qt::Key_Enter, QEvent::KeyPress, false},
+        {&spin, Qt::Key_Enter, QEvent::KeyPress, false},  {&window, Qt::Key_Space, QEvent::KeyPress, false},
     };
     for (const auto &r : rows) {
         QKeyEvent ev(r.type, r.key, Qt::NoModifier);

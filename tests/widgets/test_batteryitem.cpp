@@ -1,0 +1,97 @@
+#include "batteryitem.h"
+#include "stablefonts.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor kRed(255, 60, 0, 255);
+const QColor kAmber(200, 140, 0, 255);
+const QColor kGreen(100, 150, 100, 255);
+
+struct LevelCase
+{
+    int level;
+    bool textVisible;
+    QColor colour;
+    int width;
+    int shownLevel;
+};
+
+class BatteryLevel : public testing::TestWithParam<LevelCase>
+{
+};
+
+TEST_P(BatteryLevel, ColourAndBarWidth)
+{
+    const LevelCase &c = GetParam();
+    BatteryItem battery;
+    battery.setPercentTextVisible(c.textVisible);
+    battery.setBatteryLevel(c.level);
+    EXPECT_EQ(battery.fillColor(), c.colour);
+    EXPECT_EQ(battery.fillWidth(), c.width);
+    EXPECT_EQ(battery.batteryLevel(), c.shownLevel);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Levels, BatteryLevel,
+    testing::Values(LevelCase{0, true, kRed, 0, 0}, LevelCase{25, true, kRed, 6, 25},
+                    LevelCase{26, true, kAmber, 6, 26}, LevelCase{50, true, kAmber, 12, 50},
+                    LevelCase{51, true, kGreen, 12, 51}, LevelCase{100, true, kGreen, 25, 100},
+                    // Charging: the text is off and the bar is always green.
+                    LevelCase{10, false, kGreen, 2, 10}, LevelCase{40, false, kGreen, 10, 40},
+                    // Readings outside 0..100 stay inside the outline.
+                    LevelCase{255, true, kGreen, 25, 100}, LevelCase{-5, true, kRed, 0, 0}));
+
+TEST(BatteryItem, StartsEmptyAndGrey)
+{
+    BatteryItem battery;
+    EXPECT_EQ(battery.fillColor(), QColor(100, 100, 100, 255));
+    EXPECT_EQ(battery.fillWidth(), 0);
+    EXPECT_EQ(battery.batteryLevel(), 0);
+    EXPECT_TRUE(battery.isPercentTextVisible());
+}
+
+TEST(BatteryItem, TextSwitchTakesEffectWithTheNextLevel)
+{
+    BatteryItem battery;
+    battery.setBatteryLevel(20);
+    battery.setPercentTextVisible(false);
+    EXPECT_EQ(battery.fillColor(), kRed);
+    battery.setBatteryLevel(20);
+    EXPECT_EQ(battery.fillColor(), kGreen);
+    battery.setPercentTextVisible(true);
+    battery.setBatteryLevel(20);
+    EXPECT_EQ(battery.fillColor(), kRed);
+}
+
+// Counts pixels of the percentage text's colour inside the gauge.
+int textPixels(const QImage &image)
+{
+    int n = 0;
+    for (int y = 2; y < 13; ++y)
+        for (int x = 2; x < 27; ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += c.red() > 220 && c.green() > 220 && c.blue() > 220;
+        }
+    return n;
+}
+
+TEST(BatteryItem, PaintsOutlineBarAndText)
+{
+    BatteryItem battery;
+    battery.resize(40, 20);
+    battery.setBatteryLevel(100);
+    QImage image = battery.grab().toImage();
+    EXPECT_EQ(image.pixelColor(14, 0).rgb(), QColor(136, 205, 12).rgb()); // outline top
+    EXPECT_EQ(image.pixelColor(30, 7).rgb(), QColor(136, 205, 12).rgb()); // terminal
+    EXPECT_GT(textPixels(image), 5);
+
+    battery.setPercentTextVisible(false);
+    battery.setBatteryLevel(100);
+    image = battery.grab().toImage();
+    EXPECT_EQ(textPixels(image), 0);
+    EXPECT_EQ(image.pixelColor(14, 7).rgb(), kGreen.rgb());
+}
+
+} // namespace
