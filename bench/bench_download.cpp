@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QTemporaryDir>
 #include <QVector>
 
 #include <benchmark/benchmark.h>
@@ -33,7 +34,7 @@ void fillProfile(MemoryProfileSource &source, QVector<int> *codes)
     }
     for (int i = 0; i < 8; ++i) {
         SeniorKeyInfoStu r{};
-        r.index = i;
+        r.index = i + 1;
         r.type = 1 + i % 3;
         fixedtext::copy(r.K1, "4");
         fixedtext::copy(r.K2, "2,5");
@@ -44,14 +45,16 @@ void fillProfile(MemoryProfileSource &source, QVector<int> *codes)
     for (int m = 0; m < 10; ++m)
         (m < 6 ? d : fn)[4 + m * 3] = makeItem(1, QByteArray::number(m).constData(), 1, 1);
     for (int i = 0; i < 8; ++i)
-        (i < 4 ? d : fn)[40 + i] = makeItem(40, QByteArray::number(i).constData());
+        (i < 4 ? d : fn)[40 + i] = makeItem(40, QByteArray::number(i + 1).constData());
     for (int code = 60; code < 90; ++code)
         d[code] = makeItem(2, "3,4");
 }
 
+// range(0): the pause between phases in ms; range(1): 1 to read the profile from store files.
 void BM_FullDownload(benchmark::State &state)
 {
     const auto pause = std::chrono::milliseconds(state.range(0));
+    const bool fromStore = state.range(1) != 0;
     auto backend = std::make_unique<SimulatedBackend>();
     auto kb = backend->addKeyboard(*ModelCatalogue::instance().find(QStringLiteral("TL68HE")));
     HidDeviceManager::instance().setBackend(std::move(backend));
@@ -63,9 +66,18 @@ void BM_FullDownload(benchmark::State &state)
     fillProfile(source, &snapshot.keyCodes);
     snapshot.profileDir = QStringLiteral("/profiles/keyboard");
     snapshot.magnetic = true;
+    QTemporaryDir dir;
+    QList<QByteArray> files;
+    if (fromStore) {
+        snapshot.profileDir = dir.path();
+        if (!writeProfileStore(source, dir.path(), &snapshot.seniorKeyXmlPath, &files)) {
+            state.SkipWithError("cannot write the profile");
+            return;
+        }
+    }
 
     SimDownloadLink link(kb->path());
-    DOnboardDownload download(&source);
+    DOnboardDownload download(fromStore ? DownloadProfileSource::sdk() : &source);
     download.setTiming({std::chrono::milliseconds(100), pause});
     QObject::connect(&link, &SimDownloadLink::sigAck, &download, &DOnboardDownload::onRuningOnboard0x19Cmd,
                      Qt::QueuedConnection);
@@ -103,7 +115,14 @@ void BM_FullDownload(benchmark::State &state)
     HidDeviceManager::instance().setBackend(std::make_unique<SimulatedBackend>());
 }
 // 400: the program's pause; 0: the same download with the pauses left out.
-BENCHMARK(BM_FullDownload)->Arg(400)->Arg(0)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FullDownload)
+    ->Args({400, 0})
+    ->Args({0, 0})
+    ->Args({400, 1})
+    ->Args({0, 1})
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 

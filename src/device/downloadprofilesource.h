@@ -7,7 +7,8 @@
 #include <QByteArray>
 #include <QList>
 
-// The profile reads of the onboard download. Paths are in the local 8-bit encoding.
+// The profile reads of the onboard download, a seam so that tests can serve profiles from memory.
+// Paths are in the local 8-bit encoding. The download only reads: it never changes a profile.
 class DownloadProfileSource
 {
 public:
@@ -22,4 +23,7 @@ public:
     virtual QList<MacroEventRecord> macroEvents(const QByteArray &path, const QByteArray &index,
                                                 const QByteArray &macroId) = 0;
     virtual QList<SeniorKeyInfoStu> seniorKeys(const QByteArray &path) = 0;
+
+    // The program's source: the keyboard SDK's profile store.
+    static DownloadProfileSource *sdk();
 };

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "cquelmoxml.h"
 #include "downloadprofilesource.h"
 #include "fixedtext.h"
 
+#include <QFile>
 #include <QMap>
+#include <QSet>
 
 // Profile reads served from memory, keyed by the layer file's name.
 class MemoryProfileSource : public DownloadProfileSource
@@ -75,4 +78,45 @@ inline MacroEventRecord makeEvent(const char *type, int code, bool down, int del
     fixedtext::copy(e.operateExplain, down ? "down" : "up");
     fixedtext::copy(e.delay, QByteArray::number(delay).constData());
     return e;
+}
+
+// Writes the layers, their bound macros and the advanced keys into store files under `dir`.
+inline bool writeProfileStore(const MemoryProfileSource &source, const QString &dir, QByteArray *seniorPath,
+                              QList<QByteArray> *files)
+{
+    for (auto layer = source.layers.cbegin(); layer != source.layers.cend(); ++layer) {
+        const QByteArray path = QFile::encodeName(dir + QLatin1Char('/') + QString::fromLatin1(layer.key()));
+        const QByteArray index = QByteArray::number(layer->index);
+        if (!CQuelmoXML_CreateXMLFile(path.constData()) ||
+            !CQuelmoXML_CreateProFileXmlParentNode(path.constData(), index.constData(), "Profile", 0) ||
+            !CQuelmoXML_ModifyXMLFileProfileIndex(path.constData(), layer->index))
+            return false;
+        QSet<QByteArray> bound;
+        for (auto it = layer->items.cbegin(); it != layer->items.cend(); ++it) {
+            const KeyOperateInfo &i = it.value();
+            if (!CQuelmoXML_AddProFileMacroWithKeyInfoItem(path.constData(), index.constData(),
+                                                           QByteArray::number(it.key()).constData(), "Key",
+                                                           i.type, i.repeat, i.playMode, i.value))
+                return false;
+            if (QByteArray(i.type) == "1" && !bound.contains(i.value)) {
+                bound.insert(i.value);
+                if (!CQuelmoXML_AddProFileBindMacroItem(path.constData(), index.constData(),
+                                                        source.macros.value(i.value), i.value, "Macro")) {
+                    return false;
+                }
+            }
+        }
+        files->append(path);
+    }
+    *seniorPath = QFile::encodeName(dir + QStringLiteral("/SeniorKeyConfig.xml"));
+    if (!CQuelmoXML_SeniorKey_CreateXMLFile(seniorPath->constData()) ||
+        !CQuelmoXML_SeniorKey_CreateProFileXmlParentNode(seniorPath->constData()))
+        return false;
+    for (SeniorKeyInfoStu r : source.senior) {
+        fixedtext::copy(r.name, QByteArray("Key") + QByteArray::number(r.index));
+        if (!CQuelmoXML_SeniorKey_AddInfoItem(seniorPath->constData(), r.type, r))
+            return false;
+    }
+    files->append(*seniorPath);
+    return true;
 }

@@ -6,6 +6,7 @@
 #include "simfixture.h"
 
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <functional>
@@ -467,6 +468,72 @@ INSTANTIATE_TEST_SUITE_P(
             '_');
         return name;
     });
+
+// The same profile written into real store files and read through the SDK's store.
+class OnboardDownloadFromStore : public OnboardDownload
+{
+protected:
+    void writeStore()
+    {
+        ASSERT_TRUE(dir.isValid());
+        snapshot.profileDir = dir.path();
+        ASSERT_TRUE(writeProfileStore(source, dir.path(), &snapshot.seniorKeyXmlPath, &files));
+    }
+
+    QMap<QByteArray, QByteArray> fileContents() const
+    {
+        QMap<QByteArray, QByteArray> out;
+        for (const QByteArray &path : files) {
+            QFile f(QFile::decodeName(path));
+            out.insert(path, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray());
+        }
+        return out;
+    }
+
+    void useStore()
+    {
+        download = std::make_unique<DOnboardDownload>(DownloadProfileSource::sdk());
+        download->setTiming({30ms, 5ms});
+        QObject::connect(link.get(), &SimDownloadLink::sigAck, download.get(),
+                         &DOnboardDownload::onRuningOnboard0x19Cmd, Qt::QueuedConnection);
+    }
+
+    QTemporaryDir dir;
+    QList<QByteArray> files;
+};
+
+TEST_F(OnboardDownloadFromStore, MemoryEqualsTheStoredProfileOnBothLayers)
+{
+    open("TL68HE");
+    magneticProfile();
+    writeStore();
+    useStore();
+    const auto before = fileContents();
+    const Verdict v = runDownload();
+    EXPECT_EQ(v.signalCount, 1);
+    EXPECT_TRUE(v.ok);
+    expectMemoryEqualsProfile();
+    EXPECT_EQ(fileContents(), before);
+}
+
+TEST_F(OnboardDownloadFromStore, UnpluggedMidwayLeavesTheProfileUntouched)
+{
+    open("TL68HE");
+    magneticProfile();
+    writeStore();
+    useStore();
+    const auto before = fileContents();
+    QTimer unplugger;
+    QObject::connect(&unplugger, &QTimer::timeout, [&] {
+        if (memory->macroFramesReceived() >= 7)
+            kb->unplug();
+    });
+    unplugger.start(1);
+    const Verdict v = runDownload();
+    EXPECT_EQ(v.signalCount, 1);
+    EXPECT_FALSE(v.ok);
+    EXPECT_EQ(fileContents(), before);
+}
 
 TEST_F(OnboardDownload, NoKeyViewOrNoLinkIsAFailure)
 {
