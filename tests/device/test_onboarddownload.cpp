@@ -306,7 +306,7 @@ TEST_F(OnboardDownload, MacrosAndAdvancedKeysOnAMagneticKeyboard)
 struct AckCase
 {
     const char *name;
-    std::function<void(SimOnboardMemory &)> setUp;
+    std::function<void(SimKeyboard &, SimOnboardMemory &)> setUp;
     bool ok;
     int attempts;
     int macroFrames; // 0x18 frames the keyboard received, re-sends included
@@ -321,7 +321,7 @@ TEST_P(AcknowledgementScenarios, GiveTheRightVerdict)
     const AckCase &c = GetParam();
     open("TL87");
     plainProfile();
-    c.setUp(*memory);
+    c.setUp(*kb, *memory);
     const Verdict v = runDownload();
     EXPECT_EQ(v.signalCount, 1) << c.name;
     EXPECT_EQ(v.ok, c.ok) << c.name;
@@ -337,21 +337,26 @@ INSTANTIATE_TEST_SUITE_P(
     Download, AcknowledgementScenarios,
     testing::Values(
         // Each attempt: the first frame and its three re-sends, then the fourth time-out.
-        AckCase{"never acknowledges", [](SimOnboardMemory &m) { m.setNeverAcknowledge(true); }, false, 2, 8},
-        AckCase{"first acknowledgements dropped", [](SimOnboardMemory &m) { m.setDropFirstAcks(3); }, true, 1,
-                53},
-        AckCase{"one lost acknowledgement mid-way", [](SimOnboardMemory &m) { m.dropAckNumber(20); }, true, 1,
-                51},
-        AckCase{"last acknowledgement lost once", [](SimOnboardMemory &m) { m.dropAckNumber(50); }, true, 1,
-                51},
-        AckCase{"last frame never acknowledged", [](SimOnboardMemory &m) { m.dropAcksForFrame(9, 4); }, false,
-                2, 2 * (50 + 3)},
+        AckCase{"never acknowledges", [](SimKeyboard &, SimOnboardMemory &m) { m.setNeverAcknowledge(true); },
+                false, 2, 8},
+        AckCase{"first acknowledgements dropped",
+                [](SimKeyboard &, SimOnboardMemory &m) { m.setDropFirstAcks(3); }, true, 1, 53},
+        AckCase{"one lost acknowledgement mid-way",
+                [](SimKeyboard &, SimOnboardMemory &m) { m.dropAckNumber(20); }, true, 1, 51},
+        AckCase{"last acknowledgement lost once",
+                [](SimKeyboard &, SimOnboardMemory &m) { m.dropAckNumber(50); }, true, 1, 51},
+        AckCase{"last frame never acknowledged",
+                [](SimKeyboard &, SimOnboardMemory &m) { m.dropAcksForFrame(9, 4); }, false, 2, 2 * (50 + 3)},
         AckCase{"second attempt succeeds",
-                [](SimOnboardMemory &m) {
+                [](SimKeyboard &, SimOnboardMemory &m) {
                     for (int n = 10; n <= 13; ++n)
                         m.dropAckNumber(n);
                 },
-                true, 2, 13 + 50}),
+                true, 2, 13 + 50},
+        AckCase{"slow acknowledgements within the time-out",
+                [](SimKeyboard &kb, SimOnboardMemory &) { kb.setReplyDelay(8ms); }, true, 1, 50},
+        AckCase{"keyboard refuses every write",
+                [](SimKeyboard &kb, SimOnboardMemory &) { kb.setRefuseWrites(true); }, false, 1, 0}),
     [](const testing::TestParamInfo<AckCase> &info) {
         std::string name = info.param.name;
         std::replace_if(
