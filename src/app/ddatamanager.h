@@ -1,5 +1,6 @@
 #pragma once
 
+#include "keyoperateinfo.h"
 #include "themecolors.h"
 
 #include <QColor>
@@ -12,6 +13,7 @@
 
 class keyboardButCustom;
 class keySelectFrame;
+class KeyFunctionStore;
 
 // Process-wide shared state and signal bus between pages that do not know each other.
 // GUI thread only.
@@ -81,6 +83,11 @@ public:
 
     QString keyFunctionDetail() const { return m_keyFunctionDetail; }
     void setKeyFunctionDetail(const QString &detail) { m_keyFunctionDetail = detail; }
+    // Name of the item's function type; the detail text is left in keyFunctionDetail().
+    QString keyFunctionDescription(KeyOperateInfo info);
+    // The store the descriptions and key tips read from; null restores the program's own.
+    void setKeyFunctionStore(KeyFunctionStore *store) { m_keyFunctionStore = store; }
+    KeyFunctionStore &keyFunctionStore() const;
 
     void setKeyTravelMax(int v) { m_keyTravelMax = v; }
     int keyTravelMax() const { return m_keyTravelMax; }
@@ -173,6 +180,7 @@ private:
     int m_currentKeyCode = -1;
     QString m_currentKeyName;
     QString m_keyFunctionDetail;
+    KeyFunctionStore *m_keyFunctionStore = nullptr;
     bool m_macroHookResult = false;
     int m_keyTravelMax = 0;
     int m_keyAntiShakeNum = 0;

@@ -32,6 +32,11 @@ int main(int argc, char *argv[])
     if (argc >= 2 && std::strcmp(argv[1], "--crash-notice") == 0)
         return showCrashNotice(argc, argv);
 
+    // Global key capture and key injection need X11; in a Wayland session they work through
+    // XWayland, so prefer it whenever an X display is there and no platform was chosen.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+
     QCoreApplication::setApplicationName(QStringLiteral("tidelumen"));
     const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     char self[4096] = {};

@@ -18,6 +18,7 @@ struct HookState
 {
     std::unique_ptr<InputHook> keyboardHook; // the running back end, or null
     bool mouseHook = false;
+    bool globalCapture = false; // false while only our own windows are captured
     unsigned char pressedKeys[WindowsHookInterface::kMaxPressedKeys] = {};
     int pressedKeyCount = 0;
     QMap<QString, WindowsHookInterface *> hookRegistry;
@@ -88,6 +89,12 @@ int WindowsHookInterface::startHook(int mode)
     return installHooks();
 }
 
+bool WindowsHookInterface::isGlobalCapture() const
+{
+    const HookState &s = state();
+    return s.keyboardHook && s.globalCapture;
+}
+
 int WindowsHookInterface::stopHook()
 {
     return removeHooks();
@@ -104,8 +111,9 @@ int WindowsHookInterface::installHooks()
         qDebug("Set keyboard Hook error, error code=%ld", hook->lastError());
         if (hook->lastError() != InputHook::NoServer)
             return 0;
-        // No X server: still capture what our own windows receive, but report the failure,
-        // since keys pressed in other programs are neither seen nor kept from them.
+        // No X server: capture what our own windows receive. Key capture and macro recording then
+        // work while our window has focus; keys pressed in other programs are neither seen nor kept
+        // from them, which the log says and isGlobalCapture() tells.
         hook = InputHook::createOwnWindows();
         if (!hook->installKeyboard(&WindowsHookInterface::keyboardHookProc, hookMode != kModeInteractLight))
             return 0;
@@ -113,9 +121,11 @@ int WindowsHookInterface::installHooks()
         if (hookMode == kModeMacroRecord && hook->installMouse(&WindowsHookInterface::mouseHookProc))
             s.mouseHook = true;
         s.keyboardHook = std::move(hook);
-        return 0;
+        s.globalCapture = false;
+        return 1;
     }
     s.keyboardHook = std::move(hook);
+    s.globalCapture = true;
     if (hookMode != kModeMacroRecord)
         return 1;
     if (!s.keyboardHook->installMouse(&WindowsHookInterface::mouseHookProc)) {

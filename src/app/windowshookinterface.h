@@ -31,6 +31,8 @@ public:
     int stopHook();
 
     int getHookMode() const { return hookMode; }
+    // True while keys are captured system-wide; false when only this program's windows are.
+    bool isGlobalCapture() const;
 
 signals:
     void sigKeyboardRecviveStream(int nCode, quintptr wParam, quintptr lParam);

@@ -1,184 +1,403 @@
 #include "dmainwidget.h"
 
+#include "autostart.h"
+#include "cquelmohid.h"
+#include "cquelmosdk.h"
+#include "cquelmoxml.h"
 #include "ddatamanager.h"
+#include "fixedtext.h"
+#include "hotplugmonitor.h"
+#include "ui_dmainwidget.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
+#include <QDebug>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QLibrary>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
-#include <QVBoxLayout>
 
 namespace {
-constexpr int kResizeMargin = 4;
+
+constexpr int kZone = 4;
+
+const char kUpgradeLibrary[] = "jl_firmware_upgrade";
+
+// A path in the local 8-bit form into a 256-byte SDK buffer; a path that does not fit is refused.
+bool storeLocalPath(char (&buffer)[256], const QString &path)
+{
+    const QByteArray local = QFile::encodeName(path);
+    return fixedtext::copyWhole(buffer, sizeof buffer, std::string_view(local.constData(), local.size()));
 }
 
-DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent)
+int hexText(const char *text)
 {
-    setObjectName(QStringLiteral("DMainWidget"));
-    setWindowFlags(Qt::FramelessWindowHint | Qt::Window);
+    bool ok = false;
+    const int v = QByteArray(text).toInt(&ok, 16);
+    return ok ? v : -1;
+}
+
+} // namespace
+
+DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWidget)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint);
+
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    setMinimumSize(minimumSizeForScreen(screen ? screen->availableGeometry().size() : QSize(1920, 1080)));
+    ui->stackedWidget_Main->setCurrentWidget(ui->page_Device);
+
+    for (QWidget *w :
+         {static_cast<QWidget *>(ui->frame_Bg), static_cast<QWidget *>(ui->frame_Title),
+          static_cast<QWidget *>(ui->frame_Main), static_cast<QWidget *>(ui->stackedWidget_Main)})
+        w->setMouseTracking(true);
+    m_leftPressed = false;
+    m_direction = NONE;
     setMouseTracking(true);
-    setMinimumSize(1280, 800);
-    resize(1280, 800);
+    setCursor(Qt::ArrowCursor);
+
+    m_listToggle = new QPushButton(this);
+    m_listToggle->setObjectName(QStringLiteral("pushButton_ListToggle"));
+    m_listToggle->setFocusPolicy(Qt::NoFocus);
+    m_listToggle->setStyleSheet(
+        QStringLiteral("QPushButton{border-image: url(:/images/listCtrlHideDef.png);}"
+                       "QPushButton:hover{border-image: url(:/images/listCtrlHideSel.png);}"
+                       "QPushButton:pressed{border-image: url(:/images/listCtrlHideSel.png);}"));
+    m_listToggle->hide();
 
     QSettings defaults(QStringLiteral(":/images/configDir/QuelmoDefaultConfig.ini"), QSettings::IniFormat);
     defaults.setIniCodec("UTF_8");
-    const QString company =
-        defaults.value(QStringLiteral("CompanyName/ComName"), QStringLiteral("Tidelumen")).toString();
-    setWindowTitle(company);
-    setWindowIcon(QIcon(QStringLiteral(":/images/quelmoLogo.png")));
-    DDataManager::getInstance()->setUseLocalFont(
-        defaults.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
+    DDataManager *data = DDataManager::getInstance();
+    data->setUseLocalFont(defaults.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
+    if (defaults.contains(QStringLiteral("CompanyName/ComName")))
+        m_title = defaults.value(QStringLiteral("CompanyName/ComName")).toString();
 
-    auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(12, 8, 12, 12);
-    auto *titleRow = new QHBoxLayout;
-    m_title = new QLabel(company, this);
-    m_title->setObjectName(QStringLiteral("label_Title"));
-    titleRow->addWidget(m_title);
-    titleRow->addStretch();
-    auto *minimise = new QPushButton(QStringLiteral("–"), this);
-    minimise->setObjectName(QStringLiteral("pushButton_Min"));
-    auto *close = new QPushButton(QStringLiteral("×"), this);
-    close->setObjectName(QStringLiteral("pushButton_Close"));
-    for (QPushButton *b : {minimise, close}) {
-        b->setFixedSize(32, 28);
-        b->setFlat(true);
-        titleRow->addWidget(b);
+    setWindowTitle(m_title);
+    QFont titleFont = data->getFont(0);
+    titleFont.setPointSize(16);
+    ui->label_AppName->setFont(titleFont);
+    ui->label_AppName->setText(m_title);
+    ui->appLogo->setStyleSheet(
+        QStringLiteral("QPushButton{border-image: url(%1);}").arg(QStringLiteral(":/images/quelmoLogo.png")));
+    setWindowIcon(QIcon(QStringLiteral(":/images/quelmoLogo.png")));
+
+    m_userIniPath = data->userConfigPath() + QStringLiteral("/QuelmoConfig.ini");
+    m_userSettings = std::make_unique<QSettings>(m_userIniPath, QSettings::IniFormat);
+    {
+        QSettings local(m_userIniPath, QSettings::IniFormat);
+        if (!local.contains(QStringLiteral("AutoStart/isAutoStart"))) {
+            m_userSettings->setValue(QStringLiteral("AutoStart/isAutoStart"), true);
+            QString error;
+            if (!autostart::setEnabled(true, m_title, &error))
+                qWarning() << "[Start-up] cannot write the autostart entry:" << error;
+        }
+        if (!local.contains(QStringLiteral("MinimizeToTray/isMinimizeToTray")))
+            m_userSettings->setValue(QStringLiteral("MinimizeToTray/isMinimizeToTray"), true);
+        if (!local.contains(QStringLiteral("CloseToTray/isCloseToTray")))
+            m_userSettings->setValue(QStringLiteral("CloseToTray/isCloseToTray"), true);
+        m_userSettings->sync();
     }
-    connect(minimise, &QPushButton::clicked, this, &QWidget::showMinimized);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    layout->addLayout(titleRow);
-    layout->addStretch();
-    applyTheme();
+
+    registerDeviceNotifications();
+    initSdk();
+
+    data->setMacroXmlPath(m_macroXmlPath);
+    data->setSeniorKeyXmlPath(m_seniorKeyXmlPath);
+
+    connect(this, &DMainWidget::sigHidDeviceConnectChanging_Into, this,
+            &DMainWidget::onHidDeviceConnectChanging_Into);
+    connect(this, &DMainWidget::sigHidDeviceConnectChanging_Remove, this,
+            &DMainWidget::onHidDeviceConnectChanging_Remove);
+
+    QSettings local(m_userIniPath, QSettings::IniFormat);
+    applyTheme(local.value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt());
 }
 
-void DMainWidget::applyTheme()
+DMainWidget::~DMainWidget() = default;
+
+QSize DMainWidget::minimumSizeForScreen(const QSize &available)
 {
-    const ThemeColors c = DDataManager::getInstance()->getThemeColors();
-    m_title->setFont(DDataManager::getInstance()->getFont(0));
-    setStyleSheet(QStringLiteral("QLabel{color:rgb(%1);} QPushButton{color:rgb(%1);border:none;}"
-                                 "QPushButton:hover{color:rgb(%2);}")
-                      .arg(c.TextDefaultColor, c.AllThemeColor));
+    if (available.width() > 1920 || available.height() > 1080)
+        return QSize(1450, 810);
+    return QSize(1280, 715);
+}
+
+void DMainWidget::registerDeviceNotifications()
+{
+    m_hotplug = new HotplugMonitor(this);
+    if (!m_hotplug->startSystemMonitor())
+        qDebug() << "[Hot plug] no system device events; keyboards plugged in later are not seen";
+    connect(m_hotplug, &HotplugMonitor::sigDeviceArrived, this,
+            &DMainWidget::sigHidDeviceConnectChanging_Into);
+    connect(m_hotplug, &HotplugMonitor::sigDeviceRemoved, this,
+            &DMainWidget::sigHidDeviceConnectChanging_Remove);
+}
+
+void DMainWidget::initSdk()
+{
+    char version[1024] = {};
+    CQuelmoSDK_VersionStr(version, sizeof version);
+    ui->label_SdkVer->setText(QString::fromUtf8(version));
+    ui->label_SdkVer->hide();
+
+    const int xml = CQuelmoXML_Init();
+    const int hid = CQuelmoHid_Init();
+    const int light = CQuelmoLight_Init();
+    if (xml != 0 || hid != 0 || light != 0) {
+        qWarning() << "[Start-up] SDK initialisation failed:" << xml << hid << light;
+        return;
+    }
+    m_sdkReady = true;
+
+    DDataManager *data = DDataManager::getInstance();
+    const QString macroPath = data->userConfigPath() + QStringLiteral("/appMacro.xml");
+    if (storeLocalPath(m_macroXmlPath, macroPath)) {
+        if (!QFileInfo(macroPath).isFile() && !CQuelmoXML_CreateXMLFile(m_macroXmlPath))
+            qWarning() << "[Start-up] cannot create the macro store" << macroPath;
+    } else {
+        qWarning() << "[Start-up] the macro store path is too long:" << macroPath;
+    }
+    const QString seniorPath = data->userConfigPath() + QStringLiteral("/SeniorKeyConfig.xml");
+    if (storeLocalPath(m_seniorKeyXmlPath, seniorPath)) {
+        if (!QFileInfo(seniorPath).isFile() &&
+            (!CQuelmoXML_SeniorKey_CreateXMLFile(m_seniorKeyXmlPath) ||
+             !CQuelmoXML_SeniorKey_CreateProFileXmlParentNode(m_seniorKeyXmlPath)))
+            qWarning() << "[Start-up] cannot create the advanced-key store" << seniorPath;
+    } else {
+        qWarning() << "[Start-up] the advanced-key store path is too long:" << seniorPath;
+    }
+
+    m_supportList.clear();
+    CQuelmoHid_GetSupportInfoList(&m_supportList);
+    QVector<HotplugIds> ids;
+    for (const HidSupportInfoStu &s : qAsConst(m_supportList))
+        ids.append(HotplugIds{hexText(s.vendorId), hexText(s.productId)});
+    m_hotplug->setSupportList(ids);
+
+    loadUpgradeLibrary();
+}
+
+void DMainWidget::loadUpgradeLibrary()
+{
+    // Loaded by name and kept for the life of the process; without it that upgrade path is off.
+    QLibrary library(QString::fromLatin1(kUpgradeLibrary));
+    library.setLoadHints(QLibrary::PreventUnloadHint);
+    if (library.load()) {
+        m_JL_loadUfwData = library.resolve("JL_loadUfwData");
+        m_JL_getUfwCrc = library.resolve("JL_getUfwCrc");
+        m_JL_getUfwPidVid = library.resolve("JL_getUfwPidVid");
+        m_JL_upgradeDevice = library.resolve("JL_upgradeDevice");
+        m_JL_queryDevicePidVid = library.resolve("JL_queryDevicePidVid");
+    }
+    if (!m_JL_loadUfwData || !m_JL_getUfwCrc || !m_JL_getUfwPidVid || !m_JL_upgradeDevice ||
+        !m_JL_queryDevicePidVid) {
+        m_JL_loadUfwData = m_JL_getUfwCrc = m_JL_getUfwPidVid = m_JL_upgradeDevice = m_JL_queryDevicePidVid =
+            nullptr;
+        qDebug() << "-------------------- *** [ Load JL dll Failed ] *** -----------------------";
+    }
+}
+
+void DMainWidget::applyTheme(int themeIndex)
+{
+    DDataManager *data = DDataManager::getInstance();
+    data->loadTheme(themeIndex);
+    const ThemeColors c = data->getThemeColors();
+    ui->frame_Title->setStyleSheet(
+        QStringLiteral("QFrame#frame_Title{background: qlineargradient(x1:0, y1:0, x2:1, y2:0, "
+                       "stop:0 rgb(%1), stop:1 rgb(%2));}")
+            .arg(c.MainWidgetTitleColorStart, c.MainWidgetTitleColorStop));
+    ui->frame_Main->setStyleSheet(
+        QStringLiteral("QFrame#frame_Main{border: none; border-top: 3px solid rgb(%1);}")
+            .arg(c.MainWidgetBorderColor));
+    ui->frame_Bg->setStyleSheet(
+        QStringLiteral("QFrame#frame_Bg{border: 1px solid rgb(%1); background: transparent;}")
+            .arg(c.MainWidgetBorderColor));
+    update();
+}
+
+void DMainWidget::onHidDeviceConnectChanging_Into(QString hidPath)
+{
+    Q_UNUSED(hidPath)
+}
+
+void DMainWidget::onHidDeviceConnectChanging_Remove(QString hidPath)
+{
+    Q_UNUSED(hidPath)
+}
+
+void DMainWidget::onIntoOrRemoveHidOver() {}
+
+void DMainWidget::on_pushButton_Min_clicked()
+{
+    showMinimized();
+}
+
+void DMainWidget::on_pushButton_Max_clicked()
+{
+    if (isMaximized())
+        showNormal();
+    else
+        showMaximized();
+}
+
+void DMainWidget::on_pushButton_Close_clicked()
+{
+    close();
+}
+
+DMainWidget::ResizeDirection DMainWidget::zoneAt(const QRect &window, const QPoint &global)
+{
+    const int x = global.x();
+    const int y = global.y();
+    const bool left = window.left() <= x && x <= window.left() + kZone;
+    const bool right = window.right() - kZone <= x && x <= window.right();
+    const bool top = window.top() <= y && y <= window.top() + kZone;
+    const bool bottom = window.bottom() - kZone <= y && y <= window.bottom();
+    if (left && top)
+        return LEFTTOP;
+    if (right && bottom)
+        return RIGHTBOTTOM;
+    if (left && bottom)
+        return LEFTBOTTOM;
+    if (right && top)
+        return RIGHTTOP;
+    if (left)
+        return LEFT;
+    if (right)
+        return RIGHT;
+    if (top)
+        return UP;
+    if (bottom)
+        return DOWN;
+    return NONE;
+}
+
+namespace {
+Qt::CursorShape cursorFor(DMainWidget::ResizeDirection d)
+{
+    switch (d) {
+    case DMainWidget::UP:
+    case DMainWidget::DOWN:
+        return Qt::SizeVerCursor;
+    case DMainWidget::LEFT:
+    case DMainWidget::RIGHT:
+        return Qt::SizeHorCursor;
+    case DMainWidget::LEFTTOP:
+    case DMainWidget::RIGHTBOTTOM:
+        return Qt::SizeFDiagCursor;
+    case DMainWidget::LEFTBOTTOM:
+    case DMainWidget::RIGHTTOP:
+        return Qt::SizeBDiagCursor;
+    case DMainWidget::NONE:
+        break;
+    }
+    return Qt::ArrowCursor;
+}
+} // namespace
+
+void DMainWidget::resizeZoneAt(int x, int y)
+{
+    if (m_leftPressed)
+        return;
+    const QRect global(mapToGlobal(rect().topLeft()), mapToGlobal(rect().bottomRight()));
+    setCursor(cursorFor(zoneAt(global, QPoint(x, y))));
+}
+
+void DMainWidget::mousePressEvent(QMouseEvent *event)
+{
+    m_dragging = false;
+    if (event->button() == Qt::LeftButton) {
+        m_leftPressed = true;
+        m_pressGlobal = event->globalPos();
+        m_pressGeometry = geometry();
+        const QRect global(mapToGlobal(rect().topLeft()), mapToGlobal(rect().bottomRight()));
+        m_direction = zoneAt(global, event->globalPos());
+        if (m_direction == NONE &&
+            ui->frame_4->geometry().contains(ui->frame_4->parentWidget()->mapFrom(this, event->pos()))) {
+            m_dragOffset = event->globalPos() - frameGeometry().topLeft();
+            m_dragging = true;
+            event->accept();
+        }
+        return;
+    }
+    if (event->button() == Qt::RightButton)
+        return;
+    QWidget::mousePressEvent(event);
+}
+
+void DMainWidget::mouseMoveEvent(QMouseEvent *event)
+{
+    const QPoint g = event->globalPos();
+    if (!m_leftPressed) {
+        const QRect global(mapToGlobal(rect().topLeft()), mapToGlobal(rect().bottomRight()));
+        m_direction = zoneAt(global, g);
+        setCursor(cursorFor(m_direction));
+        return;
+    }
+    if (m_dragging) {
+        if (!isMaximized() && !isFullScreen())
+            move(g - m_dragOffset);
+        event->accept();
+        return;
+    }
+    if (isMaximized() || isFullScreen() || m_direction == NONE)
+        return;
+    const QPoint d = g - m_pressGlobal;
+    QRect r = m_pressGeometry;
+    switch (m_direction) {
+    case UP:
+        r.setTop(r.top() + d.y());
+        break;
+    case DOWN:
+        r.setBottom(r.bottom() + d.y());
+        break;
+    case LEFT:
+        r.setLeft(r.left() + d.x());
+        break;
+    case RIGHT:
+        r.setRight(r.right() + d.x());
+        break;
+    case LEFTTOP:
+        r.setTopLeft(r.topLeft() + d);
+        break;
+    case LEFTBOTTOM:
+        r.setBottomLeft(r.bottomLeft() + d);
+        break;
+    case RIGHTBOTTOM:
+        r.setBottomRight(r.bottomRight() + d);
+        break;
+    case RIGHTTOP:
+        r.setTopRight(r.topRight() + d);
+        break;
+    case NONE:
+        break;
+    }
+    if (r.width() >= minimumWidth() && r.height() >= minimumHeight())
+        setGeometry(r);
+}
+
+void DMainWidget::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    m_leftPressed = false;
+    m_dragging = false;
+    if (m_direction != NONE) {
+        setCursor(Qt::ArrowCursor);
+        m_direction = NONE;
+    }
 }
 
 void DMainWidget::paintEvent(QPaintEvent *)
 {
     const ThemeColors c = DDataManager::getInstance()->getThemeColors();
     QPainter p(this);
-    p.fillRect(rect(), ThemeColors::toColor(c.MainWidgetBgColor));
-    p.setPen(ThemeColors::toColor(c.MainWidgetBorderColor));
-    p.drawRect(rect().adjusted(0, 0, -1, -1));
-}
-
-void DMainWidget::resizeZoneAt(int x, int y)
-{
-    if (m_leftPressed)
-        return;
-    const QRect r = frameGeometry();
-    const QPoint p(x, y);
-    const auto near = [](int a, int b) { return qAbs(a - b) <= kResizeMargin; };
-    const bool inX = x >= r.left() - kResizeMargin && x <= r.right() + kResizeMargin;
-    const bool inY = y >= r.top() - kResizeMargin && y <= r.bottom() + kResizeMargin;
-    ResizeZone zone = ZoneNone;
-    if (inX && inY) {
-        if (near(x, r.left()) && near(y, r.top()))
-            zone = ZoneTopLeft;
-        else if (near(x, r.right()) && near(y, r.bottom()))
-            zone = ZoneBottomRight;
-        else if (near(x, r.left()) && near(y, r.bottom()))
-            zone = ZoneBottomLeft;
-        else if (near(x, r.right()) && near(y, r.top()))
-            zone = ZoneTopRight;
-        else if (near(x, r.left()))
-            zone = ZoneLeft;
-        else if (near(x, r.right()))
-            zone = ZoneRight;
-        else if (near(y, r.top()))
-            zone = ZoneTop;
-        else if (near(y, r.bottom()))
-            zone = ZoneBottom;
-    }
-    Q_UNUSED(p)
-    m_zone = zone;
-    switch (zone) {
-    case ZoneTopLeft:
-    case ZoneBottomRight:
-        setCursor(Qt::SizeFDiagCursor);
-        break;
-    case ZoneBottomLeft:
-    case ZoneTopRight:
-        setCursor(Qt::SizeBDiagCursor);
-        break;
-    case ZoneLeft:
-    case ZoneRight:
-        setCursor(Qt::SizeHorCursor);
-        break;
-    case ZoneTop:
-    case ZoneBottom:
-        setCursor(Qt::SizeVerCursor);
-        break;
-    case ZoneNone:
-        setCursor(Qt::ArrowCursor);
-        break;
-    }
-}
-
-void DMainWidget::mousePressEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton) {
-        m_leftPressed = true;
-        m_pressGlobal = event->globalPos();
-        m_pressGeometry = geometry();
-    }
-    QWidget::mousePressEvent(event);
-}
-
-void DMainWidget::mouseMoveEvent(QMouseEvent *event)
-{
-    if (m_leftPressed && (event->buttons() & Qt::LeftButton)) {
-        const QPoint d = event->globalPos() - m_pressGlobal;
-        QRect g = m_pressGeometry;
-        switch (m_zone) {
-        case ZoneNone:
-            move(m_pressGeometry.topLeft() + d);
-            return;
-        case ZoneLeft:
-            g.setLeft(g.left() + d.x());
-            break;
-        case ZoneRight:
-            g.setRight(g.right() + d.x());
-            break;
-        case ZoneTop:
-            g.setTop(g.top() + d.y());
-            break;
-        case ZoneBottom:
-            g.setBottom(g.bottom() + d.y());
-            break;
-        case ZoneTopLeft:
-            g.setTopLeft(g.topLeft() + d);
-            break;
-        case ZoneBottomRight:
-            g.setBottomRight(g.bottomRight() + d);
-            break;
-        case ZoneBottomLeft:
-            g.setBottomLeft(g.bottomLeft() + d);
-            break;
-        case ZoneTopRight:
-            g.setTopRight(g.topRight() + d);
-            break;
-        }
-        if (g.width() >= minimumWidth() && g.height() >= minimumHeight())
-            setGeometry(g);
-        return;
-    }
-    QWidget::mouseMoveEvent(event);
-}
-
-void DMainWidget::mouseReleaseEvent(QMouseEvent *event)
-{
-    if (event->button() == Qt::LeftButton)
-        m_leftPressed = false;
-    QWidget::mouseReleaseEvent(event);
+    const QRect r = contentsRect();
+    p.fillRect(QRect(0, 45, 231, r.height()), ThemeColors::toColor(c.DeviceLeftBgColor));
+    p.fillRect(QRect(231, 45, r.width(), r.height()), ThemeColors::toColor(c.DeviceRightBgColor));
+    p.fillRect(QRect(0, 0, r.width(), 45), ThemeColors::toColor(c.MainWidgetTitleColorStart));
 }

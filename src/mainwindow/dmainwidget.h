@@ -1,33 +1,69 @@
 #pragma once
 
+#include "hidsupportinfostu.h"
+
+#include <QList>
+#include <QPoint>
+#include <QSize>
 #include <QWidget>
+#include <memory>
 
-class QLabel;
+class HotplugMonitor;
+class QPushButton;
+class QSettings;
 
-// The frameless main window. Hosts the device page once that exists; until then it shows its
-// title area over the themed background.
+namespace Ui {
+class DMainWidget;
+}
+
+// The application's one top-level window: frameless, with its own title bar, hosting the device
+// page. Its constructor starts everything on the keyboard side.
 class DMainWidget : public QWidget
 {
     Q_OBJECT
 
 public:
-    enum ResizeZone
+    enum ResizeDirection
     {
-        ZoneNone,
-        ZoneTopLeft,
-        ZoneBottomRight,
-        ZoneBottomLeft,
-        ZoneTopRight,
-        ZoneLeft,
-        ZoneRight,
-        ZoneTop,
-        ZoneBottom
+        UP = 0,
+        DOWN,
+        LEFT,
+        RIGHT,
+        LEFTTOP,
+        LEFTBOTTOM,
+        RIGHTBOTTOM,
+        RIGHTTOP,
+        NONE
     };
 
     explicit DMainWidget(QWidget *parent = nullptr);
+    ~DMainWidget() override;
 
+    // Called for every mouse move of the process with the global cursor position.
     void resizeZoneAt(int x, int y);
-    ResizeZone currentResizeZone() const { return m_zone; }
+    // Zone test of a global point against a window rectangle (global coordinates).
+    static ResizeDirection zoneAt(const QRect &window, const QPoint &global);
+    static QSize minimumSizeForScreen(const QSize &available);
+
+    QString title() const { return m_title; }
+    bool isSdkReady() const { return m_sdkReady; }
+    const QList<HidSupportInfoStu> &supportList() const { return m_supportList; }
+    bool hasUpgradeLibrary() const { return m_JL_loadUfwData != nullptr; }
+    HotplugMonitor *hotplugMonitor() const { return m_hotplug; }
+
+signals:
+    void sigHidDeviceConnectChanging_Into(QString hidPath);
+    void sigHidDeviceConnectChanging_Remove(QString hidPath);
+
+public slots:
+    void onHidDeviceConnectChanging_Into(QString hidPath);
+    void onHidDeviceConnectChanging_Remove(QString hidPath);
+    void onIntoOrRemoveHidOver();
+
+private slots:
+    void on_pushButton_Min_clicked();
+    void on_pushButton_Max_clicked();
+    void on_pushButton_Close_clicked();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -36,11 +72,35 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    void applyTheme();
+    void initSdk();
+    void loadUpgradeLibrary();
+    void registerDeviceNotifications();
+    void applyTheme(int themeIndex);
 
-    QLabel *m_title = nullptr;
+    // Chip-vendor upgrade entry points; null while that upgrade path is unavailable.
+    QFunctionPointer m_JL_loadUfwData = nullptr;
+    QFunctionPointer m_JL_getUfwCrc = nullptr;
+    QFunctionPointer m_JL_getUfwPidVid = nullptr;
+    QFunctionPointer m_JL_upgradeDevice = nullptr;
+    QFunctionPointer m_JL_queryDevicePidVid = nullptr;
+
+    std::unique_ptr<Ui::DMainWidget> ui;
+    QPushButton *m_listToggle = nullptr;
+    bool m_deviceListVisible = true;
+    QList<HidSupportInfoStu> m_supportList;
+    QPoint m_dragOffset;
+    bool m_dragging = false;
     bool m_leftPressed = false;
-    ResizeZone m_zone = ZoneNone;
-    QPoint m_pressGlobal;
+    ResizeDirection m_direction = NONE;
     QRect m_pressGeometry;
+    QPoint m_pressGlobal;
+    QString m_title = QStringLiteral("CompanyName");
+    char m_macroXmlPath[256] = {};
+    char m_seniorKeyXmlPath[256] = {};
+    QString m_userIniPath;
+    std::unique_ptr<QSettings> m_userSettings;
+    QString m_productName = QStringLiteral("HID");
+    QString m_deviceName = QStringLiteral("RGB");
+    bool m_sdkReady = false;
+    HotplugMonitor *m_hotplug = nullptr;
 };

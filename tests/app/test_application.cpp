@@ -70,7 +70,8 @@ TEST(SingleInstance, SecondLaunchHandsOverAndExitsWithOne)
     t.start();
     Launch second({"--some", "last-arg"});
     ASSERT_TRUE(second.proc.waitForFinished(5000));
-    EXPECT_LT(t.elapsed(), 1000) << "the second launch should exit within a second";
+    // About a second is the goal; the bound is loose so a loaded machine does not fail the test.
+    EXPECT_LT(t.elapsed(), 3000) << "the second launch should exit promptly";
     EXPECT_EQ(second.proc.exitCode(), 1);
     EXPECT_FALSE(second.waitFor("main window shown", 10));
     EXPECT_TRUE(first.waitFor("main window raised", 3000)) << first.output.toStdString();

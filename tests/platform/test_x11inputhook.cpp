@@ -172,6 +172,7 @@ protected:
 TEST_F(X11Hook, RemapCaptureGetsPressAndReleaseOnce)
 {
     ASSERT_EQ(hook->startHook(2), 1);
+    EXPECT_TRUE(hook->isGlobalCapture());
     other.key(kXKeyA, true);
     QTest::qWait(kAutoRepeatWait);
     other.key(kXKeyA, false);

@@ -1,0 +1,232 @@
+#include "keyboardbutcustom.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRegion>
+
+keyboardButCustom::keyboardButCustom(QWidget *parent) : QToolButton(parent)
+{
+    setFixedSize(m_width, m_height);
+    setFocusPolicy(Qt::NoFocus);
+    setAutoRaise(true);
+}
+
+void keyboardButCustom::setKeySize(int width, int height)
+{
+    m_width = width;
+    m_height = height;
+    setFixedSize(width, height);
+}
+
+void keyboardButCustom::setOrigin(int x, int y)
+{
+    m_originX = x;
+    m_originY = y;
+    m_originPoint = QPoint(x, y);
+}
+
+void keyboardButCustom::setKeyInfo(int keyCode, const QString &caption)
+{
+    m_look.keyCode = keyCode;
+    m_caption = caption;
+}
+
+void keyboardButCustom::setIndex(int row, int column)
+{
+    m_indexX = row;
+    m_indexY = column;
+}
+
+void keyboardButCustom::setSelected(bool selected, bool repaint)
+{
+    m_look.selected = selected;
+    if (repaint)
+        update();
+}
+
+void keyboardButCustom::setHovered(bool on)
+{
+    m_look.hovered = on;
+    update();
+}
+
+void keyboardButCustom::setDragMarked(bool on)
+{
+    m_look.dragMarked = on;
+    update();
+}
+
+void keyboardButCustom::setCustomLightMode(bool on)
+{
+    m_look.customLightMode = on;
+    update();
+}
+
+void keyboardButCustom::setAssignedState(int state)
+{
+    m_look.assigned = state != 0;
+    update();
+}
+
+void keyboardButCustom::setSpecialEnter(bool on)
+{
+    m_look.specialEnter = on;
+    updateEnterMask();
+}
+
+void keyboardButCustom::setEnterShape(int shape)
+{
+    m_enterShape = shape;
+    updateEnterMask();
+}
+
+void keyboardButCustom::setEnterNotch(int a, int b)
+{
+    m_notchWidth = a;
+    m_notchHeight = b;
+    m_lowerWidth = m_width - a;
+    m_lowerHeight = m_height - b;
+    updateEnterMask();
+}
+
+void keyboardButCustom::setHoverColorTranslucent(const QColor &c)
+{
+    m_look.hoverFill = c;
+    m_look.hoverFill.setAlpha(50);
+}
+
+void keyboardButCustom::setSelectedColorTranslucent(const QColor &c)
+{
+    m_look.selectedFill = c;
+    m_look.selectedFill.setAlpha(50);
+}
+
+void keyboardButCustom::setAssignedColorTranslucent(const QColor &c)
+{
+    m_look.assignedFill = c;
+    m_look.assignedFill.setAlpha(50);
+}
+
+void keyboardButCustom::applyThemeColours(const QColor &accent, const QColor &theme)
+{
+    setHoverColorTranslucent(theme);
+    m_look.hoverBorder = theme;
+    setSelectedColorTranslucent(accent);
+    m_look.selectedBorder = accent;
+    setAssignedColorTranslucent(theme);
+    m_look.assignedBorder = theme;
+    m_look.emphasisBorder = theme;
+    update();
+}
+
+void keyboardButCustom::setLightColor(const QColor &c)
+{
+    if (m_lightColorShown) {
+        m_look.lightColor = c;
+        update();
+    } else {
+        m_look.lightColor = QColor(0, 0, 0, 0);
+    }
+}
+
+QPolygon keyboardButCustom::enterMaskPolygon() const
+{
+    const int a = m_notchWidth;
+    const int b = m_notchHeight;
+    const int w = m_width;
+    const int h = m_height;
+    QPolygon poly;
+    poly << QPoint(0, b + 3) << QPoint(a - 3, b + 3) << QPoint(a - 3, h) << QPoint(w, h) << QPoint(w, 0)
+         << QPoint(0, 0) << QPoint(0, b);
+    return poly;
+}
+
+// The mask follows the geometry here rather than in paintEvent: changing a mask schedules a repaint.
+void keyboardButCustom::updateEnterMask()
+{
+    if (m_look.specialEnter && m_enterShape == 1 && m_notchWidth > 0 && m_notchHeight > 0)
+        setMask(QRegion(enterMaskPolygon(), Qt::OddEvenFill));
+    else if (!mask().isEmpty())
+        clearMask();
+}
+
+void keyboardButCustom::resizeEvent(QResizeEvent *event)
+{
+    QToolButton::resizeEvent(event);
+    if (m_look.specialEnter)
+        updateEnterMask();
+}
+
+void keyboardButCustom::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const KeyPaintPlan plan = keyPaintPlan(m_look);
+    if (plan.setsWorking) {
+        m_workingFill = plan.workingFill;
+        m_workingBorder = plan.workingBorder;
+    }
+    for (const KeyDraw &d : plan.draws) {
+        if (d.transparentBrush)
+            p.setBrush(Qt::transparent);
+        if (m_look.specialEnter)
+            paintEnterShape(p, d);
+        else
+            paintShape(p, d);
+    }
+}
+
+void keyboardButCustom::paintShape(QPainter &p, const KeyDraw &d)
+{
+    p.fillRect(contentsRect().adjusted(1, 1, -1, -1), d.fill);
+    p.setPen(QPen(d.border, 3, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    p.drawRoundedRect(QRect(0, 0, m_width, m_height), 6, 6, Qt::AbsoluteSize);
+}
+
+void keyboardButCustom::paintEnterShape(QPainter &p, const KeyDraw &d)
+{
+    if (m_enterShape != 1)
+        return;
+    const int w = m_width;
+    const int h = m_height;
+    const int a = m_notchWidth;
+    const int b = m_notchHeight;
+    const int lw = m_lowerWidth;
+    p.setPen(QPen(d.border, 2));
+    p.drawLine(5, b, a - 5, b);
+    p.drawLine(a, b + 5, a, h - 5);
+    p.setPen(QPen(d.border, 3));
+    p.drawLine(a + 5, h, w - 5, h);
+    p.drawLine(w, h - 5, w, 5);
+    p.drawLine(w - 5, 0, 5, 0);
+    p.drawLine(0, b - 5, 0, 5);
+    p.setPen(QPen(d.border, 2));
+    p.drawArc(0, b - 10, 10, 10, -2880, 1440);
+    p.drawArc(a, h - 10, 10, 10, -2880, 1440);
+    p.drawArc(a - 10, b, 10, 10, 5760, 1440);
+    p.drawArc(w - 10, 0, 10, 10, 5760, 1440);
+    p.drawArc(0, 0, 10, 10, 1440, 1440);
+    p.drawArc(w - 10, h - 10, 10, 10, -1440, 1440);
+    p.setPen(QPen(d.fill, 2));
+    p.drawArc(a - 8, b - 1, 10, 10, 5760, 1440);
+    p.setPen(Qt::NoPen);
+    p.setBrush(d.fill);
+    p.drawRoundedRect(QRect(2, 2, w - 4, b - 3), 6, 6, Qt::RelativeSize);
+    p.drawRoundedRect(QRect(a + 1, b - 1, lw - 3, h - b - 1), 6, 6, Qt::RelativeSize);
+}
+
+void keyboardButCustom::enterEvent(QEvent *event)
+{
+    m_look.hovered = true;
+    emit sigCustomButMouseEnter();
+    update();
+    QToolButton::enterEvent(event);
+}
+
+void keyboardButCustom::leaveEvent(QEvent *event)
+{
+    m_look.hovered = false;
+    emit sigCustomButMouseLeave();
+    update();
+    QToolButton::leaveEvent(event);
+}

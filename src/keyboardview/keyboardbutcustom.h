@@ -1,0 +1,99 @@
+#pragma once
+
+#include "keypaintplan.h"
+
+#include <QPoint>
+#include <QPolygon>
+#include <QToolButton>
+
+// One key cap of the keyboard view. It paints itself completely from its flags and colours; the
+// key caption is only carried, the keyboard picture underneath shows the legend.
+class keyboardButCustom : public QToolButton
+{
+    Q_OBJECT
+
+public:
+    explicit keyboardButCustom(QWidget *parent = nullptr);
+
+    void setKeySize(int width, int height);
+    void setOrigin(int x, int y);
+    QPoint origin() const { return m_originPoint; }
+    void setKeyInfo(int keyCode, const QString &caption);
+    void setIndex(int row, int column);
+    void setSelected(bool selected, bool repaint);
+    void setHovered(bool on);
+    void setDragMarked(bool on);
+    void setCustomLightMode(bool on);
+    void setAssignedState(int state);
+    void setRemappable(bool on) { m_look.remappable = on; }
+    void setHoverHighlight(bool on) { m_look.hoverHighlight = on; }
+    void setLightView(bool on) { m_look.lightView = on; }
+    void setLightColorShown(bool on) { m_lightColorShown = on; }
+    void setSpecialEnter(bool on);
+    void setEnterShape(int shape);
+    void setEnterNotch(int a, int b);
+    void setHoverColorTranslucent(const QColor &c);
+    void setSelectedColorTranslucent(const QColor &c);
+    void setAssignedColorTranslucent(const QColor &c);
+    void setHoverColor(const QColor &c) { m_look.hoverBorder = c; }
+    void setSelectedColor(const QColor &c) { m_look.selectedBorder = c; }
+    void setAssignedColor(const QColor &c) { m_look.assignedBorder = c; }
+    void applyThemeColours(const QColor &accent, const QColor &theme);
+    void setLightColor(const QColor &c);
+    void setCustomLightColor(const QColor &c) { m_customLightColor = c; }
+    QColor customLightColor() const { return m_customLightColor; }
+    void refresh() { update(); }
+
+    int keyCode() const { return m_look.keyCode; }
+    QString text() const { return m_caption; }
+    int indexX() const { return m_indexX; }
+    int indexY() const { return m_indexY; }
+    bool isRemappable() const { return m_look.remappable; }
+
+    bool isHovered() const { return m_look.hovered; }
+    bool isDragMarked() const { return m_look.dragMarked; }
+    bool isSelected() const { return m_look.selected; }
+    bool isAssigned() const { return m_look.assigned; }
+    bool isSpecialEnter() const { return m_look.specialEnter; }
+    int enterShape() const { return m_enterShape; }
+    QColor lightColor() const { return m_look.lightColor; }
+    const KeyLookState &lookState() const { return m_look; }
+    QColor workingFill() const { return m_workingFill; }
+    QColor workingBorder() const { return m_workingBorder; }
+    // Outline that keeps clicks off the cut-away corner of an L-shaped Enter.
+    QPolygon enterMaskPolygon() const;
+
+signals:
+    void sigCustomButMouseEnter();
+    void sigCustomButMouseLeave();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void enterEvent(QEvent *event) override;
+    void leaveEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void paintShape(class QPainter &p, const KeyDraw &d);
+    void paintEnterShape(class QPainter &p, const KeyDraw &d);
+    void updateEnterMask();
+
+    KeyLookState m_look;
+    int m_width = 34;
+    int m_height = 38;
+    int m_originX = 0;
+    int m_originY = 0;
+    QPoint m_originPoint;
+    int m_indexX = 0;
+    int m_indexY = 0;
+    QString m_caption;
+    int m_enterShape = 0;
+    int m_notchWidth = 0;
+    int m_notchHeight = 0;
+    int m_lowerWidth = 0;
+    int m_lowerHeight = 0;
+    QColor m_workingFill{0, 0, 0, 0};
+    QColor m_workingBorder{0, 0, 0, 0};
+    bool m_lightColorShown = false;
+    QColor m_customLightColor;
+};

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "hiddeviceinfostu.h"
+#include "keylayout.h"
+#include "keyposinfostu.h"
+
+#include <QList>
+#include <QMap>
+#include <QPointer>
+#include <QWidget>
+#include <array>
+#include <memory>
+
+class keyboardButCustom;
+class sideLightButtonCustom;
+class KeyTipPopup;
+
+namespace Ui {
+class keySelectFrame;
+}
+
+// 6 x 22 key buttons in layout order; every slot holds a button after a successful load.
+using KeyButtonMatrix = std::array<std::array<keyboardButCustom *, kKeyColumns>, kKeyRows>;
+
+// The top layer of the keyboard view: builds the key caps and side-light segments of a model from
+// its layout file, publishes them through the data manager, and handles key clicks and tips.
+class keySelectFrame : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit keySelectFrame(QWidget *parent = nullptr);
+    ~keySelectFrame() override;
+
+    // Loads the layout of the record's model.
+    bool loadKeyboard(HidDeviceInfoStu info);
+    // Loads "KeyInfo_<model>.config" from the resources. False when the model has no layout or
+    // the file is not JSON; the layer then stays as it was and nothing is published.
+    bool loadKeyboardInfo(const QString &model);
+    // Builds the layer from layout text; what loadKeyboardInfo does after reading the file.
+    bool loadKeyboardText(const QByteArray &text);
+    QString modelName() const { return m_model; }
+
+    QMap<int, keyboardButCustom *> keyButtonMap() const { return m_keyMap; }
+    QList<keyboardButCustom *> keyButtons() const { return m_keyButtons; }
+    QList<KeyPosInfoStu> keyRecords() const { return m_keyRecords; }
+    QMap<int, sideLightButtonCustom *> sideLightButtonMap() const { return m_sideLightMap; }
+    QList<KeyPosInfoStu> sideLightRecords() const { return m_sideLightRecords; }
+    QList<sideLightButtonCustom *> sideLightButtons() const { return m_sideLightButtons; }
+    const KeyButtonMatrix &keyButtonMatrix() const { return m_matrix; }
+    bool hasSideLight() const { return m_hasSideLight; }
+    bool hasSpecialEnter() const { return m_specialEnter; }
+    int enterShape() const { return m_enterShape; }
+    int deviceType() const { return m_deviceType; }
+    keyboardButCustom *currentKey() const { return m_currentKey; }
+    KeyTipPopup *keyTip() const { return m_tip.get(); }
+
+    void setKeysViewMode(bool lightView, bool hoverHighlight);
+    void setKeysHoverHighlight(bool on);
+    void setKeysLightView(bool on);
+    void setKeysCustomLightMode(bool on);
+    void showSideLights(bool show);
+    void clearCurrentKey();
+
+    // The caption a key reports: quotes removed, the apostrophe key as apostrophe-blank-quote.
+    static QString keyCaption(const keyboardButCustom *key);
+
+signals:
+    void sigKeyboardAlreadyLoad();
+
+public slots:
+    void onKeyButtonClicked();
+    void onCustomButMouseEnter();
+    void onCustomButMouseLeave();
+    void onQueryDynamicDisplaySensitivityNum_BackInfo(int type, int pressNum, int releaseNum);
+
+private:
+    void unpublish();
+    void discardButtons();
+    void forgetCurrentKey();
+
+    std::unique_ptr<Ui::keySelectFrame> ui;
+    std::unique_ptr<KeyTipPopup> m_tip;
+    QPointer<keyboardButCustom> m_tipKey; // the key whose tip is showing
+    keyboardButCustom *m_currentKey = nullptr;
+
+    bool m_hasSideLight = false;
+    bool m_specialEnter = false;
+    int m_enterShape = 0;
+    int m_deviceType = 1;
+    int m_sideLightOffsetX = 10;
+    int m_sideLightOffsetY = 10;
+    QString m_model;
+    QList<sideLightButtonCustom *> m_sideLightButtons;
+    QList<KeyPosInfoStu> m_sideLightRecords;
+    QMap<int, sideLightButtonCustom *> m_sideLightMap;
+    QMap<int, keyboardButCustom *> m_keyMap;
+    QList<keyboardButCustom *> m_keyButtons;
+    KeyButtonMatrix m_matrix{};
+    QList<KeyPosInfoStu> m_keyRecords;
+};

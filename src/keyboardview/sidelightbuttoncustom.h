@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QPoint>
+#include <QToolButton>
+
+// One segment of the side light strip, drawn as a glow along its long side.
+class sideLightButtonCustom : public QToolButton
+{
+    Q_OBJECT
+
+public:
+    explicit sideLightButtonCustom(QWidget *parent = nullptr);
+
+    void setSegmentSize(int width, int height);
+    void setOrigin(int x, int y);
+    void setIndexAndStatus(int index, int validStatus);
+    void setColor(const QColor &c);
+    QColor color() const { return m_color; }
+    int index() const { return m_index; }
+    int validStatus() const { return m_validStatus; }
+    QPoint origin() const { return m_originPoint; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_width = 10;
+    int m_height = 10;
+    int m_originX = 0;
+    int m_originY = 0;
+    QPoint m_originPoint;
+    int m_index = 0;
+    int m_validStatus = 0;
+    QColor m_color{0, 0, 0, 128};
+};

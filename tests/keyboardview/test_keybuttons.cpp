@@ -1,0 +1,161 @@
+// Key-cap look decisions and the setters of key caps and side-light segments.
+#include "keyboardbutcustom.h"
+#include "keypaintplan.h"
+#include "sidelightbuttoncustom.h"
+
+#include <QImage>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QColor kClear(0, 0, 0, 0);
+const QColor kLight(10, 200, 30);
+const QColor kBlack(0, 0, 0, 255);
+
+KeyLookState look(std::initializer_list<bool KeyLookState::*> flags, QColor light = kClear, int code = 4)
+{
+    KeyLookState s;
+    s.hoverHighlight = false;
+    for (auto f : flags)
+        s.*f = true;
+    s.lightColor = light;
+    s.keyCode = code;
+    return s;
+}
+
+TEST(KeyPaintPlan, DecisionTable)
+{
+    const KeyLookState d; // default colours
+    using S = KeyLookState;
+    struct Case
+    {
+        const char *name;
+        KeyLookState state;
+        QVector<KeyDraw> draws;
+    };
+    S notRemappable = look({&S::hovered, &S::hoverHighlight});
+    notRemappable.remappable = false;
+    S selectedNotRemappable = look({&S::selected});
+    selectedNotRemappable.remappable = false;
+    S enterBlankCode = look({&S::lightView, &S::specialEnter}, kLight, 800);
+    const Case cases[] = {
+        {"idle assignment look draws nothing", look({&S::hoverHighlight}), {}},
+        {"hovered with highlight", look({&S::hovered, &S::hoverHighlight}), {{d.hoverFill, d.hoverBorder}}},
+        {"hovered without highlight", look({&S::hovered}), {}},
+        {"selected elsewhere", look({&S::selected}), {{d.selectedFill, d.selectedBorder}}},
+        {"selected under the mouse", look({&S::selected, &S::hovered}), {{d.hoverFill, d.hoverBorder}}},
+        {"selected and assigned: selected on top",
+         look({&S::selected, &S::assigned}),
+         {{d.assignedFill, d.assignedBorder, true}, {d.selectedFill, d.selectedBorder, true}}},
+        {"assigned", look({&S::assigned}), {{d.assignedFill, d.assignedBorder, true}}},
+        {"not remappable, hovered: red overlay too",
+         notRemappable,
+         {{d.hoverFill, d.hoverBorder}, {QColor(200, 0, 0, 50), QColor(200, 0, 0, 255)}}},
+        {"not remappable but selected: no overlay",
+         selectedNotRemappable,
+         {{d.selectedFill, d.selectedBorder}}},
+        {"light view, no highlight", look({&S::lightView}, kLight), {{kLight, kLight}}},
+        {"light view, no highlight, blank code", look({&S::lightView}, kLight, 951), {{kClear, kClear}}},
+        {"light view, blank code on the special Enter", enterBlankCode, {{kLight, kLight}}},
+        {"light view, lit key", look({&S::lightView, &S::hoverHighlight}, kLight), {{kLight, kLight}}},
+        {"light view, lit and drag marked",
+         look({&S::lightView, &S::hoverHighlight, &S::dragMarked}, kLight),
+         {{kLight, d.emphasisBorder}}},
+        {"light view, black key idle", look({&S::lightView, &S::hoverHighlight}, kBlack), {{kClear, kClear}}},
+        {"light view, black key hovered",
+         look({&S::lightView, &S::hoverHighlight, &S::hovered}, kBlack),
+         {{kClear, d.emphasisBorder}}},
+        {"custom light, idle", look({&S::customLightMode, &S::lightView}, kLight), {{kLight, kClear}}},
+        {"custom light, selected",
+         look({&S::customLightMode, &S::selected, &S::assigned}, kLight),
+         {{kLight, d.emphasisBorder}}},
+        {"custom light, drag marked only",
+         look({&S::customLightMode, &S::dragMarked}, kLight),
+         {{kLight, kClear}}},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(keyPaintPlan(c.state).draws, c.draws) << c.name;
+}
+
+TEST(KeyPaintPlan, WorkingColoursFollowTheLastChosenPair)
+{
+    using S = KeyLookState;
+    const KeyPaintPlan hovered = keyPaintPlan(look({&S::selected, &S::hovered}));
+    EXPECT_TRUE(hovered.setsWorking);
+    EXPECT_EQ(hovered.workingBorder, KeyLookState().hoverBorder);
+    EXPECT_FALSE(keyPaintPlan(look({&S::assigned})).setsWorking);
+}
+
+TEST(KeyButton, LightColourIsAcceptedOnlyWhenShown)
+{
+    keyboardButCustom key;
+    key.setLightColor(kLight);
+    EXPECT_EQ(key.lightColor(), kClear);
+    key.setLightColorShown(true);
+    key.setLightColor(kLight);
+    EXPECT_EQ(key.lightColor(), kLight);
+}
+
+TEST(KeyButton, ThemeColoursAndTranslucentSetters)
+{
+    keyboardButCustom key;
+    key.applyThemeColours(QColor(220, 40, 45), QColor(0, 160, 255));
+    const KeyLookState &s = key.lookState();
+    EXPECT_EQ(s.hoverFill, QColor(0, 160, 255, 50));
+    EXPECT_EQ(s.hoverBorder, QColor(0, 160, 255));
+    EXPECT_EQ(s.selectedFill, QColor(220, 40, 45, 50));
+    EXPECT_EQ(s.selectedBorder, QColor(220, 40, 45));
+    EXPECT_EQ(s.assignedFill, QColor(0, 160, 255, 50));
+    EXPECT_EQ(s.emphasisBorder, QColor(0, 160, 255));
+    key.setHoverColorTranslucent(QColor(1, 2, 3, 255));
+    EXPECT_EQ(key.lookState().hoverFill, QColor(1, 2, 3, 50));
+}
+
+TEST(KeyButton, LShapedEnterMaskCutsTheLowerLeftCorner)
+{
+    keyboardButCustom key;
+    key.setKeySize(60, 80);
+    key.setSpecialEnter(true);
+    key.setEnterShape(1);
+    key.setEnterNotch(10, 30);
+    const QPolygon expected{QVector<QPoint>{{0, 33}, {7, 33}, {7, 80}, {60, 80}, {60, 0}, {0, 0}, {0, 30}}};
+    EXPECT_EQ(key.enterMaskPolygon(), expected);
+    EXPECT_FALSE(key.mask().contains(QPoint(2, 60))) << "the cut-away corner must not take clicks";
+    EXPECT_TRUE(key.mask().contains(QPoint(30, 60)));
+    EXPECT_TRUE(key.mask().contains(QPoint(2, 10)));
+}
+
+TEST(KeyButton, LShapedEnterWithOtherShapePaintsNothing)
+{
+    keyboardButCustom key;
+    key.setKeySize(60, 80);
+    key.setSpecialEnter(true);
+    key.setEnterShape(2);
+    key.setEnterNotch(10, 30);
+    key.setSelected(true, false);
+    QImage img(60, 80, QImage::Format_ARGB32);
+    img.fill(Qt::transparent);
+    key.render(&img, QPoint(), QRegion(), QWidget::RenderFlags());
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            ASSERT_EQ(qAlpha(img.pixel(x, y)), 0) << x << "," << y;
+}
+
+TEST(SideLightButton, SquareSegmentStaysInvisibleOthersGlowInTheMiddle)
+{
+    for (const QSize size : {QSize(12, 12), QSize(40, 6), QSize(6, 40)}) {
+        sideLightButtonCustom light;
+        light.setSegmentSize(size.width(), size.height());
+        light.setColor(QColor(255, 0, 0));
+        QImage img(size, QImage::Format_ARGB32);
+        img.fill(Qt::transparent);
+        light.render(&img, QPoint(), QRegion(), QWidget::RenderFlags());
+        const QRgb centre = img.pixel(size.width() / 2, size.height() / 2);
+        if (size.width() == size.height())
+            EXPECT_EQ(qAlpha(centre), 0);
+        else
+            EXPECT_GT(qRed(centre), 200) << size.width() << "x" << size.height();
+    }
+}
+
+} // namespace

@@ -1,0 +1,135 @@
+#include "autostart.h"
+#include "ddatamanager.h"
+#include "dmainwidget.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QSettings>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList s_log;
+QtMessageHandler s_previous = nullptr;
+void capture(QtMsgType type, const QMessageLogContext &ctx, const QString &msg)
+{
+    s_log << msg;
+    if (s_previous)
+        s_previous(type, ctx, msg);
+}
+
+class MainWidgetStart : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        configDir = DDataManager::getInstance()->userConfigPath();
+        QDir(configDir).removeRecursively();
+        QDir().mkpath(configDir);
+        autostart::setEnabled(false, "x");
+        s_log.clear();
+        s_previous = qInstallMessageHandler(capture);
+    }
+    void TearDown() override { qInstallMessageHandler(s_previous); }
+    QString ini() const { return configDir + "/QuelmoConfig.ini"; }
+    QString configDir;
+};
+
+TEST_F(MainWidgetStart, FirstStartWritesTheStartUpKeysAndTheAutostartEntryOnce)
+{
+    {
+        DMainWidget w;
+        QSettings s(ini(), QSettings::IniFormat);
+        for (const char *key :
+             {"AutoStart/isAutoStart", "MinimizeToTray/isMinimizeToTray", "CloseToTray/isCloseToTray"})
+            EXPECT_EQ(s.value(key).toString(), "true") << key;
+        EXPECT_TRUE(autostart::isEnabled());
+    }
+    // The user turned auto start off: a later start keeps it off and writes no entry.
+    QSettings(ini(), QSettings::IniFormat).setValue("AutoStart/isAutoStart", false);
+    autostart::setEnabled(false, "x");
+    DMainWidget again;
+    EXPECT_EQ(QSettings(ini(), QSettings::IniFormat).value("AutoStart/isAutoStart").toString(), "false");
+    EXPECT_FALSE(autostart::isEnabled());
+}
+
+TEST_F(MainWidgetStart, OnlyTheMissingStoreFileIsCreated)
+{
+    QFile macro(configDir + "/appMacro.xml");
+    ASSERT_TRUE(macro.open(QIODevice::WriteOnly));
+    macro.write("keep me");
+    macro.close();
+    DMainWidget w;
+    ASSERT_TRUE(w.isSdkReady());
+    QFile check(configDir + "/appMacro.xml");
+    ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+    EXPECT_EQ(check.readAll(), "keep me");
+    EXPECT_TRUE(QFile::exists(configDir + "/SeniorKeyConfig.xml"));
+
+    char path[256];
+    DDataManager::getInstance()->seniorKeyXmlPath(path);
+    EXPECT_EQ(QString::fromLocal8Bit(path), configDir + "/SeniorKeyConfig.xml");
+    DDataManager::getInstance()->copyMacroXmlPath(path);
+    EXPECT_EQ(QString::fromLocal8Bit(path), configDir + "/appMacro.xml");
+}
+
+TEST_F(MainWidgetStart, SupportListAndMissingUpgradeLibrary)
+{
+    DMainWidget w;
+    EXPECT_FALSE(w.supportList().isEmpty());
+    EXPECT_FALSE(w.hasUpgradeLibrary());
+    EXPECT_TRUE(
+        s_log.contains("-------------------- *** [ Load JL dll Failed ] *** -----------------------"));
+    EXPECT_EQ(w.title(), "Tidelumen");
+    EXPECT_EQ(w.windowTitle(), "Tidelumen");
+    EXPECT_FALSE(w.findChild<QLabel *>("label_SdkVer")->isVisibleTo(&w));
+    EXPECT_FALSE(w.findChild<QLabel *>("label_SdkVer")->text().isEmpty());
+}
+
+TEST(MainWidgetGeometry, MinimumSizeByScreen)
+{
+    const struct
+    {
+        QSize screen;
+        QSize minimum;
+    } rows[] = {{{1920, 1080}, {1280, 715}},
+                {{1921, 1080}, {1450, 810}},
+                {{1920, 1081}, {1450, 810}},
+                {{1366, 768}, {1280, 715}},
+                {{2560, 1440}, {1450, 810}}};
+    for (const auto &r : rows)
+        EXPECT_EQ(DMainWidget::minimumSizeForScreen(r.screen), r.minimum)
+            << r.screen.width() << "x" << r.screen.height();
+}
+
+TEST(MainWidgetGeometry, ResizeZonesInTheirOrder)
+{
+    const QRect win(QPoint(100, 100), QPoint(899, 599));
+    using D = DMainWidget;
+    const struct
+    {
+        QPoint p;
+        D::ResizeDirection d;
+    } rows[] = {
+        {{100, 100}, D::LEFTTOP},
+        {{104, 104}, D::LEFTTOP},
+        {{899, 599}, D::RIGHTBOTTOM},
+        {{100, 599}, D::LEFTBOTTOM},
+        {{899, 100}, D::RIGHTTOP},
+        {{102, 300}, D::LEFT},
+        {{897, 300}, D::RIGHT},
+        {{500, 101}, D::UP},
+        {{500, 598}, D::DOWN},
+        {{105, 300}, D::NONE},
+        {{99, 300}, D::NONE},
+        {{500, 300}, D::NONE},
+        // Each side test looks at one coordinate only.
+        {{102, 50}, D::LEFT},
+    };
+    for (const auto &r : rows)
+        EXPECT_EQ(D::zoneAt(win, r.p), r.d) << r.p.x() << "," << r.p.y();
+}
+
+} // namespace
