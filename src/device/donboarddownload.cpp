@@ -52,6 +52,8 @@ bool DOnboardDownload::start(DownloadLink *link, const DownloadSnapshot &snapsho
     m_keyboardDownloadStatus = -1;
     m_phase = Phase::Running;
     emit sigRunningChanged(true);
+    if (!isRunning()) // aborted by a receiver
+        return true;
 
     // No key view means no keyboard to write: never report that as a success.
     if (m_snapshot.keyCodes.isEmpty() || !linkUsable()) {
