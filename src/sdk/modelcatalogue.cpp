@@ -80,6 +80,12 @@ bool parseModel(const QJsonObject &o, ModelInfo *m, QString *error)
         return false;
     }
     m->magnetic = magnetic.toBool(m->hidDeviceType == 4);
+    const QJsonValue keyboardMode = o.value(QLatin1String("statusKeyboardMode"));
+    if (!keyboardMode.isUndefined() && !keyboardMode.isBool()) {
+        *error = where + QStringLiteral("\"statusKeyboardMode\" must be true or false");
+        return false;
+    }
+    m->statusKeyboardMode = keyboardMode.toBool(false);
 
     const QJsonValue sdk = o.value(QLatin1String("sdkValues"));
     if (!sdk.isUndefined()) {

@@ -40,6 +40,7 @@ struct ModelInfo
     int keyCount = 0;
     int hidDeviceType = 2; // 4: magnetic switches
     bool magnetic = false;
+    bool statusKeyboardMode = false; // the status report carries the keyboard mode (byte 14)
     int sideLightLeds = 0;
     int interfaceNumber = -1; // -1: the vendor usage page alone picks the interface
     std::array<int32_t, 4> sdkValues{};

@@ -32,4 +32,24 @@ struct SimKeyboardState
     bool keyboardReachable = true; // through a receiver: whether the keyboard answers it
     uint8_t downloadState = 0;
     uint8_t keyboardMode = 0;
+
+    // Settings (0x13) and magnetic-switch state (0x29), answered by the link handlers.
+    int resetCount = 0;
+    std::array<uint8_t, 4> winLockSwitches{}; // Windows key, Shift+Tab, Alt+F4, Alt+Tab
+    uint16_t lightSleepSeconds = 300;
+    uint16_t keyboardSleepSeconds = 600;
+    uint8_t prohibitSleep = 0;
+    bool acknowledgeSleepTimes = true;
+    uint8_t keyTravelMax = 40; // 0.1 mm
+    uint8_t antiShake = 5;
+    uint8_t reportRate = 1;
+    uint8_t calibrationResult = 0; // 0 success, 2 failure
+    // Per key, row-major over the 6 x 22 matrix: mode, press, release, quick-trigger press and release.
+    static constexpr std::array<uint8_t, 5> kDefaultTrigger{0, 20, 20, 5, 5};
+    std::array<std::array<uint8_t, 5>, 132> keyTriggers = [] {
+        std::array<std::array<uint8_t, 5>, 132> t;
+        t.fill(kDefaultTrigger);
+        return t;
+    }();
+    std::array<uint8_t, 22> selection{}; // column bitmap of the trigger tab's selection
 };

@@ -1,6 +1,7 @@
 #include "simulatedbackend.h"
 
 #include "simkeyboard.h"
+#include "simlinkhandlers.h"
 #include "simstartuphandlers.h"
 
 namespace {
@@ -34,6 +35,7 @@ std::shared_ptr<SimKeyboard> SimulatedBackend::addKeyboard(const ModelInfo &mode
     const quint64 instance = ++m_made;
     kb->update([&](SimKeyboardState &s) { s = simstartup::defaultState(model, instance); });
     simstartup::installHandlers(*kb);
+    simlink::installHandlers(*kb);
     kb->plug();
     m_keyboards.append(kb);
     return kb;

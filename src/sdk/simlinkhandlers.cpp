@@ -1,0 +1,208 @@
+#include "simlinkhandlers.h"
+
+#include "simkeyboard.h"
+
+#include <algorithm>
+
+namespace simlink {
+
+namespace {
+
+using namespace hidproto;
+
+HidReport settingsReply(uint8_t sub)
+{
+    HidReport r = makeReport(in::Settings);
+    r[kSubByte] = sub;
+    r[kLengthByte] = 1;
+    return r;
+}
+
+HidReport magneticReply(uint8_t item, std::initializer_list<uint8_t> data)
+{
+    HidReport r = makeReport(in::Magnetic);
+    r[kLengthByte] = magnetic::kLengthByteValue;
+    r[kPayload] = item;
+    std::copy(data.begin(), data.end(), r.begin() + kPayload + 1);
+    return r;
+}
+
+int keyIndex(int row, int column)
+{
+    return row * kMatrixColumns + column;
+}
+
+void onSettings(SimKeyboard &kb, const HidReport &in)
+{
+    SimKeyboardState &s = kb.stateLocked();
+    switch (in[kSubByte]) {
+    case 0:
+        if (in[kPayload] == 1) {
+            ++s.resetCount;
+        } else {
+            // Wire order: Windows key, Shift+Tab, Alt+F4, Alt+Tab.
+            std::copy_n(in.begin() + 13, 4, s.winLockSwitches.begin());
+        }
+        break;
+    case 1:
+        s.lightSleepSeconds = static_cast<uint16_t>(in[9] << 8 | in[10]);
+        s.keyboardSleepSeconds = static_cast<uint16_t>(in[11] << 8 | in[12]);
+        s.prohibitSleep = in[13];
+        if (s.acknowledgeSleepTimes)
+            kb.reply(settingsReply(0));
+        break;
+    case 2: {
+        HidReport r = settingsReply(2);
+        r[9] = static_cast<uint8_t>(s.lightSleepSeconds >> 8);
+        r[10] = static_cast<uint8_t>(s.lightSleepSeconds & 0xff);
+        r[11] = static_cast<uint8_t>(s.keyboardSleepSeconds >> 8);
+        r[12] = static_cast<uint8_t>(s.keyboardSleepSeconds & 0xff);
+        r[13] = s.prohibitSleep;
+        kb.reply(r);
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void applyActuation(SimKeyboardState &s, const HidReport &in)
+{
+    for (int c = 0; c < kMatrixColumns; ++c) {
+        for (int row = 0; row < kMatrixRows; ++row) {
+            if (in[7 + c] & (1 << row))
+                s.keyTriggers[keyIndex(row, c)] = {in[kPayload], in[29], in[30], in[31], in[32]};
+        }
+    }
+}
+
+void onMagnetic(SimKeyboard &kb, const HidReport &in)
+{
+    SimKeyboardState &s = kb.stateLocked();
+    const uint8_t item = in[kPayload];
+    switch (item) {
+    case magnetic::ApplyMode0:
+    case magnetic::ApplyMode1:
+    case magnetic::ApplyMode12:
+    case magnetic::ApplyMode13:
+        applyActuation(s, in);
+        break;
+    case magnetic::Selection:
+        std::copy_n(in.begin() + 7, kMatrixColumns, s.selection.begin());
+        break;
+    case magnetic::TravelMaximum:
+        kb.reply(magneticReply(item, {s.keyTravelMax}));
+        break;
+    case magnetic::KeyTrigger: {
+        const uint8_t row = in[7];
+        const uint8_t column = in[8];
+        if (row >= kMatrixRows || column >= kMatrixColumns)
+            break;
+        const auto &t = s.keyTriggers[keyIndex(row, column)];
+        kb.reply(magneticReply(item, {t[0], t[1], t[2], t[3], t[4]}));
+        break;
+    }
+    case magnetic::RestoreSensitivity:
+        s.keyTriggers.fill(SimKeyboardState::kDefaultTrigger);
+        break;
+    case magnetic::CalibrateKey:
+        kb.reply(magneticReply(item, {1}));
+        kb.reply(magneticReply(item, {s.calibrationResult}));
+        break;
+    case magnetic::CalibrateAll: {
+        if (in[7] != 0)
+            break; // a stop ends the run without a report
+        // Halfway through, then done with every column calibrated.
+        HidReport partial = magneticReply(item, {1});
+        for (int c = 0; c < kMatrixColumns / 2; ++c)
+            partial[8 + c] = 0x3f;
+        kb.reply(partial);
+        HidReport done = magneticReply(item, {s.calibrationResult});
+        if (s.calibrationResult == 0)
+            std::fill_n(done.begin() + 8, kMatrixColumns, 0x3f);
+        kb.reply(done);
+        break;
+    }
+    case magnetic::ReportRate:
+        if (in[7] == 1)
+            s.reportRate = in[8];
+        kb.reply(magneticReply(item, {s.reportRate}));
+        break;
+    case magnetic::AntiShake:
+        if (in[7] == 1)
+            s.antiShake = in[8];
+        kb.reply(magneticReply(item, {s.antiShake}));
+        break;
+    default:
+        break;
+    }
+}
+
+// Replies of the host to the keyboard's key reports, and light and streaming reports: logged only.
+void onAccepted(SimKeyboard &, const HidReport &) {}
+
+} // namespace
+
+void installHandlers(SimKeyboard &kb)
+{
+    kb.setHandler(out::Settings, onSettings);
+    kb.setHandler(out::Magnetic, onMagnetic);
+    kb.setHandler(out::KeyRelay, onAccepted);
+    kb.setHandler(out::FullKeyEcho, onAccepted);
+}
+
+HidReport keyReport(const uint8_t (&keys)[8])
+{
+    HidReport r = makeReport(in::KeyReport);
+    r[kLengthByte] = 8;
+    std::copy(std::begin(keys), std::end(keys), r.begin() + kPayload);
+    return r;
+}
+
+HidReport fullKeyReport(const uint8_t (&bytes)[13])
+{
+    HidReport r = makeReport(in::FullKeyReport);
+    r[kLengthByte] = 13;
+    std::copy(std::begin(bytes), std::end(bytes), r.begin() + kPayload);
+    return r;
+}
+
+HidReport pcFunctionKey(uint8_t keyCode, bool pressed)
+{
+    HidReport r = makeReport(in::PcFunctionKey);
+    r[9] = keyCode;
+    r[10] = pressed ? 1 : 0;
+    return r;
+}
+
+HidReport customScheme(uint8_t scheme)
+{
+    HidReport r = makeReport(in::CustomScheme);
+    r[kSubByte] = scheme;
+    return r;
+}
+
+HidReport fnLayerKeys(const uint8_t (&columns)[22])
+{
+    HidReport r = makeReport(in::FnLayerKeys);
+    r[kLengthByte] = 22;
+    std::copy(std::begin(columns), std::end(columns), r.begin() + kPayload);
+    return r;
+}
+
+HidReport liveTravel(uint8_t row, uint8_t column, uint8_t value)
+{
+    return magneticReply(magnetic::LiveTravel, {row, column, value});
+}
+
+HidReport lightConfig(const SimKeyboard &kb, int target)
+{
+    const SimKeyboardState s = kb.state();
+    const auto &light = target == 0 ? s.keyboardLight : s.sideLight;
+    HidReport r = makeReport(target == 0 ? in::KeyboardLightConfig : in::SideLightConfig);
+    r[kLengthByte] = static_cast<uint8_t>(light.size());
+    std::copy(light.begin(), light.end(), r.begin() + kPayload);
+    return r;
+}
+
+} // namespace simlink
