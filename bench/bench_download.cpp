@@ -1,8 +1,11 @@
 // Duration of a full onboard download (both layers, ten macros, advanced keys) against a simulated
 // TL68HE that answers at once, split into the fixed pauses between phases and the rest.
+#include "ddevicekeyboardlink.h"
 #include "donboarddownload.h"
 #include "downloadframes.h"
 #include "hiddevicemanager.h"
+#include "hidstructinfoall.h"
+#include "keyboardlinkdownloadport.h"
 #include "memoryprofilesource.h"
 #include "modelcatalogue.h"
 #include "simdownloadhandlers.h"
@@ -10,13 +13,16 @@
 #include "simkeyboard.h"
 #include "simulatedbackend.h"
 
-#include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QEventLoop>
+#include <QGuiApplication>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QVector>
 
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <cstring>
 
 namespace {
 
@@ -50,6 +56,9 @@ void fillProfile(MemoryProfileSource &source, QVector<int> *codes)
         d[code] = makeItem(2, "3,4");
 }
 
+void measure(benchmark::State &state, DOnboardDownload &download, DownloadLink &link,
+             const DownloadSnapshot &snapshot, SimOnboardMemory &memory, std::chrono::milliseconds pause);
+
 // range(0): the pause between phases in ms; range(1): 1 to read the profile from store files.
 void BM_FullDownload(benchmark::State &state)
 {
@@ -82,6 +91,14 @@ void BM_FullDownload(benchmark::State &state)
     QObject::connect(&link, &SimDownloadLink::sigAck, &download, &DOnboardDownload::onRuningOnboard0x19Cmd,
                      Qt::QueuedConnection);
 
+    measure(state, download, link, snapshot, *memory, pause);
+    HidDeviceManager::instance().setBackend(std::make_unique<SimulatedBackend>());
+}
+
+void measure(benchmark::State &state, DOnboardDownload &download, DownloadLink &link,
+             const DownloadSnapshot &snapshot, SimOnboardMemory &memoryRef, std::chrono::milliseconds pause)
+{
+    SimOnboardMemory *memory = &memoryRef;
     double total = 0;
     for (auto _ : state) {
         memory->clear();
@@ -124,11 +141,64 @@ BENCHMARK(BM_FullDownload)
     ->Iterations(5)
     ->Unit(benchmark::kMillisecond);
 
+// The same download through the program's keyboard link: its I/O thread writes the frames with
+// its pacing, its parser delivers the acknowledgements.
+void BM_FullDownloadOverLink(benchmark::State &state)
+{
+    const auto pause = std::chrono::milliseconds(state.range(0));
+    auto backend = std::make_unique<SimulatedBackend>();
+    auto kb = backend->addKeyboard(*ModelCatalogue::instance().find(QStringLiteral("TL68HE")));
+    HidDeviceManager::instance().setBackend(std::move(backend));
+    auto memory = std::make_shared<SimOnboardMemory>();
+    simdownload::installHandlers(*kb, memory);
+
+    MemoryProfileSource source;
+    DownloadSnapshot snapshot;
+    fillProfile(source, &snapshot.keyCodes);
+    snapshot.profileDir = QStringLiteral("/profiles/keyboard");
+    snapshot.magnetic = true;
+
+    hidStructInfoAll record;
+    std::memset(&record, 0, sizeof record);
+    fixedtext::copy(record.hidPath, kb->path());
+    fixedtext::copy(record.modelKey, kb->model().key);
+    auto link = std::make_unique<DDeviceKeyboardLink>();
+    link->openDevice(1, record);
+    QElapsedTimer t;
+    t.start();
+    while (!link->isReady() && t.elapsed() < 3000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+        QThread::usleep(50);
+    }
+    if (!link->isReady()) {
+        state.SkipWithError("link not ready");
+        return;
+    }
+    DOnboardDownload download(&source);
+    download.setTiming({std::chrono::milliseconds(100), pause});
+    KeyboardLinkDownloadPort port(link.get(), &download);
+    measure(state, download, port, snapshot, *memory, pause);
+    link.reset();
+    HidDeviceManager::instance().setBackend(std::make_unique<SimulatedBackend>());
+}
+BENCHMARK(BM_FullDownloadOverLink)
+    ->Arg(400)
+    ->Arg(0)
+    ->UseManualTime()
+    ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+
 } // namespace
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // Keep the data manager's folders out of the real home.
+    QTemporaryDir home;
+    qputenv("HOME", home.path().toLocal8Bit());
+    qputenv("XDG_DATA_HOME", (home.path() + QStringLiteral("/share")).toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", (home.path() + QStringLiteral("/config")).toLocal8Bit());
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tidelumen"));
     ModelCatalogue::instance().load();
     benchmark::Initialize(&argc, argv);
