@@ -87,7 +87,7 @@ protected:
         link = std::make_unique<SimDownloadLink>(kb->path());
         ASSERT_TRUE(link->isOpen());
         download = std::make_unique<DOnboardDownload>(&source);
-        download->setTiming({30ms, 5ms});
+        download->setTiming({60ms, 5ms});
         QObject::connect(link.get(), &SimDownloadLink::sigAck, download.get(),
                          &DOnboardDownload::onRuningOnboard0x19Cmd, Qt::QueuedConnection);
         snapshot.keyCodes = keyCodes();
@@ -498,7 +498,7 @@ protected:
     void useStore()
     {
         download = std::make_unique<DOnboardDownload>(DownloadProfileSource::sdk());
-        download->setTiming({30ms, 5ms});
+        download->setTiming({60ms, 5ms});
         QObject::connect(link.get(), &SimDownloadLink::sigAck, download.get(),
                          &DOnboardDownload::onRuningOnboard0x19Cmd, Qt::QueuedConnection);
     }
