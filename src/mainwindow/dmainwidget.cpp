@@ -5,6 +5,7 @@
 #include "cquelmosdk.h"
 #include "cquelmoxml.h"
 #include "ddatamanager.h"
+#include "ddevicepage.h"
 #include "fixedtext.h"
 #include "hotplugmonitor.h"
 #include "ui_dmainwidget.h"
@@ -50,6 +51,8 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWid
     const QScreen *screen = QGuiApplication::primaryScreen();
     setMinimumSize(minimumSizeForScreen(screen ? screen->availableGeometry().size() : QSize(1920, 1080)));
     ui->stackedWidget_Main->setCurrentWidget(ui->page_Device);
+    m_devicePage = new DDevicePage(ui->page_Device);
+    ui->page_Device->layout()->addWidget(m_devicePage);
 
     for (QWidget *w :
          {static_cast<QWidget *>(ui->frame_Bg), static_cast<QWidget *>(ui->frame_Title),
@@ -216,6 +219,8 @@ void DMainWidget::applyTheme(int themeIndex)
     ui->frame_Bg->setStyleSheet(
         QStringLiteral("QFrame#frame_Bg{border: 1px solid rgb(%1); background: transparent;}")
             .arg(c.MainWidgetBorderColor));
+    if (m_devicePage)
+        m_devicePage->applyTheme();
     update();
 }
 

@@ -85,6 +85,7 @@ private:
     QFunctionPointer m_JL_queryDevicePidVid = nullptr;
 
     std::unique_ptr<Ui::DMainWidget> ui;
+    class DDevicePage *m_devicePage = nullptr;
     QPushButton *m_listToggle = nullptr;
     bool m_deviceListVisible = true;
     QList<HidSupportInfoStu> m_supportList;

@@ -1,0 +1,230 @@
+#pragma once
+
+#include "colorinfodata.h"
+#include "hidstructinfoall.h"
+#include "seniorkeyinfostu.h"
+
+#include <QElapsedTimer>
+#include <QList>
+#include <QMap>
+#include <QPoint>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+namespace Ui {
+class DDevicePage;
+}
+
+class ArrowWidget;
+class CbNotice;
+class DCustomKeysPage;
+class DDeviceKeyboardLink;
+class DDeviceListItem;
+class DLightsConfigPage;
+class DPerformancePage;
+class DToolTipExplain;
+class DTriggerSettingPage;
+class MainHidInterFace;
+class QBoxLayout;
+class QTimer;
+class dragShowArea;
+class hidDeviceJoinFrame;
+class keyboardButCustom;
+class lightDealMain;
+
+// The main content of the program window: the device list at the left, and at the right either the
+// "no keyboard" screen or the open keyboard's view, status bar and the four settings tabs. It is the
+// hub the tab pages, the keyboard view, the links and the cards talk to through signals.
+class DDevicePage : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DDevicePage(QWidget *parent = nullptr);
+    ~DDevicePage() override;
+
+    void stopLightEngine();
+    void setDeviceListVisible(bool visible);
+    void clearDeviceCards();
+    QPoint noticeAnchor() const;
+    void retranslate();
+    void applyTheme();
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+    // Entry points of the keyboard opening and view building.
+    void installKeyboardView(hidDeviceJoinFrame *view, dragShowArea *drag);
+    void connectLinkSignals(DDeviceKeyboardLink *link);
+    void connectDeviceCard(DDeviceListItem *card);
+    void setCurrentHid(MainHidInterFace *hid) { currentHid = hid; }
+
+    int currentTab() const { return currentTabId; }
+    int currentKeyboardLightType() const { return currentKbLightType; }
+    void setCurrentKeyboardLightType(int type) { currentKbLightType = type; }
+    QPoint calibrationKey() const { return QPoint(calibrationKeyX, calibrationKeyY); }
+    void setCalibrationKey(int x, int y);
+    float zoomScale() const { return zoom; }
+    QString companyLinkTarget() const { return companyLink; }
+    QString pendingScrollSheet() const { return scrollSheet; }
+    ArrowWidget *currentPopup() const { return popup; }
+    lightDealMain *lightEngineObject() const { return lightEngine.get(); }
+    DCustomKeysPage *keysPage() const { return customKeysPage; }
+    DLightsConfigPage *lightsPage() const { return lightsConfigPage; }
+    DPerformancePage *performanceTabPage() const { return performancePage; }
+    DTriggerSettingPage *triggerPage() const { return triggerSettingPage; }
+    CbNotice *pageNotice() const { return notice; }
+
+    // Builds the report of command 0x29 with the given item and, for item 2, the selection bitmap.
+    static void buildMagneticReport(unsigned char report[64], int item, const unsigned char bitmap[22]);
+    // Puts a drag's corners in top-left, bottom-right order; a drag along one axis only becomes
+    // (0, 0, 0, 0). False for a click without a drag, which selects nothing new.
+    static bool orderDragCorners(int &x1, int &y1, int &x2, int &y2);
+
+signals:
+    void sigShowMacroPage();
+    void sigShowSeniorKeysPage();
+    void sigReturnHidLikeName(QString productName, QString likeName);
+    void sigMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName);
+    void sigHaveCheckUpgradeFirmwareNUC();
+    void sigIntoOrRemoveHidOver();
+
+public slots:
+    void onCurIndexChangedMainPage(int selIndex);
+    void onAutoIntoCustomKeysPage();
+    void onEveryPageBackTip(QString strTip);
+    void onLickActivited(QString str);
+    void onScrollSheetSet();
+
+    void on_toolButton_MacroDialog_clicked();
+    void on_toolButton_SeniorKey_clicked();
+    void on_pushButton_Test_clicked();
+    void on_pushButton_ChangModeTest_clicked();
+    void on_pushButton_MoreBig_clicked();
+    void on_pushButton_MoreSmall_clicked();
+
+    // Keyboard-view selection.
+    void onDragArea_SelectKeys(int x1, int y1, int x2, int y2);
+    void onDragShowAreaMouseMovePoint(int x, int y);
+    void onDragAreaMousePressOrRelease(bool pressed);
+    void onDragAreaMoveOneKey(bool isSelectedOneKey);
+    void onTheDragAreaHaveChanged(int operateType, int selectedStatus, int indexX, int indexY);
+
+    // Device list, opening, profiles, status, calibration, lighting and download: each filled by
+    // the work that owns it. Connected here so that every sender already reaches the page.
+    void onLoadDeviceList();
+    void onHidItemMouseClicked(hidStructInfoAll record);
+    void onTimerChangingBatteryNum();
+    void onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName);
+    void onQueryDynamicDisplaySensitivityNum(int indexX, int indexY);
+    void onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY);
+    void onTheMagneticKeyboardCalibrationStatusBack(int keyCalibrationStatus);
+    void onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrationStatus);
+    void onDefaultLayerAndFnLayerSwitch(int pageIndex);
+    void onTheKeyboardIntoDownloading();
+    void onInteractLightsPointXY(int indexX, int indexY);
+    void onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData data);
+    void onSelectCurrentLightTypeIndex_Side(int lightIndex, colorInfoData data);
+    void onLightConfigHaveChanged(int lightConfigChangedFrom, colorInfoData data);
+    void onCustomLightItemHaveChanged(int flagIndex, QString strCustomLightIndex, QString strCustomLightName);
+    void onLightConfigHaveChanged_Custom(int lightConfigChangedFrom, colorInfoData data);
+    void onResetoreCurrentProfile();
+    void onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSleepTime, int prohibitSleepStatus);
+    void onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4);
+    void onMagnetsKeysApplyConfig(int selMode, int strengthNum_L, int strengthNum_R,
+                                  int strengthNum_QuickTrigger_L, int strengthNum_QuickTrigger_R);
+    void onMagnetsKeyboardDefaultSensitivity();
+    void onKeyAntiShakeCurrentNum(int KeyAntiShakeNum);
+    void onKeyRateOfReturnCurrentNum(int rateOfReturnNumDel);
+    void onCalibrationMode(int selMode);
+    void onKeyCalibrationStartRuning();
+    void onAllKeysCalibrationMode(int selMode);
+    void on_pushButton_ProfileOperate_clicked();
+    void on_pushButton_Save_clicked();
+    void on_pushButton_Cancel_clicked();
+    void on_comboBox_profileList_currentIndexChanged(QString text);
+    void on_pushButton_Reset_clicked();
+    void onCustomEventChangProfile(int changeProfileIndex);
+    void onRuningOnboard0x19Cmd();
+    void onRuningOnboard0x18Cmd();
+    void onQN9080Recv0x0bCmd(int recvNum);
+    void onRuningOnboardDownloadStatus(int statusNum);
+    void onSendChargingStatusAndElectricity(int ChargingStatus, int Electricity, int KeyboardMode,
+                                            int is24GValid, QString strCurrentSN);
+    void onDongleStatus(int is24GValid, QString strCurrentHidPath, QString strCurrentHidName);
+    void onWaitForDataReturn_0x0d(QString strCurrentHidPath, QString strHidName);
+    void onSleepTimeSetSuccessful();
+    void onLightConfigHaveChanged_HidSend(int hidType, int ledType);
+    void onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
+    void onTheKeyboardModeChanged(int mode);
+
+private:
+    void createSubPages();
+    void showTabTip(int index);
+    void stopLightEngineThreads();
+    bool onDragTab() const;
+
+    std::unique_ptr<Ui::DDevicePage> ui;
+    QString desktopPath;
+    CbNotice *notice = nullptr;
+    QElapsedTimer waitTimer;
+    int currentTabId = -1;
+    int currentKbLightType = -1;
+    QString companyLink;
+    QBoxLayout *deviceListLayout = nullptr;
+    DCustomKeysPage *customKeysPage = nullptr;
+    DLightsConfigPage *lightsConfigPage = nullptr;
+    DPerformancePage *performancePage = nullptr;
+    DTriggerSettingPage *triggerSettingPage = nullptr;
+    bool hotPlugBusy = false;
+    bool viewBusy = false;
+    QString scrollSheet;
+    std::unique_ptr<lightDealMain> lightEngine;
+    ArrowWidget *popup = nullptr;
+    QWidget *viewContainer = nullptr;
+    hidDeviceJoinFrame *keyboardView = nullptr;
+    dragShowArea *dragArea = nullptr;
+    float zoom = 1.0f;
+    bool lightLayerTestView = false;
+    bool firstViewPending = true;
+    int currentLayer = -1;
+    bool sleepTimeAcked = false;
+    std::unique_ptr<char[]> profileXmlPath;
+    QString currentSerial;
+    int currentProfileIndex = 1;
+    int keyboardLightTypeInUse = 2;
+    int sideLightTypeInUse = 2;
+    int lightRunningStatus = 0;
+    int lightSyncStatus = 0;
+    hidStructInfoAll currentRecord{};
+    QMap<QString, hidStructInfoAll> attachedRecords;
+    QMap<QString, int> dongleStates;
+    QMap<QString, DDeviceListItem *> deviceCards;
+    QMap<QString, DDeviceKeyboardLink *> deviceLinks;
+    DDeviceListItem *currentCard = nullptr;
+    DDeviceKeyboardLink *currentLink = nullptr;
+    int threadIndexCounter = 0;
+    MainHidInterFace *currentHid = nullptr;
+    keyboardButCustom *keyButtonGrid[6][22] = {};
+    QString profileDir;
+    int layerProfileIndex = -1;
+    std::unique_ptr<char[]> layerXmlPath;
+    int macroSlotCounter = -1;
+    bool frameAcked = true;
+    int keyboardDownloadStatus = -1;
+    unsigned char lastAckFrame[64] = {};
+    bool downloadOk = true;
+    int customLightIndex = -1;
+    QTimer *batteryTimer = nullptr;
+    int batteryStep = 0;
+    int calibrationKeyX = -1;
+    int calibrationKeyY = -1;
+    std::unique_ptr<char[]> seniorKeyPathBuffer;
+    QMap<int, SeniorKeyInfoStu> seniorKeyMap;
+    int advancedKeyIndex = -1;
+    QList<QPoint> allKeysCalibrationList;
+
+    // One tab-tip pop-up, reused for every hover.
+    std::unique_ptr<ArrowWidget> tabTip;
+    DToolTipExplain *tabTipBody = nullptr;
+};
