@@ -760,29 +760,10 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll record)
 {
     Q_UNUSED(record)
 }
-void DDevicePage::onTimerChangingBatteryNum() {}
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName)
 {
     Q_UNUSED(strMacroIndex)
     Q_UNUSED(strMacroName)
-}
-void DDevicePage::onQueryDynamicDisplaySensitivityNum(int indexX, int indexY)
-{
-    Q_UNUSED(indexX)
-    Q_UNUSED(indexY)
-}
-void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY)
-{
-    Q_UNUSED(keyPointX)
-    Q_UNUSED(keyPointY)
-}
-void DDevicePage::onTheMagneticKeyboardCalibrationStatusBack(int keyCalibrationStatus)
-{
-    Q_UNUSED(keyCalibrationStatus)
-}
-void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrationStatus)
-{
-    Q_UNUSED(keyCalibrationStatus)
 }
 void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
 {
@@ -854,47 +835,6 @@ void DDevicePage::onLightConfigHaveChanged_Custom(int lightConfigChangedFrom, co
     Q_UNUSED(data)
 }
 void DDevicePage::onResetoreCurrentProfile() {}
-void DDevicePage::onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSleepTime,
-                                              int prohibitSleepStatus)
-{
-    Q_UNUSED(lightSleepTime)
-    Q_UNUSED(keyboardSleepTime)
-    Q_UNUSED(prohibitSleepStatus)
-}
-void DDevicePage::onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4)
-{
-    Q_UNUSED(feature1)
-    Q_UNUSED(feature2)
-    Q_UNUSED(feature3)
-    Q_UNUSED(feature4)
-}
-void DDevicePage::onMagnetsKeysApplyConfig(int selMode, int strengthNum_L, int strengthNum_R,
-                                           int strengthNum_QuickTrigger_L, int strengthNum_QuickTrigger_R)
-{
-    Q_UNUSED(selMode)
-    Q_UNUSED(strengthNum_L)
-    Q_UNUSED(strengthNum_R)
-    Q_UNUSED(strengthNum_QuickTrigger_L)
-    Q_UNUSED(strengthNum_QuickTrigger_R)
-}
-void DDevicePage::onMagnetsKeyboardDefaultSensitivity() {}
-void DDevicePage::onKeyAntiShakeCurrentNum(int KeyAntiShakeNum)
-{
-    Q_UNUSED(KeyAntiShakeNum)
-}
-void DDevicePage::onKeyRateOfReturnCurrentNum(int rateOfReturnNumDel)
-{
-    Q_UNUSED(rateOfReturnNumDel)
-}
-void DDevicePage::onCalibrationMode(int selMode)
-{
-    Q_UNUSED(selMode)
-}
-void DDevicePage::onKeyCalibrationStartRuning() {}
-void DDevicePage::onAllKeysCalibrationMode(int selMode)
-{
-    Q_UNUSED(selMode)
-}
 void DDevicePage::on_pushButton_ProfileOperate_clicked() {}
 void DDevicePage::on_pushButton_Save_clicked() {}
 void DDevicePage::on_pushButton_Cancel_clicked() {}
@@ -909,35 +849,10 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 }
 void DDevicePage::onRuningOnboard0x19Cmd() {}
 void DDevicePage::onRuningOnboard0x18Cmd() {}
-void DDevicePage::onQN9080Recv0x0bCmd(int recvNum)
-{
-    Q_UNUSED(recvNum)
-}
 void DDevicePage::onRuningOnboardDownloadStatus(int statusNum)
 {
     Q_UNUSED(statusNum)
 }
-void DDevicePage::onSendChargingStatusAndElectricity(int ChargingStatus, int Electricity, int KeyboardMode,
-                                                     int is24GValid, QString strCurrentSN)
-{
-    Q_UNUSED(ChargingStatus)
-    Q_UNUSED(Electricity)
-    Q_UNUSED(KeyboardMode)
-    Q_UNUSED(is24GValid)
-    Q_UNUSED(strCurrentSN)
-}
-void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QString strCurrentHidName)
-{
-    Q_UNUSED(is24GValid)
-    Q_UNUSED(strCurrentHidPath)
-    Q_UNUSED(strCurrentHidName)
-}
-void DDevicePage::onWaitForDataReturn_0x0d(QString strCurrentHidPath, QString strHidName)
-{
-    Q_UNUSED(strCurrentHidPath)
-    Q_UNUSED(strHidName)
-}
-void DDevicePage::onSleepTimeSetSuccessful() {}
 void DDevicePage::onLightConfigHaveChanged_HidSend(int hidType, int ledType)
 {
     Q_UNUSED(hidType)
@@ -948,8 +863,4 @@ void DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int l
     Q_UNUSED(hidType)
     Q_UNUSED(ledType)
     Q_UNUSED(usingCustomIndex)
-}
-void DDevicePage::onTheKeyboardModeChanged(int mode)
-{
-    Q_UNUSED(mode)
 }

@@ -159,6 +159,11 @@ public slots:
     void onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
     void onTheKeyboardModeChanged(int mode);
 
+    // Rebuilds the device cards: the current keyboard first, then cables, receivers, the rest.
+    void onUpdateDeviceListShow();
+    // Makes `link` the keyboard the page works for, with its serial number (null: none).
+    void setCurrentLink(DDeviceKeyboardLink *link);
+
 private:
     void createSubPages();
     void showTabTip(int index);
