@@ -8,6 +8,8 @@
 #include "ddevicekeyboardlink.h"
 #include "ddevicelistitem.h"
 #include "dlightsconfigpage.h"
+#include "donboarddownload.h"
+#include "downloadprofilesource.h"
 #include "dperformancepage.h"
 #include "dragshowarea.h"
 #include "dtooltipexplain.h"
@@ -15,6 +17,7 @@
 #include "hiddevicejoinframe.h"
 #include "hidreport.h"
 #include "keyboardbutcustom.h"
+#include "keyboardlinkdownloadport.h"
 #include "keyselectframe.h"
 #include "lightdealmain.h"
 #include "mainhidinterface.h"
@@ -758,7 +761,36 @@ void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
 }
 void DDevicePage::onTheKeyboardIntoDownloading()
 {
-    // SEAM: the onboard download is its own class; this slot hands the request to it once it lands.
+    if (!onboardDownload) {
+        onboardDownload = new DOnboardDownload(DownloadProfileSource::sdk(), this);
+        connect(onboardDownload, &DOnboardDownload::sigDownloadFinished, this,
+                [this](bool, const QString &text) {
+                    if (customKeysPage)
+                        customKeysPage->stopDownloadAnimation();
+                    if (notice)
+                        notice->showNotice(text, noticeAnchor());
+                });
+    }
+    if (onboardDownload->isRunning())
+        return;
+    // The download works on copies: the key view, the current keyboard and its folder may change
+    // while it waits for the keyboard.
+    DDataManager *dm = DDataManager::getInstance();
+    DownloadSnapshot snapshot;
+    for (keyboardButCustom *key : dm->keyButtonList())
+        snapshot.keyCodes.append(key ? key->keyCode() : 0);
+    snapshot.profileDir = profileDir;
+    char seniorPath[DDataManager::kPathBufferSize] = {};
+    dm->seniorKeyXmlPath(seniorPath);
+    snapshot.seniorKeyXmlPath =
+        QByteArray(seniorPath, static_cast<int>(qstrnlen(seniorPath, sizeof seniorPath)));
+    snapshot.magnetic = dm->isMagneticKeyboard();
+    KeyboardLinkDownloadPort *port = nullptr;
+    if (currentLink) {
+        port = new KeyboardLinkDownloadPort(currentLink, onboardDownload, onboardDownload);
+        connect(onboardDownload, &DOnboardDownload::sigDownloadFinished, port, &QObject::deleteLater);
+    }
+    onboardDownload->start(port, snapshot);
 }
 void DDevicePage::onResetoreCurrentProfile() {}
 void DDevicePage::on_pushButton_ProfileOperate_clicked() {}

@@ -23,6 +23,7 @@ class DCustomKeysPage;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
 class DLightsConfigPage;
+class DOnboardDownload;
 class DPerformancePage;
 class DToolTipExplain;
 class DTriggerSettingPage;
@@ -219,6 +220,7 @@ private:
     int keyboardDownloadStatus = -1;
     unsigned char lastAckFrame[64] = {};
     bool downloadOk = true;
+    DOnboardDownload *onboardDownload = nullptr; // made on the first Download press
     int customLightIndex = -1;
     QTimer *batteryTimer = nullptr;
     int batteryStep = 0;
