@@ -167,14 +167,6 @@ void DDeviceKeyboardLink::setWinLock(int winKey, int shiftTab, int altTab, int a
         m_cmdSend->sendWinLock(winKey, shiftTab, altTab, altF4);
 }
 
-void DDeviceKeyboardLink::runPcKeyFunction(const unsigned char *report)
-{
-    if (report[10] == 0)
-        return; // releases are ignored
-    // The text, profile-switch and launch functions live with the key-function code.
-    qDebug() << "PC-side key function" << report[9] << "of" << m_modelName;
-}
-
 bool DDeviceKeyboardLink::isValidSerialNumber(const QString &number)
 {
     if (number.isEmpty() || number.size() > static_cast<int>(kSerialLength))

@@ -11,10 +11,13 @@
 #include <QPair>
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <mutex>
 
 class DDeviceHidCmdSend;
+class KeyInjector;
+struct KeyOperateInfo;
 class DeviceProfileStore;
 class MainHidInterFace;
 
@@ -73,6 +76,15 @@ public:
 
     // The store used for profile reads and writes; the SDK's store unless a test replaces it.
     void setProfileStore(DeviceProfileStore *store);
+
+    // What the computer-side key functions use; the system's injector, launcher and profile store
+    // unless a test passes its own.
+    using KeyItemLookup =
+        std::function<bool(const char *path, const char *index, const char *keyCode, KeyOperateInfo *info)>;
+    using AppLauncher = std::function<bool(const QString &path)>;
+    void setKeyInjector(std::shared_ptr<KeyInjector> injector);
+    void setAppLauncher(AppLauncher launcher);
+    void setKeyItemLookup(KeyItemLookup lookup);
 
     // A serial number fit to name a folder: 1 to 32 characters of [0-9A-Za-z].
     static bool isValidSerialNumber(const QString &number);
@@ -144,4 +156,7 @@ private:
     bool m_initialLightStored = false;
     QMap<int, int> m_calibratedKeys;
     DeviceProfileStore *m_store = nullptr;
+    std::shared_ptr<KeyInjector> m_keyInjector;
+    AppLauncher m_appLauncher;
+    KeyItemLookup m_keyItemLookup;
 };

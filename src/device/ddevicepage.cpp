@@ -8,6 +8,8 @@
 #include "ddevicekeyboardlink.h"
 #include "ddevicelistitem.h"
 #include "dlightsconfigpage.h"
+#include "donboarddownload.h"
+#include "downloadprofilesource.h"
 #include "dperformancepage.h"
 #include "dragshowarea.h"
 #include "dtooltipexplain.h"
@@ -15,6 +17,7 @@
 #include "hiddevicejoinframe.h"
 #include "hidreport.h"
 #include "keyboardbutcustom.h"
+#include "keyboardlinkdownloadport.h"
 #include "keyselectframe.h"
 #include "lightdealmain.h"
 #include "mainhidinterface.h"
@@ -139,6 +142,8 @@ DDevicePage::DDevicePage(QWidget *parent)
     QTimer::singleShot(200, this, &DDevicePage::onLoadDeviceList);
 }
 
+DDevicePage::~DDevicePage() = default;
+
 void DDevicePage::createSubPages()
 {
     customKeysPage = new DCustomKeysPage(ui->page_CustomKeys);
@@ -255,6 +260,7 @@ void DDevicePage::stopLightEngine()
     if (lightEngine->isEffectThreadsRunning() || lightEngine->isStreamingRunning())
         stopLightEngineThreads();
 }
+
 
 void DDevicePage::setDeviceListVisible(bool visible)
 {
@@ -744,102 +750,42 @@ void DDevicePage::onScrollSheetSet()
 
 // ---- Filled by the device-list, opening, profile, status, calibration, lighting and download work.
 
-void DDevicePage::onTimerChangingBatteryNum() {}
-void DDevicePage::onQueryDynamicDisplaySensitivityNum(int indexX, int indexY)
-{
-    Q_UNUSED(indexX)
-    Q_UNUSED(indexY)
-}
-void DDevicePage::onTheMagneticKeyboardCalibrationPoint(int keyPointX, int keyPointY)
-{
-    Q_UNUSED(keyPointX)
-    Q_UNUSED(keyPointY)
-}
-void DDevicePage::onTheMagneticKeyboardCalibrationStatusBack(int keyCalibrationStatus)
-{
-    Q_UNUSED(keyCalibrationStatus)
-}
-void DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack(int keyCalibrationStatus)
-{
-    Q_UNUSED(keyCalibrationStatus)
-}
 void DDevicePage::onTheKeyboardIntoDownloading()
 {
-    // SEAM: the onboard download is its own class; this slot hands the request to it once it lands.
-}
-void DDevicePage::onLightAndKeyboardSleepTime(int lightSleepTime, int keyboardSleepTime,
-                                              int prohibitSleepStatus)
-{
-    Q_UNUSED(lightSleepTime)
-    Q_UNUSED(keyboardSleepTime)
-    Q_UNUSED(prohibitSleepStatus)
-}
-void DDevicePage::onLockWinKeyAbout(int feature1, int feature2, int feature3, int feature4)
-{
-    Q_UNUSED(feature1)
-    Q_UNUSED(feature2)
-    Q_UNUSED(feature3)
-    Q_UNUSED(feature4)
-}
-void DDevicePage::onMagnetsKeysApplyConfig(int selMode, int strengthNum_L, int strengthNum_R,
-                                           int strengthNum_QuickTrigger_L, int strengthNum_QuickTrigger_R)
-{
-    Q_UNUSED(selMode)
-    Q_UNUSED(strengthNum_L)
-    Q_UNUSED(strengthNum_R)
-    Q_UNUSED(strengthNum_QuickTrigger_L)
-    Q_UNUSED(strengthNum_QuickTrigger_R)
-}
-void DDevicePage::onMagnetsKeyboardDefaultSensitivity() {}
-void DDevicePage::onKeyAntiShakeCurrentNum(int KeyAntiShakeNum)
-{
-    Q_UNUSED(KeyAntiShakeNum)
-}
-void DDevicePage::onKeyRateOfReturnCurrentNum(int rateOfReturnNumDel)
-{
-    Q_UNUSED(rateOfReturnNumDel)
-}
-void DDevicePage::onCalibrationMode(int selMode)
-{
-    Q_UNUSED(selMode)
-}
-void DDevicePage::onKeyCalibrationStartRuning() {}
-void DDevicePage::onAllKeysCalibrationMode(int selMode)
-{
-    Q_UNUSED(selMode)
+    if (!onboardDownload) {
+        onboardDownload = new DOnboardDownload(DownloadProfileSource::sdk(), this);
+        connect(onboardDownload, &DOnboardDownload::sigDownloadFinished, this,
+                [this](bool, const QString &text) {
+                    if (customKeysPage)
+                        customKeysPage->stopDownloadAnimation();
+                    if (notice)
+                        notice->showNotice(text, noticeAnchor());
+                });
+    }
+    if (onboardDownload->isRunning())
+        return;
+    // The download works on copies: the key view, the current keyboard and its folder may change
+    // while it waits for the keyboard.
+    DDataManager *dm = DDataManager::getInstance();
+    DownloadSnapshot snapshot;
+    for (keyboardButCustom *key : dm->keyButtonList())
+        snapshot.keyCodes.append(key ? key->keyCode() : 0);
+    snapshot.profileDir = profileDir;
+    char seniorPath[DDataManager::kPathBufferSize] = {};
+    dm->seniorKeyXmlPath(seniorPath);
+    snapshot.seniorKeyXmlPath =
+        QByteArray(seniorPath, static_cast<int>(qstrnlen(seniorPath, sizeof seniorPath)));
+    snapshot.magnetic = dm->isMagneticKeyboard();
+    KeyboardLinkDownloadPort *port = nullptr;
+    if (currentLink) {
+        port = new KeyboardLinkDownloadPort(currentLink, onboardDownload, onboardDownload);
+        connect(onboardDownload, &DOnboardDownload::sigDownloadFinished, port, &QObject::deleteLater);
+    }
+    onboardDownload->start(port, snapshot);
 }
 void DDevicePage::onRuningOnboard0x19Cmd() {}
 void DDevicePage::onRuningOnboard0x18Cmd() {}
-void DDevicePage::onQN9080Recv0x0bCmd(int recvNum)
-{
-    Q_UNUSED(recvNum)
-}
 void DDevicePage::onRuningOnboardDownloadStatus(int statusNum)
 {
     Q_UNUSED(statusNum)
-}
-void DDevicePage::onSendChargingStatusAndElectricity(int ChargingStatus, int Electricity, int KeyboardMode,
-                                                     int is24GValid, QString strCurrentSN)
-{
-    Q_UNUSED(ChargingStatus)
-    Q_UNUSED(Electricity)
-    Q_UNUSED(KeyboardMode)
-    Q_UNUSED(is24GValid)
-    Q_UNUSED(strCurrentSN)
-}
-void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QString strCurrentHidName)
-{
-    Q_UNUSED(is24GValid)
-    Q_UNUSED(strCurrentHidPath)
-    Q_UNUSED(strCurrentHidName)
-}
-void DDevicePage::onWaitForDataReturn_0x0d(QString strCurrentHidPath, QString strHidName)
-{
-    Q_UNUSED(strCurrentHidPath)
-    Q_UNUSED(strHidName)
-}
-void DDevicePage::onSleepTimeSetSuccessful() {}
-void DDevicePage::onTheKeyboardModeChanged(int mode)
-{
-    Q_UNUSED(mode)
 }

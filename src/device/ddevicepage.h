@@ -25,6 +25,7 @@ class DDeviceKeyboardLink;
 class DDeviceListItem;
 class DLightsConfigPage;
 class DProfileMenuToolWidget;
+class DOnboardDownload;
 class DPerformancePage;
 class DToolTipExplain;
 class DTriggerSettingPage;
@@ -160,6 +161,11 @@ public slots:
     void onCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
     void onTheKeyboardModeChanged(int mode);
 
+    // Rebuilds the device cards: the current keyboard first, then cables, receivers, the rest.
+    void onUpdateDeviceListShow();
+    // Makes `link` the keyboard the page works for, with its serial number (null: none).
+    void setCurrentLink(DDeviceKeyboardLink *link);
+
 private:
     void createSubPages();
     void showTabTip(int index);
@@ -216,6 +222,7 @@ private:
     int keyboardDownloadStatus = -1;
     unsigned char lastAckFrame[64] = {};
     bool downloadOk = true;
+    DOnboardDownload *onboardDownload = nullptr; // made on the first Download press
     int customLightIndex = -1;
     QTimer *batteryTimer = nullptr;
     int batteryStep = 0;
@@ -318,4 +325,12 @@ private:
     int lastHotPlugCode = 0;
     // Hot-plug codes that came while a round ran; each is handled again afterwards.
     QList<int> pendingHotPlugCodes;
+    // Closes every link, joining its I/O thread, before the page's other members go. Declared
+    // last, so it runs first.
+    struct LinkCloser
+    {
+        QMap<QString, DDeviceKeyboardLink *> &links;
+        ~LinkCloser();
+    };
+    LinkCloser linkCloser{deviceLinks};
 };

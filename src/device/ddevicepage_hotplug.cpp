@@ -26,22 +26,6 @@ template <std::size_t N> QString utf8Of(const char (&field)[N])
 }
 } // namespace
 
-DDevicePage::~DDevicePage()
-{
-    // The links have no parent: each is closed (its I/O thread joined) and deleted here, after the
-    // light engine has let go of the current one.
-    stopLightEngineThreads();
-    lightEngine->setHidInterface(nullptr);
-    const QList<DDeviceKeyboardLink *> links = deviceLinks.values();
-    deviceLinks.clear();
-    currentLink = nullptr;
-    currentHid = nullptr;
-    for (DDeviceKeyboardLink *link : links) {
-        disconnect(link, nullptr, this, nullptr);
-        delete link;
-    }
-}
-
 void DDevicePage::onHidDeviceConnectChanging(int code, QString hidPath)
 {
     Q_UNUSED(hidPath)

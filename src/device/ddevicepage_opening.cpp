@@ -36,6 +36,16 @@ template <std::size_t N> QString local8Of(const char (&field)[N])
 }
 } // namespace
 
+DDevicePage::LinkCloser::~LinkCloser()
+{
+    const QList<DDeviceKeyboardLink *> open = links.values();
+    links.clear();
+    for (DDeviceKeyboardLink *link : open) {
+        QObject::disconnect(link, nullptr, nullptr, nullptr);
+        delete link;
+    }
+}
+
 void DDevicePage::onLoadDeviceList()
 {
     ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
@@ -46,6 +56,7 @@ void DDevicePage::onLoadDeviceList()
         dongleStates.insert(path, 1);
 
     clearDeviceCards();
+    currentCard = nullptr; // its card is among those just removed
     deviceListLayout = ui->verticalLayout_17;
     deviceListLayout->setContentsMargins(12, 0, 0, 0);
     deviceListLayout->setSpacing(10);
@@ -57,6 +68,11 @@ void DDevicePage::onLoadDeviceList()
         card->setDeviceInfo(record);
         const QString path = utf8Of(record.hidPath);
         deviceCards.insert(path.isEmpty() ? utf8Of(record.modelKey) : path, card);
+    }
+    if (currentLink) {
+        currentCard = deviceCards.value(deviceLinks.key(currentLink));
+        if (currentCard)
+            currentCard->setSelected(true);
     }
 
     bool shown = false;
@@ -88,16 +104,17 @@ void DDevicePage::openKeyboardLink(hidStructInfoAll record)
     auto *link = new DDeviceKeyboardLink();
     connectLinkSignals(link);
 
-    // A second link on one device would split its input reports between two I/O threads: the
-    // one it replaces is closed (its destructor joins the thread) once control returns to the loop.
-    if (DDeviceKeyboardLink *old = deviceLinks.value(path)) {
+    // A second link on one device would split its input reports between two I/O threads: the one
+    // it replaces is closed (its destructor joins the thread) before the new one opens. Not later:
+    // a deferred delete would wait for the outer event loop, past the new link's readiness wait.
+    if (DDeviceKeyboardLink *old = deviceLinks.take(path)) {
         disconnect(old, nullptr, this, nullptr);
         if (currentLink == old) {
             currentLink = nullptr;
             currentHid = nullptr;
         }
         silentLinks.removeAll(old);
-        old->deleteLater();
+        delete old;
     }
     deviceLinks.insert(path, link);
 
@@ -134,7 +151,7 @@ bool DDevicePage::waitForLinkReady(DDeviceKeyboardLink *link, const QString &pat
 void DDevicePage::onHidItemMouseClicked(hidStructInfoAll record)
 {
     if (record.online != 1) {
-        notice->showNotice(tr("The device is offline"), noticeAnchor());
+        notice->showNotice(QObject::tr("The device is offline"), noticeAnchor());
         return;
     }
     if (viewBusy)
@@ -143,7 +160,7 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll record)
 
     auto *card = qobject_cast<DDeviceListItem *>(sender());
     if (card && card == currentCard) {
-        notice->showNotice(tr("The device has been turned on"), noticeAnchor());
+        notice->showNotice(QObject::tr("The device has been turned on"), noticeAnchor());
         viewBusy = false;
         return;
     }
@@ -194,9 +211,10 @@ void DDevicePage::setUpKeyboardView(hidStructInfoAll record)
     lightEngine->sideButtons.clear();
     for (auto &row : keyButtonGrid)
         std::fill(std::begin(row), std::end(row), nullptr);
-    delete keyboardView;
-    delete dragArea;
+    // The view and drag area are children of the container this page made; a view installed from
+    // outside (no container) belongs to whoever installed it.
     delete viewContainer;
+    viewContainer = nullptr;
     keyboardView = nullptr;
     dragArea = nullptr;
 

@@ -68,7 +68,7 @@ void DDevicePage::prepareProfileFiles(hidStructInfoAll record, int unused)
                   qUtf8Printable(path));
         profileDir.clear();
         std::memset(profileXmlPath.get(), 0, 256);
-        notice->showNotice(tr("Device not responding, please reconnect"), noticeAnchor());
+        notice->showNotice(QObject::tr("Device not responding, please reconnect"), noticeAnchor());
         return;
     }
     profileDir = folder;
