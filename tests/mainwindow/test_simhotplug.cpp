@@ -1,0 +1,46 @@
+// Simulated keyboards plugged in and pulled out while the program runs reach the device page the
+// way system device events do: through the hot-plug monitor and the main window.
+#include "ddevicekeyboardlink.h"
+#include "ddevicepage.h"
+#include "dmainwidget.h"
+#include "hiddevicemanager.h"
+#include "modelcatalogue.h"
+#include "simkeyboard.h"
+#include "simulatedbackend.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+TEST(MainWindowSimulatedHotPlug, PlugAndUnplugReachTheDevicePage)
+{
+    qputenv("TIDELUMEN_SIMULATE", "TL87");
+    {
+        DMainWidget window;
+        auto *page = window.findChild<DDevicePage *>();
+        ASSERT_NE(page, nullptr);
+        SimulatedBackend *sim = HidDeviceManager::instance().simulatedBackend();
+        ASSERT_NE(sim, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return page->linkMapCopy().size() == 1; }, 5000));
+
+        const ModelInfo *model = ModelCatalogue::instance().find(QStringLiteral("TL104"));
+        ASSERT_NE(model, nullptr);
+        std::shared_ptr<SimKeyboard> added = sim->addKeyboard(*model, LinkType::Cable);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return page->linkMapCopy().size() == 2; }, 5000));
+        EXPECT_TRUE(page->linkMapCopy().contains(QString::fromLatin1(added->path())));
+
+        QSignalSpy over(page, &DDevicePage::sigIntoOrRemoveHidOver);
+        const std::shared_ptr<SimKeyboard> first = sim->keyboards().first();
+        const QString shown = QString::fromLatin1(first->path());
+        ASSERT_NE(page->currentKeyboardLink(), nullptr);
+        EXPECT_EQ(QString::fromUtf8(page->currentKeyboardLink()->deviceRecord().hidPath), shown);
+        first->unplug();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return over.size() == 1; }, 5000));
+        EXPECT_EQ(page->linkMapCopy().keys(), QStringList{QString::fromLatin1(added->path())});
+        ASSERT_NE(page->currentKeyboardLink(), nullptr) << "the remaining keyboard is shown";
+        EXPECT_EQ(QString::fromUtf8(page->currentKeyboardLink()->deviceRecord().hidPath),
+                  QString::fromLatin1(added->path()));
+    }
+    qunsetenv("TIDELUMEN_SIMULATE");
+}
