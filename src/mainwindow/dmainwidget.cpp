@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
 
 namespace {
 
@@ -54,9 +55,6 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWid
     const QScreen *screen = QGuiApplication::primaryScreen();
     setMinimumSize(minimumSizeForScreen(screen ? screen->availableGeometry().size() : QSize(1920, 1080)));
     ui->stackedWidget_Main->setCurrentWidget(ui->page_Device);
-    m_devicePage = new DDevicePage(ui->page_Device);
-    ui->page_Device->layout()->addWidget(m_devicePage);
-    connect(m_devicePage, &DDevicePage::sigIntoOrRemoveHidOver, this, &DMainWidget::onIntoOrRemoveHidOver);
 
     for (QWidget *w :
          {static_cast<QWidget *>(ui->frame_Bg), static_cast<QWidget *>(ui->frame_Title),
@@ -74,7 +72,7 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWid
         QStringLiteral("QPushButton{border-image: url(:/images/listCtrlHideDef.png);}"
                        "QPushButton:hover{border-image: url(:/images/listCtrlHideSel.png);}"
                        "QPushButton:pressed{border-image: url(:/images/listCtrlHideSel.png);}"));
-    m_listToggle->hide();
+    connect(m_listToggle, &QPushButton::clicked, this, &DMainWidget::onClickCtrlHidListStatusBut);
 
     QSettings defaults(QStringLiteral(":/images/configDir/QuelmoDefaultConfig.ini"), QSettings::IniFormat);
     defaults.setIniCodec("UTF_8");
@@ -112,6 +110,16 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWid
     registerDeviceNotifications();
     initSdk();
 
+    // The device page comes after the SDK start-up, whatever its outcome, so it always exists.
+    m_devicePage = new DDevicePage(ui->page_Device);
+    ui->page_Device->layout()->addWidget(m_devicePage);
+    connect(m_devicePage, &DDevicePage::sigShowMacroPage, this, &DMainWidget::onShowMacroPage);
+    connect(m_devicePage, &DDevicePage::sigReturnHidLikeName, this, &DMainWidget::onReturnHidLikeName);
+    connect(m_devicePage, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC, this,
+            &DMainWidget::onHaveCheckUpgradeFirmwareNUC);
+    connect(m_devicePage, &DDevicePage::sigIntoOrRemoveHidOver, this, &DMainWidget::onIntoOrRemoveHidOver);
+    connect(m_devicePage, &DDevicePage::sigShowSeniorKeysPage, this, &DMainWidget::onShowSeniorKeysPage);
+
     data->setMacroXmlPath(m_macroXmlPath);
     data->setSeniorKeyXmlPath(m_seniorKeyXmlPath);
 
@@ -120,8 +128,80 @@ DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWid
     connect(this, &DMainWidget::sigHidDeviceConnectChanging_Remove, this,
             &DMainWidget::onHidDeviceConnectChanging_Remove);
 
+    // The window starts with the device list hidden; a keyboard's names show it again.
+    if (data->isDeviceListEnabled()) {
+        m_deviceListVisible = true;
+        onClickCtrlHidListStatusBut();
+    }
+
     QSettings local(m_userIniPath, QSettings::IniFormat);
     applyTheme(local.value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt());
+}
+
+void DMainWidget::onShowMacroPage()
+{
+    // The macro editor is not part of the program yet.
+    qDebug() << "[Main window] macro editor requested";
+}
+
+void DMainWidget::onShowSeniorKeysPage()
+{
+    // The advanced-keys dialog is not part of the program yet.
+    qDebug() << "[Main window] advanced-keys dialog requested";
+}
+
+void DMainWidget::onReturnHidLikeName(QString productName, QString likeName)
+{
+    m_productName = productName;
+    m_deviceName = likeName;
+    ui->label_ProductName->setText(productName);
+    ui->label_DeviceName->setText(likeName);
+    const bool noKeyboard = productName == QLatin1String("HID") && likeName == QLatin1String("RGB");
+    setDeviceListVisible(!noKeyboard);
+}
+
+void DMainWidget::onHaveCheckUpgradeFirmwareNUC()
+{
+    if (DDataManager::getInstance()->isVersionChanged())
+        QTimer::singleShot(2000, this, &DMainWidget::onFirmwareUpgradeCheck);
+}
+
+void DMainWidget::onFirmwareUpgradeCheck()
+{
+    // The firmware check against the embedded images is not part of the program yet.
+    qDebug() << "[Main window] firmware check requested";
+}
+
+void DMainWidget::onClickCtrlHidListStatusBut()
+{
+    setDeviceListVisible(!m_deviceListVisible);
+}
+
+void DMainWidget::setDeviceListVisible(bool visible)
+{
+    m_deviceListVisible = visible;
+    if (m_devicePage)
+        m_devicePage->setDeviceListVisible(visible);
+    const QString kind = visible ? QStringLiteral("Hide") : QStringLiteral("Show");
+    m_listToggle->setStyleSheet(
+        QStringLiteral("QPushButton{border-image: url(:/images/listCtrl%1Def.png);}"
+                       "QPushButton:hover{border-image: url(:/images/listCtrl%1Sel.png);}"
+                       "QPushButton:pressed{border-image: url(:/images/listCtrl%1Sel.png);}")
+            .arg(kind));
+    placeListToggleButton();
+}
+
+void DMainWidget::placeListToggleButton()
+{
+    const int h = contentsRect().height();
+    m_listToggle->setGeometry(m_deviceListVisible ? 233 : 5, (h - 300) / 2, 10, 100);
+    m_listToggle->raise();
+}
+
+void DMainWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    placeListToggleButton();
 }
 
 DMainWidget::~DMainWidget()

@@ -50,6 +50,7 @@ public:
     const QList<HidSupportInfoStu> &supportList() const { return m_supportList; }
     bool hasUpgradeLibrary() const { return m_JL_loadUfwData != nullptr; }
     HotplugMonitor *hotplugMonitor() const { return m_hotplug; }
+    bool isDeviceListVisible() const { return m_deviceListVisible; }
 
 signals:
     void sigHidDeviceConnectChanging_Into(QString hidPath);
@@ -59,6 +60,12 @@ public slots:
     void onHidDeviceConnectChanging_Into(QString hidPath);
     void onHidDeviceConnectChanging_Remove(QString hidPath);
     void onIntoOrRemoveHidOver();
+    void onShowMacroPage();
+    void onShowSeniorKeysPage();
+    void onReturnHidLikeName(QString productName, QString likeName);
+    void onHaveCheckUpgradeFirmwareNUC();
+    void onFirmwareUpgradeCheck();
+    void onClickCtrlHidListStatusBut();
 
 private slots:
     void on_pushButton_Min_clicked();
@@ -70,12 +77,15 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void initSdk();
     void loadUpgradeLibrary();
     void registerDeviceNotifications();
     void applyTheme(int themeIndex);
+    void setDeviceListVisible(bool visible);
+    void placeListToggleButton();
 
     // Chip-vendor upgrade entry points; null while that upgrade path is unavailable.
     QFunctionPointer m_JL_loadUfwData = nullptr;

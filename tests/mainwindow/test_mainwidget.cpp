@@ -133,3 +133,19 @@ TEST(MainWidgetGeometry, ResizeZonesInTheirOrder)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainWidgetStart, DeviceListFollowsTheKeyboardNames)
+{
+    DMainWidget w;
+    EXPECT_FALSE(w.isDeviceListVisible()) << "the window starts with the device list hidden";
+    QMetaObject::invokeMethod(&w, "onReturnHidLikeName", Q_ARG(QString, "TL87"), Q_ARG(QString, "Keyboard"));
+    EXPECT_TRUE(w.isDeviceListVisible());
+    EXPECT_EQ(w.findChild<QLabel *>("label_ProductName")->text(), "TL87");
+    EXPECT_EQ(w.findChild<QLabel *>("label_DeviceName")->text(), "Keyboard");
+    QMetaObject::invokeMethod(&w, "onReturnHidLikeName", Q_ARG(QString, "HID"), Q_ARG(QString, "RGB"));
+    EXPECT_FALSE(w.isDeviceListVisible());
+}
+
+} // namespace
