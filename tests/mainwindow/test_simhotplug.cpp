@@ -41,6 +41,15 @@ TEST(MainWindowSimulatedHotPlug, PlugAndUnplugReachTheDevicePage)
         ASSERT_NE(page->currentKeyboardLink(), nullptr) << "the remaining keyboard is shown";
         EXPECT_EQ(QString::fromUtf8(page->currentKeyboardLink()->deviceRecord().hidPath),
                   QString::fromLatin1(added->path()));
+        window.grab().save(QStringLiteral(TL_SHOT_DIR "/hotplug-after-unplug.png"));
+
+        // Plugged in again, the keyboard comes back under a new path, with its card and link.
+        first->plug();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return page->linkMapCopy().size() == 2; }, 5000)) << over.size();
+        EXPECT_EQ(page->linkMapCopy().size(), 2);
+        EXPECT_TRUE(page->linkMapCopy().contains(QString::fromLatin1(first->path())));
+        QTest::qWait(300);
+        window.grab().save(QStringLiteral(TL_SHOT_DIR "/hotplug-after-replug.png"));
     }
     qunsetenv("TIDELUMEN_SIMULATE");
 }
