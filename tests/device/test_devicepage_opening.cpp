@@ -130,7 +130,7 @@ TEST_F(OpeningPageTest, FirstCabledKeyboardIsShownWithItsProfile)
     ASSERT_EQ(current(), links().value(path));
     EXPECT_TRUE(current()->isReady());
     ASSERT_GE(names->size(), 1);
-    EXPECT_EQ(names->at(0), (QVariantList{"Tidelumen TL68HE", "TL68HE Keyboard"}));
+    EXPECT_EQ(names->at(0), (QVariantList{"Tidelumen TL68HE", "Magnetic 68"}));
     EXPECT_EQ(firmwareChecks->size(), 1);
 
     // Its own folder, three files (magnetic), the Default file in use with Profile1.
