@@ -307,6 +307,8 @@ public slots:
 private:
     // Stores `index` as the layer file's current profile and loads it.
     void switchToProfile(int index);
+    // True (with a toast) while an onboard download runs: keyboard, profile and layer stay put.
+    bool refuseWhileDownloading();
     // Replaces the copy of macro `macroIndex` in one profile of one layer file, when a key uses it.
     bool refreshMacroCopy(const char *layerFile, int profileIndex, const QByteArray &macroIndex);
     // One round of hot-plug handling; true when it handled a path.

@@ -7,6 +7,7 @@
 #include "ddevicekeyboardlink.h"
 #include "ddevicelistitem.h"
 #include "deviceenumeration.h"
+#include "donboarddownload.h"
 #include "dragshowarea.h"
 #include "fixedtext.h"
 #include "hiddevicejoinframe.h"
@@ -154,7 +155,7 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll record)
         notice->showNotice(QObject::tr("The device is offline"), noticeAnchor());
         return;
     }
-    if (viewBusy)
+    if (viewBusy || refuseWhileDownloading())
         return;
     viewBusy = true;
 
@@ -276,4 +277,14 @@ void DDevicePage::setUpKeyboardView(hidStructInfoAll record)
         startLightEngine();
     viewBusy = false;
     qCInfo(lcOpening, "Keyboard view of %s shown", qUtf8Printable(utf8Of(record.modelKey)));
+}
+
+bool DDevicePage::refuseWhileDownloading()
+{
+    // A download works on a snapshot of one keyboard's profile; switching under it would show
+    // something other than what is being written.
+    if (!onboardDownload || !onboardDownload->isRunning())
+        return false;
+    notice->showNotice(DOnboardDownload::busyText(), noticeAnchor());
+    return true;
 }

@@ -278,6 +278,11 @@ void DDevicePage::onProfileImport()
 
 void DDevicePage::switchToProfile(int index)
 {
+    if (refuseWhileDownloading()) {
+        if (index != currentProfileIndex)
+            refreshProfileListAndKeyMarks();
+        return;
+    }
     const char *path = profileXmlPath.get();
     // A request for a profile the file does not hold would leave every page without a profile.
     if (!profileExists(path, index)) {
@@ -307,7 +312,7 @@ void DDevicePage::onCustomEventChangProfile(int changeProfileIndex)
 
 void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
 {
-    if (pageIndex == currentLayer)
+    if (pageIndex == currentLayer || refuseWhileDownloading())
         return;
     const QByteArray current(profileXmlPath.get());
     const int slash = current.lastIndexOf('/');

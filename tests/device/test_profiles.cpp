@@ -2,6 +2,8 @@
 // switch, restore and the refresh of bound macro copies, against simulated keyboards.
 #include "arrowwidget.h"
 #include "cbnotice.h"
+#include "dcustomkeyspage.h"
+#include "donboarddownload.h"
 #include "dprofilemenutoolwidget.h"
 #include "hidreport.h"
 #include "keyoperateinfo.h"
@@ -486,3 +488,30 @@ TEST_F(ProfileTest, MenuClosesBeforeTheChosenOperationRuns)
     EXPECT_EQ(page->profileMenu(), menu) << "one menu, shown again";
     EXPECT_EQ(page->currentPopup(), popup);
 }
+
+namespace {
+
+TEST_F(ProfileTest, ProfileAndLayerStayPutWhileADownloadRuns)
+{
+    makeProfiles({"1", "2"});
+    ASSERT_EQ(page->layer(), 0);
+    page->keysPage()->on_pushButton_Download_clicked();
+    auto *download = page->findChild<DOnboardDownload *>();
+    ASSERT_NE(download, nullptr);
+    ASSERT_TRUE(download->isRunning());
+
+    combo()->setCurrentIndex(1);
+    EXPECT_EQ(page->profileIndex(), 1);
+    EXPECT_EQ(combo()->currentIndex(), 0) << "the combo box shows the profile still in use";
+    EXPECT_EQ(toast(), DOnboardDownload::busyText());
+    page->onDefaultLayerAndFnLayerSwitch(1);
+    EXPECT_EQ(page->layer(), 0);
+
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !download->isRunning(); }, 10000));
+    combo()->setCurrentIndex(1);
+    EXPECT_EQ(page->profileIndex(), 2);
+    page->onDefaultLayerAndFnLayerSwitch(1);
+    EXPECT_EQ(page->layer(), 1);
+}
+
+} // namespace
