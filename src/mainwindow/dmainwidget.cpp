@@ -47,7 +47,15 @@ int hexText(const char *text)
 
 } // namespace
 
-DMainWidget::DMainWidget(QWidget *parent) : QWidget(parent), ui(new Ui::DMainWidget)
+DMainWidget::SdkInit DMainWidget::defaultSdkInit()
+{
+    return SdkInit{&CQuelmoXML_Init, &CQuelmoHid_Init, &CQuelmoLight_Init};
+}
+
+DMainWidget::DMainWidget(QWidget *parent) : DMainWidget(parent, defaultSdkInit()) {}
+
+DMainWidget::DMainWidget(QWidget *parent, const SdkInit &sdkInit)
+    : QWidget(parent), ui(new Ui::DMainWidget), m_sdkInit(sdkInit)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint);
@@ -172,6 +180,13 @@ void DMainWidget::onFirmwareUpgradeCheck()
     qDebug() << "[Main window] firmware check requested";
 }
 
+void DMainWidget::ontheHidIntoFirmwareUpgrade()
+{
+    // A keyboard in its boot loader; the firmware update that takes it over is not part of the
+    // program yet.
+    qDebug() << "[Main window] a keyboard boot loader arrived";
+}
+
 void DMainWidget::onClickCtrlHidListStatusBut()
 {
     setDeviceListVisible(!m_deviceListVisible);
@@ -226,6 +241,8 @@ void DMainWidget::registerDeviceNotifications()
             &DMainWidget::sigHidDeviceConnectChanging_Into);
     connect(m_hotplug, &HotplugMonitor::sigDeviceRemoved, this,
             &DMainWidget::sigHidDeviceConnectChanging_Remove);
+    connect(m_hotplug, &HotplugMonitor::sigBootLoaderArrived, this,
+            &DMainWidget::ontheHidIntoFirmwareUpgrade);
 }
 
 void DMainWidget::initSdk()
@@ -235,9 +252,9 @@ void DMainWidget::initSdk()
     ui->label_SdkVer->setText(QString::fromUtf8(version));
     ui->label_SdkVer->hide();
 
-    const int xml = CQuelmoXML_Init();
-    const int hid = CQuelmoHid_Init();
-    const int light = CQuelmoLight_Init();
+    const int xml = m_sdkInit.xml();
+    const int hid = m_sdkInit.hid();
+    const int light = m_sdkInit.light();
     if (xml != 0 || hid != 0 || light != 0) {
         qWarning() << "[Start-up] SDK initialisation failed:" << xml << hid << light;
         return;

@@ -36,7 +36,18 @@ public:
         NONE
     };
 
+    // The three SDK initialisations, in the order the start-up calls them; each returns 0 on success.
+    struct SdkInit
+    {
+        int (*xml)();
+        int (*hid)();
+        int (*light)();
+    };
+    static SdkInit defaultSdkInit();
+
     explicit DMainWidget(QWidget *parent = nullptr);
+    // The same start-up with other initialisations (a failing SDK in tests).
+    DMainWidget(QWidget *parent, const SdkInit &sdkInit);
     ~DMainWidget() override;
 
     // Called for every mouse move of the process with the global cursor position.
@@ -65,6 +76,7 @@ public slots:
     void onReturnHidLikeName(QString productName, QString likeName);
     void onHaveCheckUpgradeFirmwareNUC();
     void onFirmwareUpgradeCheck();
+    void ontheHidIntoFirmwareUpgrade();
     void onClickCtrlHidListStatusBut();
 
 private slots:
@@ -113,5 +125,6 @@ private:
     QString m_productName = QStringLiteral("HID");
     QString m_deviceName = QStringLiteral("RGB");
     bool m_sdkReady = false;
+    SdkInit m_sdkInit;
     HotplugMonitor *m_hotplug = nullptr;
 };

@@ -1,13 +1,19 @@
 #include "autostart.h"
 #include "ddatamanager.h"
+#include "ddevicepage.h"
 #include "dmainwidget.h"
+#include "hotplugmonitor.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTest>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -146,6 +152,61 @@ TEST_F(MainWidgetStart, DeviceListFollowsTheKeyboardNames)
     EXPECT_EQ(w.findChild<QLabel *>("label_DeviceName")->text(), "Keyboard");
     QMetaObject::invokeMethod(&w, "onReturnHidLikeName", Q_ARG(QString, "HID"), Q_ARG(QString, "RGB"));
     EXPECT_FALSE(w.isDeviceListVisible());
+}
+
+} // namespace
+
+namespace {
+
+int s_initCalls[3];
+int okXml()
+{
+    ++s_initCalls[0];
+    return 0;
+}
+int failingHid()
+{
+    ++s_initCalls[1];
+    return -1;
+}
+int okLight()
+{
+    ++s_initCalls[2];
+    return 0;
+}
+
+TEST_F(MainWidgetStart, AFailedSdkStartStillCreatesThePageAndNothingElse)
+{
+    std::fill(std::begin(s_initCalls), std::end(s_initCalls), 0);
+    DMainWidget w(nullptr, DMainWidget::SdkInit{&okXml, &failingHid, &okLight});
+    EXPECT_EQ(s_initCalls[0], 1);
+    EXPECT_EQ(s_initCalls[1], 1);
+    EXPECT_EQ(s_initCalls[2], 1) << "the light engine is started even after the device layer failed";
+    EXPECT_FALSE(w.isSdkReady());
+    EXPECT_NE(w.findChild<DDevicePage *>(), nullptr);
+    EXPECT_TRUE(w.supportList().isEmpty());
+    EXPECT_FALSE(QFile::exists(configDir + "/appMacro.xml"));
+    EXPECT_FALSE(QFile::exists(configDir + "/SeniorKeyConfig.xml"));
+    EXPECT_FALSE(
+        s_log.contains("-------------------- *** [ Load JL dll Failed ] *** -----------------------"))
+        << "the upgrade library is not even looked for";
+    char path[256];
+    DDataManager::getInstance()->copyMacroXmlPath(path);
+    EXPECT_STREQ(path, "");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainWidgetStart, ABootLoaderArrivalReachesTheFirmwareOpener)
+{
+    DMainWidget w;
+    ASSERT_NE(w.hotplugMonitor(), nullptr);
+    w.hotplugMonitor()->handleEvent(
+        HotplugEvent{"add", "usb", "usb_device", "/devices/u", {{"PRODUCT", "416/3f01/100"}}});
+    EXPECT_TRUE(
+        QTest::qWaitFor([] { return s_log.contains("[Main window] a keyboard boot loader arrived"); }, 3000));
 }
 
 } // namespace
