@@ -52,15 +52,8 @@ DeviceEnumeration DeviceEnumeration::run()
     for (auto it = working.cbegin(); it != working.cend(); ++it) {
         const HidInfoStu &model = it.value();
         hidStructInfoAll record{};
-        fixedtext::copy(record.deviceClass, fixedtext::view(model.deviceClass));
-        fixedtext::copy(record.productName, fixedtext::view(model.productName));
-        fixedtext::copy(record.deviceName, fixedtext::view(model.deviceName));
+        fillModelFields(model, &record);
         fixedtext::copy(record.modelKey, fixedtext::view(model.modelKey));
-        record.sdkValue1 = model.sdkValue[0];
-        record.sdkValue2 = model.sdkValue[1];
-        record.sdkValue3 = model.sdkValue[2];
-        record.sdkValue4 = model.sdkValue[3];
-        record.keyCount = model.keyCount;
         record.online = 0;
         record.linkType = 0;
         out.offline.append(record);

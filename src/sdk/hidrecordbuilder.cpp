@@ -3,6 +3,18 @@
 #include "cquelmohid.h"
 #include "fixedtext.h"
 
+void fillModelFields(const HidInfoStu &model, hidStructInfoAll *record)
+{
+    fixedtext::copy(record->deviceClass, fixedtext::view(model.deviceClass));
+    fixedtext::copy(record->productName, fixedtext::view(model.productName));
+    fixedtext::copy(record->deviceName, fixedtext::view(model.deviceName));
+    record->sdkValue1 = model.sdkValue[0];
+    record->sdkValue2 = model.sdkValue[1];
+    record->sdkValue3 = model.sdkValue[2];
+    record->sdkValue4 = model.sdkValue[3];
+    record->keyCount = model.keyCount;
+}
+
 bool buildHidRecord(const QString &path, const QMap<QString, HidInfoStu> &catalogue, hidStructInfoAll *record)
 {
     if (!record)
@@ -18,14 +30,7 @@ bool buildHidRecord(const QString &path, const QMap<QString, HidInfoStu> &catalo
     const HidInfoStu &model = it.value();
 
     hidStructInfoAll r{};
-    fixedtext::copy(r.deviceClass, fixedtext::view(model.deviceClass));
-    fixedtext::copy(r.productName, fixedtext::view(model.productName));
-    fixedtext::copy(r.deviceName, fixedtext::view(model.deviceName));
-    r.sdkValue1 = model.sdkValue[0];
-    r.sdkValue2 = model.sdkValue[1];
-    r.sdkValue3 = model.sdkValue[2];
-    r.sdkValue4 = model.sdkValue[3];
-    r.keyCount = model.keyCount;
+    fillModelFields(model, &r);
 
     if (!fixedtext::copyWhole(r.hidPath, sizeof r.hidPath, fixedtext::view(device.hidPath)))
         return false;

@@ -14,3 +14,7 @@
 // `online` follows the link: 1 on a cable, 0 through a receiver until it reports the keyboard.
 bool buildHidRecord(const QString &path, const QMap<QString, HidInfoStu> &catalogue,
                     hidStructInfoAll *record);
+
+// Copies a catalogue model's fields (class, names, SDK values, key count) into `record`; the
+// device fields are left as they are.
+void fillModelFields(const HidInfoStu &model, hidStructInfoAll *record);

@@ -1,5 +1,6 @@
 #include "ddatamanager.h"
 #include "fakeinputhook.h"
+#include "seenkeyevent.h"
 #include "windowshookinterface.h"
 
 #include <QGuiApplication>
@@ -30,27 +31,6 @@ enum Vk
     kLShift = 0xA0,
     kLWin = 0x5B,
 };
-
-// One reported key event, from the hook's own signal or the data manager's macro stream.
-struct Seen
-{
-    bool macro;
-    int keyCode;
-    int scCode;
-    int flag;
-    int hookFlag;
-    bool operator==(const Seen &o) const
-    {
-        return macro == o.macro && keyCode == o.keyCode && scCode == o.scCode && flag == o.flag &&
-               hookFlag == o.hookFlag;
-    }
-};
-
-std::ostream &operator<<(std::ostream &os, const Seen &s)
-{
-    return os << (s.macro ? "macro" : "key") << "(" << s.keyCode << "," << s.scCode << "," << s.flag << ","
-              << s.hookFlag << ")";
-}
 
 struct SeenMouse
 {

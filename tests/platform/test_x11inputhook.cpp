@@ -1,6 +1,7 @@
 // Runs against a real X server (Xvfb in CI): keys and buttons are injected through XTest from a
 // connection of the test's own, as a user's keyboard would produce them.
 #include "ddatamanager.h"
+#include "seenkeyevent.h"
 #include "windowshookinterface.h"
 
 #include <QElapsedTimer>
@@ -111,26 +112,6 @@ public:
     Window window = 0;
     int keyPresses = 0;
 };
-
-struct Seen
-{
-    bool macro;
-    int keyCode;
-    int scCode;
-    int flag;
-    int hookFlag;
-    bool operator==(const Seen &o) const
-    {
-        return macro == o.macro && keyCode == o.keyCode && scCode == o.scCode && flag == o.flag &&
-               hookFlag == o.hookFlag;
-    }
-};
-
-std::ostream &operator<<(std::ostream &os, const Seen &s)
-{
-    return os << (s.macro ? "macro" : "key") << "(" << s.keyCode << "," << s.scCode << "," << s.flag << ","
-              << s.hookFlag << ")";
-}
 
 class X11Hook : public testing::Test
 {
