@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
 
 build="${TL_TEST_BUILD_DIR:-$root/build-test}"
-jobs=$(nproc)
+jobs="${TL_JOBS:-$(nproc)}"
 werror=OFF
 [ "${CI:-}" = "true" ] && werror=ON
 export CCACHE_DIR="${CCACHE_DIR:-$HOME/.cache/ccache}"
