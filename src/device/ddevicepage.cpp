@@ -261,7 +261,6 @@ void DDevicePage::stopLightEngine()
         stopLightEngineThreads();
 }
 
-
 void DDevicePage::setDeviceListVisible(bool visible)
 {
     ui->frame_left->setVisible(visible);
