@@ -309,8 +309,6 @@ private:
     void switchToProfile(int index);
     // True (with a toast) while an onboard download runs: keyboard, profile and layer stay put.
     bool refuseWhileDownloading();
-    // Replaces the copy of macro `macroIndex` in one profile of one layer file, when a key uses it.
-    bool refreshMacroCopy(const char *layerFile, int profileIndex, const QByteArray &macroIndex);
     // One round of hot-plug handling; true when it handled a path.
     bool handleHotPlug(int code);
     void hotPlugArrival(const QMap<QString, hidStructInfoAll> &found);
