@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake pkg-config ccache clang
+  build-essential cmake pkg-config ccache clang clang-format
   libclang-rt-dev
   qtbase5-dev qtmultimedia5-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools
   libhidapi-dev libudev-dev libcjson-dev libpugixml-dev libfftw3-dev libpulse-dev

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Sets up a fresh Debian 12 machine, builds everything with AddressSanitizer and
+# Sets up a fresh Debian 12 machine, checks the formatting, builds everything with AddressSanitizer and
 # UndefinedBehaviorSanitizer, and runs every test: offscreen ones directly, those labelled x11
 # under a private Xvfb server.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/deps.sh"
+"$root/scripts/check-format.sh"
 
 build="${TL_TEST_BUILD_DIR:-$root/build-test}"
 jobs="${TL_JOBS:-$(nproc)}"

@@ -206,6 +206,7 @@ void DDevicePage::installKeyboardView(hidDeviceJoinFrame *view, dragShowArea *dr
     dragArea = drag;
     zoom = 1.0f;
     if (keyboardView) {
+        keyboardView->setSelectionOverlay(dragArea);
         connect(keyboardView, &hidDeviceJoinFrame::sigDragAreaMoveOneKey, this,
                 &DDevicePage::onDragAreaMoveOneKey);
         connect(keyboardView, &hidDeviceJoinFrame::sigTheDragAreaHaveChanged, this,
@@ -260,7 +261,6 @@ void DDevicePage::stopLightEngine()
     if (lightEngine->isEffectThreadsRunning() || lightEngine->isStreamingRunning())
         stopLightEngineThreads();
 }
-
 
 void DDevicePage::setDeviceListVisible(bool visible)
 {
@@ -328,23 +328,12 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
     // Before a keyboard view exists there are no layers to arrange.
     if (selIndex == kTabLights) {
         if (keyboardView)
-            keyboardView->lower();
-        if (dragArea) {
-            dragArea->raise();
-            dragArea->show();
-        }
-        if (keyboardView)
-            keyboardView->setLightView(true);
+            keyboardView->showMode(hidDeviceJoinFrame::ViewMode::Selection);
         if (keys)
             keys->showSideLights(true);
     } else {
-        if (dragArea)
-            dragArea->lower();
-        if (keyboardView) {
-            keyboardView->raise();
-            keyboardView->show();
-            keyboardView->setLightView(false);
-        }
+        if (keyboardView)
+            keyboardView->showMode(hidDeviceJoinFrame::ViewMode::Keys);
         if (keys) {
             keys->showSideLights(false);
             keys->setKeysHoverHighlight(true);
@@ -353,13 +342,7 @@ void DDevicePage::onCurIndexChangedMainPage(int selIndex)
 
     if (selIndex == kTabTrigger) {
         if (keyboardView)
-            keyboardView->lower();
-        if (dragArea) {
-            dragArea->raise();
-            dragArea->show();
-        }
-        if (keyboardView)
-            keyboardView->setLightView(true);
+            keyboardView->showMode(hidDeviceJoinFrame::ViewMode::Selection);
         if (keys)
             keys->showSideLights(false);
         if (dragArea)
@@ -483,22 +466,11 @@ void DDevicePage::on_pushButton_ChangModeTest_clicked()
     lightLayerTestView = !lightLayerTestView;
     if (lightLayerTestView) {
         if (keyboardView)
-            keyboardView->lower();
-        if (dragArea) {
-            dragArea->raise();
-            dragArea->show();
-        }
-        if (keyboardView)
-            keyboardView->setLightView(true);
+            keyboardView->showMode(hidDeviceJoinFrame::ViewMode::Selection);
         ui->label_ChangModeTest->setText(QStringLiteral("Light"));
     } else {
-        if (dragArea)
-            dragArea->lower();
-        if (keyboardView) {
-            keyboardView->raise();
-            keyboardView->show();
-            keyboardView->setLightView(false);
-        }
+        if (keyboardView)
+            keyboardView->showMode(hidDeviceJoinFrame::ViewMode::Keys);
         ui->label_ChangModeTest->setText(QStringLiteral("Keyboard"));
     }
 }

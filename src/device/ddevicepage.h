@@ -72,11 +72,6 @@ public:
     QString pendingScrollSheet() const { return scrollSheet; }
     ArrowWidget *currentPopup() const { return popup; }
     lightDealMain *lightEngineObject() const { return lightEngine.get(); }
-    DCustomKeysPage *keysPage() const { return customKeysPage; }
-    DLightsConfigPage *lightsPage() const { return lightsConfigPage; }
-    DPerformancePage *performanceTabPage() const { return performancePage; }
-    DTriggerSettingPage *triggerPage() const { return triggerSettingPage; }
-    CbNotice *pageNotice() const { return notice; }
 
     // Builds the report of command 0x29 with the given item and, for item 2, the selection bitmap.
     static void buildMagneticReport(unsigned char report[64], int item, const unsigned char bitmap[22]);
@@ -287,7 +282,6 @@ public:
     int profileIndex() const { return currentProfileIndex; }
     int layer() const { return currentLayer; }
     QString layerFilePath() const;
-    DProfileMenuToolWidget *profileMenu() const { return profileMenuWidget; }
     DDeviceListItem *currentDeviceCard() const { return currentCard; }
     DDeviceKeyboardLink *currentKeyboardLink() const { return currentLink; }
     QMap<QString, DDeviceListItem *> deviceCardMapCopy() const { return deviceCards; }
@@ -309,8 +303,6 @@ private:
     void switchToProfile(int index);
     // True (with a toast) while an onboard download runs: keyboard, profile and layer stay put.
     bool refuseWhileDownloading();
-    // Replaces the copy of macro `macroIndex` in one profile of one layer file, when a key uses it.
-    bool refreshMacroCopy(const char *layerFile, int profileIndex, const QByteArray &macroIndex);
     // One round of hot-plug handling; true when it handled a path.
     bool handleHotPlug(int code);
     void hotPlugArrival(const QMap<QString, hidStructInfoAll> &found);

@@ -107,14 +107,9 @@ static void restoreViewAfterCalibration(hidDeviceJoinFrame *view, dragShowArea *
 {
     DDataManager *dm = DDataManager::getInstance();
     if (view)
-        view->lower();
-    if (drag) {
-        drag->raise();
-        drag->show();
+        view->showMode(hidDeviceJoinFrame::ViewMode::Selection);
+    if (drag)
         drag->setActive(true);
-    }
-    if (view)
-        view->setLightView(true);
     if (keySelectFrame *frame = dm->keySelectFrame()) {
         frame->showSideLights(false);
         frame->setKeysHoverHighlight(true);
@@ -136,13 +131,8 @@ void DDevicePage::onCalibrationMode(int selMode)
         frame->setKeysCustomLightMode(entering);
     setCalibrationKey(-1, -1);
     if (entering) {
-        if (dragArea)
-            dragArea->lower();
-        if (keyboardView) {
-            keyboardView->raise();
-            keyboardView->show();
-            keyboardView->setLightView(true);
-        }
+        if (keyboardView)
+            keyboardView->showMode(hidDeviceJoinFrame::ViewMode::LitKeys);
         if (keySelectFrame *frame = dm->keySelectFrame()) {
             frame->showSideLights(false);
             frame->setKeysHoverHighlight(true);
@@ -200,13 +190,8 @@ void DDevicePage::onAllKeysCalibrationMode(int selMode)
         frame->setKeysCustomLightMode(starting);
     setCalibrationKey(-1, -1);
     if (starting) {
-        if (dragArea)
-            dragArea->lower();
-        if (keyboardView) {
-            keyboardView->raise();
-            keyboardView->show();
-            keyboardView->setLightView(false);
-        }
+        if (keyboardView)
+            keyboardView->showMode(hidDeviceJoinFrame::ViewMode::Keys);
         if (keySelectFrame *frame = dm->keySelectFrame()) {
             frame->showSideLights(false);
             frame->setKeysHoverHighlight(false);

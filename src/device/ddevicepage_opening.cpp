@@ -246,9 +246,7 @@ void DDevicePage::setUpKeyboardView(hidStructInfoAll record)
                   qUtf8Printable(utf8Of(record.modelKey)), static_cast<int>(buttons.size()));
     }
 
-    drag->lower();
-    view->raise();
-    view->show();
+    view->showMode(hidDeviceJoinFrame::ViewMode::Keys);
 
     const bool magnetic = dm->hidDeviceType() == 4;
     ui->frame_7->setMinimumWidth(magnetic ? 250 : 200);

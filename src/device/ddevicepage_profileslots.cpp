@@ -314,14 +314,8 @@ void DDevicePage::onDefaultLayerAndFnLayerSwitch(int pageIndex)
 {
     if (pageIndex == currentLayer || refuseWhileDownloading())
         return;
-    const QByteArray current(profileXmlPath.get());
-    const int slash = current.lastIndexOf('/');
-    if (slash < 0)
-        return;
-    const QByteArray file =
-        current.left(slash) + (pageIndex == 0 ? QByteArrayLiteral("/appProfile_Default.xml")
-                                              : QByteArrayLiteral("/appProfile_FN.xml"));
-    if (!fixedtext::copyWhole(profileXmlPath.get(), 256, file.toStdString()))
+    const QByteArray file = DeviceProfileFiles::layerFile(QByteArray(profileXmlPath.get()), pageIndex);
+    if (file.isEmpty() || !fixedtext::copyWhole(profileXmlPath.get(), 256, file.toStdString()))
         return;
     currentLayer = pageIndex;
     loadCurrentProfile();
@@ -382,49 +376,11 @@ void DDevicePage::onResetoreCurrentProfile()
         currentLink->querySleepTimes();
 }
 
-bool DDevicePage::refreshMacroCopy(const char *layerFile, int profileIndex, const QByteArray &macroIndex)
-{
-    const QByteArray index = QByteArray::number(profileIndex);
-    if (CQuelmoXML_GetProFileValueNum(layerFile, index.constData(), "1", macroIndex.constData()) <= 0)
-        return false;
-    const QByteArray boundName = QStringLiteral("Macro%1").arg(QString::fromLatin1(macroIndex)).toLatin1();
-    char macroFile[256] = {};
-    DDataManager::getInstance()->copyMacroXmlPath(macroFile);
-    QList<MacroEventRecord> events;
-    if (!*macroFile || !CQuelmoXML_SelectAllKeyOrMouseEvent(macroFile, macroIndex.constData(), &events)) {
-        // Without the macro's events the old copy stays: a key keeps playing something.
-        qCWarning(lcProfileRow, "Macro %s cannot be read; the copy in %s stays", macroIndex.constData(),
-                  layerFile);
-        return false;
-    }
-    CQuelmoXML_DeleteProFileBindMacroNode(layerFile, index.constData(), macroIndex.constData(),
-                                          boundName.constData());
-    return CQuelmoXML_AddProFileBindMacroItem(layerFile, index.constData(), events, macroIndex.constData(),
-                                              boundName.constData());
-}
-
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName)
 {
     Q_UNUSED(strMacroName)
-    const char *shown = profileXmlPath.get();
-    if (!*shown)
-        return;
-    const QByteArray macroIndex = strMacroIndex.toLatin1();
-    refreshMacroCopy(shown, currentProfileIndex, macroIndex);
-
-    // The keyboard plays the FN layer's copies too: its file's current profile is refreshed as well.
-    const QByteArray shownFile(shown);
-    const int slash = shownFile.lastIndexOf('/');
-    if (slash < 0)
-        return;
-    const bool fnShown = shownFile.endsWith("/appProfile_FN.xml");
-    const QByteArray other = shownFile.left(slash) + (fnShown ? QByteArrayLiteral("/appProfile_Default.xml")
-                                                              : QByteArrayLiteral("/appProfile_FN.xml"));
-    char otherPath[256] = {};
-    if (!fixedtext::copyWhole(otherPath, sizeof otherPath, other.toStdString()) ||
-        !QFileInfo::exists(QFile::decodeName(other)))
-        return;
-    const int otherIndex = CQuelmoXML_GetCreateXMLFileProfileIndex(otherPath);
-    if (otherIndex >= 0)
-        refreshMacroCopy(otherPath, otherIndex, macroIndex);
+    char macroFile[256] = {};
+    DDataManager::getInstance()->copyMacroXmlPath(macroFile);
+    DeviceProfileFiles::refreshMacroCopies(profileXmlPath.get(), currentProfileIndex,
+                                           strMacroIndex.toLatin1(), macroFile);
 }

@@ -1,64 +1,60 @@
 #include "dcustomkeyspage.h"
 
 #include "ddatamanager.h"
+#include "dkeyfunctionpage.h"
 #include "fixedtext.h"
+#include "ui_dcustomkeyspage.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
 #include <QMovie>
-#include <QPushButton>
-#include <QVBoxLayout>
 
-DCustomKeysPage::DCustomKeysPage(QWidget *parent) : QWidget(parent)
+DCustomKeysPage::DCustomKeysPage(QWidget *parent)
+    : QWidget(parent), ui(std::make_unique<Ui::DCustomKeysPage>())
 {
-    setObjectName(QStringLiteral("DCustomKeysPage"));
-    auto *layout = new QVBoxLayout(this);
-    m_keyLabel = new QLabel(this);
-    m_keyLabel->setObjectName(QStringLiteral("label_KeyName"));
-    m_keyLabel->hide();
-    layout->addWidget(m_keyLabel);
-    layout->addStretch();
-    auto *row = new QHBoxLayout;
-    row->addStretch();
-    m_loadingLabel = new QLabel(this);
-    m_loadingLabel->setObjectName(QStringLiteral("label_Loading"));
-    m_loadingLabel->hide();
+    ui->setupUi(this);
+    ui->label_KeyName->hide();
+    ui->label_Loading->hide();
     m_loading = new QMovie(QStringLiteral(":/images/Loading.gif"), QByteArray(), this);
-    m_loadingLabel->setMovie(m_loading);
-    row->addWidget(m_loadingLabel);
-    m_download = new QPushButton(this);
-    m_download->setObjectName(QStringLiteral("pushButton_Download"));
-    row->addWidget(m_download);
-    layout->addLayout(row);
-    // setupUi would do this for a form; the page builds its widgets by hand.
-    QMetaObject::connectSlotsByName(this);
+    ui->label_Loading->setMovie(m_loading);
+    for (DKeyFunctionPage *page : qAsConst(m_functionPages))
+        connectFunctionPage(page);
     retranslate();
     applyTheme();
 }
 
 DCustomKeysPage::~DCustomKeysPage() = default;
 
+void DCustomKeysPage::connectFunctionPage(DKeyFunctionPage *page)
+{
+    connect(page, &DKeyFunctionPage::sigCustomKeyInfoSaveSuccessful, this,
+            [this] { emit sigSomeMessageTip_CustomKeysPage(tr("Operate successful")); });
+}
+
 void DCustomKeysPage::retranslate()
 {
-    m_download->setText(tr("Download"));
+    ui->pushButton_Download->setText(tr("Download"));
+    for (DKeyFunctionPage *page : qAsConst(m_functionPages))
+        page->retranslate();
 }
 
 void DCustomKeysPage::applyTheme()
 {
     const ThemeColors c = DDataManager::getInstance()->getThemeColors();
-    m_download->setFont(DDataManager::getInstance()->getFont(1));
-    m_download->setStyleSheet(QStringLiteral("QPushButton{color:rgb(%1);background:rgb(%2);border:none;"
-                                             "border-radius:4px;padding:6px 18px;}"
-                                             "QPushButton:hover{background:rgb(%3);}")
-                                  .arg(c.TextDefaultColor, c.DeviceSoftkeyboardButColor, c.AllThemeColor));
-    m_keyLabel->setStyleSheet(QStringLiteral("color:rgb(%1);").arg(c.TextDefaultColor));
+    ui->pushButton_Download->setFont(DDataManager::getInstance()->getFont(1));
+    ui->pushButton_Download->setStyleSheet(
+        QStringLiteral("QPushButton{color:rgb(%1);background:rgb(%2);border:none;"
+                       "border-radius:4px;padding:6px 18px;}"
+                       "QPushButton:hover{background:rgb(%3);}")
+            .arg(c.TextDefaultColor, c.DeviceSoftkeyboardButColor, c.AllThemeColor));
+    ui->label_KeyName->setStyleSheet(QStringLiteral("color:rgb(%1);").arg(c.TextDefaultColor));
+    for (DKeyFunctionPage *page : qAsConst(m_functionPages))
+        page->applyTheme();
 }
 
 void DCustomKeysPage::resetPage(int layer)
 {
     m_layer = layer == 0 ? 0 : 1;
     DDataManager::getInstance()->resetCurrentKey();
-    m_keyLabel->hide();
+    ui->label_KeyName->hide();
     showDefaultPage();
 }
 
@@ -84,7 +80,7 @@ void DCustomKeysPage::stopDownloadAnimation()
 {
     m_downloading = false;
     m_loading->stop();
-    m_loadingLabel->hide();
+    ui->label_Loading->hide();
 }
 
 void DCustomKeysPage::on_pushButton_Download_clicked()
@@ -93,7 +89,7 @@ void DCustomKeysPage::on_pushButton_Download_clicked()
         return;
     m_downloading = true;
     m_loading->start();
-    m_loadingLabel->show();
+    ui->label_Loading->show();
     emit sigTheKeyboardIntoDownloading();
 }
 
@@ -107,8 +103,8 @@ void DCustomKeysPage::onKeyButtonClickedReturnKeyCodeAndKeyChar(int keyCode, QSt
 {
     Q_UNUSED(keyCode)
     emit sigAutoIntoCustomKeysPage();
-    m_keyLabel->setText(strChar);
-    m_keyLabel->show();
+    ui->label_KeyName->setText(strChar);
+    ui->label_KeyName->show();
 }
 
 void DCustomKeysPage::onSeniorKeysListItemHaveChanged() {}

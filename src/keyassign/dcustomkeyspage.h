@@ -1,13 +1,19 @@
 #pragma once
 
+#include <QList>
 #include <QWidget>
 
-class QLabel;
-class QMovie;
-class QPushButton;
+#include <memory>
 
-// The key-assignment tab page. The function pages come with the key-assignment work; this page
-// already offers the entry calls and signals the device page relies on.
+namespace Ui {
+class DCustomKeysPage;
+}
+
+class DKeyFunctionPage;
+class QMovie;
+
+// The key-assignment tab page. It hosts the key-function pages in its stack and already offers
+// the entry calls and signals the device page relies on.
 class DCustomKeysPage : public QWidget
 {
     Q_OBJECT
@@ -44,12 +50,15 @@ signals:
     void sigInteractLightsPointXY(int indexX, int indexY);
 
 private:
+    // Connects the signals every function page shares and adds it to the cascades.
+    void connectFunctionPage(DKeyFunctionPage *page);
+
+    std::unique_ptr<Ui::DCustomKeysPage> ui;
+    // In stack order; the host connects and cascades through this list only.
+    QList<DKeyFunctionPage *> m_functionPages;
     char m_profileXmlPath[256] = {};
     int m_profileIndex = 1;
     int m_layer = 0;
     bool m_downloading = false;
-    QPushButton *m_download = nullptr;
-    QLabel *m_loadingLabel = nullptr;
-    QLabel *m_keyLabel = nullptr;
     QMovie *m_loading = nullptr;
 };

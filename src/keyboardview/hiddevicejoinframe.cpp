@@ -208,6 +208,23 @@ void hidDeviceJoinFrame::setLightView(bool on)
         m_keyLayer->setKeysLightView(on);
 }
 
+void hidDeviceJoinFrame::showMode(ViewMode mode)
+{
+    if (mode == ViewMode::Selection) {
+        lower();
+        if (m_overlay) {
+            m_overlay->raise();
+            m_overlay->show();
+        }
+    } else {
+        if (m_overlay)
+            m_overlay->lower();
+        raise();
+        show();
+    }
+    setLightView(mode != ViewMode::Keys);
+}
+
 void hidDeviceJoinFrame::leaveLightView()
 {
     setLightView(false);

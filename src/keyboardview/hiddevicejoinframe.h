@@ -34,6 +34,18 @@ public:
     void setScale(float scale, bool unused = false);
     float scale() const { return m_scale; }
     void setLightView(bool on);
+
+    // How the page uses the view: which of the view and its selection overlay lies on top, and
+    // whether the keys show their lights.
+    enum class ViewMode
+    {
+        Selection, // overlay on top, key lights shown: light and trigger settings
+        Keys,      // keys on top, key lights hidden: the other tabs
+        LitKeys,   // keys on top, key lights shown: calibrating single keys
+    };
+    // The drag-selection overlay stacked over the view.
+    void setSelectionOverlay(QWidget *overlay) { m_overlay = overlay; }
+    void showMode(ViewMode mode);
     void leaveLightView();
     void setPictureVariant(int variant);
 
@@ -75,6 +87,7 @@ private:
     QPointer<keyColorRgbFrameItem> m_colourLayer;
     QPointer<keyboardImageFrameItem> m_pictureLayer;
     QPointer<QWidget> m_container;
+    QPointer<QWidget> m_overlay;
     int m_baseWidth = 0;
     int m_baseHeight = 0;
     float m_scale = 1.0f;

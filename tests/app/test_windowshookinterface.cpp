@@ -173,7 +173,9 @@ TEST_P(HookStateMachine, ReportsAndBlocks)
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, HookStateMachine, testing::ValuesIn(kScenarios),
-                         [](const testing::TestParamInfo<Scenario> &info) { return info.param.name; });
+                         [](const testing::TestParamInfo<Scenario> &caseInfo) {
+                             return caseInfo.param.name;
+                         });
 
 TEST_F(HookTest, WhichKeysPassWhileBlocking)
 {

@@ -116,10 +116,13 @@ TEST_F(DevicePageTest, ConstructionShowsNoDeviceAndRunsNoTab)
     EXPECT_TRUE(label("label_Charging")->isHidden());
     EXPECT_TRUE(page->findChild<QWidget *>(QStringLiteral("frame_Url"))->isHidden());
     // The tab pages sit in their hosts.
-    EXPECT_EQ(page->keysPage()->parentWidget()->objectName(), QStringLiteral("page_CustomKeys"));
-    EXPECT_EQ(page->lightsPage()->parentWidget()->objectName(), QStringLiteral("page_LightsConfig"));
-    EXPECT_EQ(page->triggerPage()->parentWidget()->objectName(), QStringLiteral("page_TriggerSetting"));
-    EXPECT_EQ(page->lightsPage()->currentCustomLightIndex(), -1);
+    EXPECT_EQ(page->findChild<DCustomKeysPage *>()->parentWidget()->objectName(),
+              QStringLiteral("page_CustomKeys"));
+    EXPECT_EQ(page->findChild<DLightsConfigPage *>()->parentWidget()->objectName(),
+              QStringLiteral("page_LightsConfig"));
+    EXPECT_EQ(page->findChild<DTriggerSettingPage *>()->parentWidget()->objectName(),
+              QStringLiteral("page_TriggerSetting"));
+    EXPECT_EQ(page->findChild<DLightsConfigPage *>()->currentCustomLightIndex(), -1);
     EXPECT_EQ(page->noticeAnchor(), QPoint(page->rect().center().x(), 40));
 }
 
@@ -158,7 +161,7 @@ TEST_F(DevicePageTest, TabSwitchTable)
         page->setCalibrationKey(3, 7);
         page->setCurrentKeyboardLightType(10);
         DDataManager::getInstance()->setCalibrationRunning(c.calibrating);
-        page->pageNotice()->hide();
+        page->findChild<CbNotice *>(QString(), Qt::FindDirectChildrenOnly)->hide();
         hid.sent.clear();
 
         page->onCurIndexChangedMainPage(c.to);
@@ -174,11 +177,13 @@ TEST_F(DevicePageTest, TabSwitchTable)
         }
         EXPECT_EQ(page->currentTab(), c.tabAfter);
         EXPECT_EQ(shownTabPage(), QString::fromLatin1(c.pageAfter));
-        EXPECT_EQ(!page->pageNotice()->isHidden(), c.toast);
+        EXPECT_EQ(!page->findChild<CbNotice *>(QString(), Qt::FindDirectChildrenOnly)->isHidden(), c.toast);
         if (c.toast) {
-            EXPECT_EQ(page->pageNotice()->text(),
+            EXPECT_EQ(page->findChild<CbNotice *>(QString(), Qt::FindDirectChildrenOnly)->text(),
                       QStringLiteral("Key calibration in progress, please wait a moment"));
-            EXPECT_EQ(page->pageNotice()->geometry().center().x(), page->noticeAnchor().x());
+            EXPECT_EQ(
+                page->findChild<CbNotice *>(QString(), Qt::FindDirectChildrenOnly)->geometry().center().x(),
+                page->noticeAnchor().x());
             EXPECT_TRUE(button("toolButton_TriggerSetting")->isChecked());
             // A refused switch resets nothing.
             EXPECT_EQ(page->calibrationKey(), QPoint(3, 7));
@@ -227,7 +232,7 @@ TEST_F(DevicePageTest, KeyClickBringsTheKeyTabWithoutASwitch)
     RecordingHid hid;
     page->setCurrentHid(&hid);
     page->onCurIndexChangedMainPage(4);
-    emit page->keysPage()->sigAutoIntoCustomKeysPage();
+    emit page->findChild<DCustomKeysPage *>()->sigAutoIntoCustomKeysPage();
     EXPECT_EQ(shownTabPage(), QStringLiteral("page_CustomKeys"));
     EXPECT_TRUE(button("toolButton_CustomKey")->isChecked());
     EXPECT_EQ(page->currentTab(), 4);
@@ -284,11 +289,14 @@ TEST_F(DevicePageTest, TabTipsShareOnePopup)
 
 TEST_F(DevicePageTest, TipSignalsOfBothPagesEndInTheToast)
 {
-    emit page->keysPage()->sigSomeMessageTip_CustomKeysPage(QStringLiteral("from keys"));
-    EXPECT_FALSE(page->pageNotice()->isHidden());
-    EXPECT_EQ(page->pageNotice()->text(), QStringLiteral("from keys"));
-    emit page->lightsPage()->sigSomeMessageTip_LightsConfigPage(QStringLiteral("from lights"));
-    EXPECT_EQ(page->pageNotice()->text(), QStringLiteral("from lights"));
+    emit page->findChild<DCustomKeysPage *>()->sigSomeMessageTip_CustomKeysPage(QStringLiteral("from keys"));
+    EXPECT_FALSE(page->findChild<CbNotice *>(QString(), Qt::FindDirectChildrenOnly)->isHidden());
+    EXPECT_EQ(page->findChild<CbNotice *>(QString(), Qt::FindDirectChildrenOnly)->text(),
+              QStringLiteral("from keys"));
+    emit page->findChild<DLightsConfigPage *>()->sigSomeMessageTip_LightsConfigPage(
+        QStringLiteral("from lights"));
+    EXPECT_EQ(page->findChild<CbNotice *>(QString(), Qt::FindDirectChildrenOnly)->text(),
+              QStringLiteral("from lights"));
 }
 
 TEST_F(DevicePageTest, CompanyLinkOpensTheConfiguredLink)

@@ -17,7 +17,7 @@ TEST(DevicePageDownload, WithoutAKeyboardShowsTheFailureAndStopsTheAnimation)
 {
     auto page = std::make_unique<DDevicePage>();
     page->resize(1280, 700);
-    DCustomKeysPage *keys = page->keysPage();
+    DCustomKeysPage *keys = page->findChild<DCustomKeysPage *>();
     ASSERT_NE(keys, nullptr);
     auto *button = keys->findChild<QAbstractButton *>(QStringLiteral("pushButton_Download"));
     ASSERT_NE(button, nullptr);
@@ -25,8 +25,10 @@ TEST(DevicePageDownload, WithoutAKeyboardShowsTheFailureAndStopsTheAnimation)
         button->click();
         QTest::qWait(20);
         EXPECT_FALSE(keys->isDownloading()) << press;
-        ASSERT_NE(page->pageNotice(), nullptr);
-        EXPECT_EQ(page->pageNotice()->text(), DOnboardDownload::failureText()) << press;
+        ASSERT_NE(page->findChild<CbNotice *>(QString(), Qt::FindDirectChildrenOnly), nullptr);
+        EXPECT_EQ(page->findChild<CbNotice *>(QString(), Qt::FindDirectChildrenOnly)->text(),
+                  DOnboardDownload::failureText())
+            << press;
         auto *download = page->findChild<DOnboardDownload *>();
         ASSERT_NE(download, nullptr);
         EXPECT_FALSE(download->isRunning());

@@ -337,7 +337,7 @@ TEST_F(OpeningPageTest, LightChoicesSwitchPaintingAndTheSchemeIsSavedWithoutBlac
     setTab(1);
     page->onCustomLight_ConfigHaveChanged_HidSend0x09(0, 10, 2);
     EXPECT_TRUE(drag()->isActive());
-    ASSERT_EQ(page->lightsPage()->currentCustomLightIndex(), 2);
+    ASSERT_EQ(page->findChild<DLightsConfigPage *>()->currentCustomLightIndex(), 2);
 
     // Paint three keys and save them as the selected scheme.
     keyboardButCustom *const *row = engine()->keyGrid[2];
@@ -346,7 +346,8 @@ TEST_F(OpeningPageTest, LightChoicesSwitchPaintingAndTheSchemeIsSavedWithoutBlac
     page->saveCustomLightScheme();
     QList<CustomLightItem> items;
     const QByteArray path = QFile::encodeName(profileFile());
-    const QByteArray scheme = QByteArray::number(page->lightsPage()->currentCustomLightIndex());
+    const QByteArray scheme =
+        QByteArray::number(page->findChild<DLightsConfigPage *>()->currentCustomLightIndex());
     ASSERT_TRUE(
         CQuelmoXML_ProFileCustomLightInfoSelectAll(path.constData(), "1", scheme.constData(), &items));
     ASSERT_EQ(items.size(), 3);

@@ -71,7 +71,10 @@ protected:
         SimFixture::TearDown();
     }
 
-    QString toast() const { return page->pageNotice()->text(); }
+    QString toast() const
+    {
+        return page->findChild<CbNotice *>(QString(), Qt::FindDirectChildrenOnly)->text();
+    }
     template <typename T> T *child(const char *name) const
     {
         return page->findChild<T *>(QLatin1String(name));
@@ -137,7 +140,7 @@ TEST_F(PageOnSimulator, SleepTimesAreCheckedSentAndStoredOnlyWhenAcknowledged)
 TEST_F(PageOnSimulator, SleepWaitStopsWhenTheKeyboardIsSwitchedMeanwhile)
 {
     kb->update([](SimKeyboardState &s) { s.acknowledgeSleepTimes = false; });
-    page->pageNotice()->showNotice(QStringLiteral("before"));
+    page->findChild<CbNotice *>(QString(), Qt::FindDirectChildrenOnly)->showNotice(QStringLiteral("before"));
     QTimer::singleShot(100, page.get(), [this] {
         page->setCurrentLink(nullptr);
         emit link->sigSleepTimeSetSuccessful(); // a late answer of the old keyboard

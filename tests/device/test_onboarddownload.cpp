@@ -357,8 +357,8 @@ INSTANTIATE_TEST_SUITE_P(
                 [](SimKeyboard &kb, SimOnboardMemory &) { kb.setReplyDelay(8ms); }, true, 1, 50},
         AckCase{"keyboard refuses every write",
                 [](SimKeyboard &kb, SimOnboardMemory &) { kb.setRefuseWrites(true); }, false, 1, 0}),
-    [](const testing::TestParamInfo<AckCase> &info) {
-        std::string name = info.param.name;
+    [](const testing::TestParamInfo<AckCase> &caseInfo) {
+        std::string name = caseInfo.param.name;
         std::replace_if(
             name.begin(), name.end(), [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); },
             '_');
@@ -466,8 +466,8 @@ INSTANTIATE_TEST_SUITE_P(
                                 "A macro has more than 62 events"},
                     RefusalCase{"layer file without a current profile",
                                 [](MemoryProfileSource &s) { s.layers.remove("appProfile_FN.xml"); }, ""}),
-    [](const testing::TestParamInfo<RefusalCase> &info) {
-        std::string name = info.param.name;
+    [](const testing::TestParamInfo<RefusalCase> &caseInfo) {
+        std::string name = caseInfo.param.name;
         std::replace_if(
             name.begin(), name.end(), [](char ch) { return !std::isalnum(static_cast<unsigned char>(ch)); },
             '_');

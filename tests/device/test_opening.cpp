@@ -199,6 +199,32 @@ TEST_F(ProfileFilesTest, PathThatDoesNotFitIsRefused)
     EXPECT_TRUE(created.isEmpty());
 }
 
+TEST(LayerFilesTest, LayerAndPairedFileStayInTheShownFilesFolder)
+{
+    struct Case
+    {
+        const char *shown;
+        int layer;
+        const char *layerFile;
+        const char *paired;
+    } const cases[] = {
+        {"/k/SN/appProfile_Default.xml", 1, "/k/SN/appProfile_FN.xml", "/k/SN/appProfile_FN.xml"},
+        {"/k/SN/appProfile_FN.xml", 0, "/k/SN/appProfile_Default.xml", "/k/SN/appProfile_Default.xml"},
+        {"/k/SN/appProfile_FN.xml", 1, "/k/SN/appProfile_FN.xml", "/k/SN/appProfile_Default.xml"},
+        // Any layer but 0 is the FN file; the magnetic file pairs with FN like the Default file.
+        {"/k/SN/appProfile_Default.xml", 2, "/k/SN/appProfile_FN.xml", "/k/SN/appProfile_FN.xml"},
+        {"/k/SN/appProfile_Magnetic.xml", 0, "/k/SN/appProfile_Default.xml", "/k/SN/appProfile_FN.xml"},
+        // A name without a folder pairs with nothing rather than with a file in the working folder.
+        {"appProfile_FN.xml", 0, "", ""},
+        {"", 1, "", ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.shown);
+        EXPECT_EQ(DeviceProfileFiles::layerFile(c.shown, c.layer), QByteArray(c.layerFile));
+        EXPECT_EQ(DeviceProfileFiles::pairedLayerFile(c.shown), QByteArray(c.paired));
+    }
+}
+
 // ---- light defaults
 
 TEST(CustomLightDefaultsTest, ResourceChoice)

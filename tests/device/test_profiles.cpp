@@ -113,7 +113,10 @@ protected:
         page->loadCurrentProfile();
     }
 
-    QString toast() const { return page->pageNotice()->text(); }
+    QString toast() const
+    {
+        return page->findChild<CbNotice *>(QString(), Qt::FindDirectChildrenOnly)->text();
+    }
     template <typename T> T *child(const char *name) const
     {
         return page->findChild<T *>(QLatin1String(name));
@@ -473,7 +476,7 @@ TEST_F(ProfileTest, MenuClosesBeforeTheChosenOperationRuns)
     EXPECT_TRUE(popup->isVisible());
     EXPECT_EQ(popup->size(), QSize(160, 180));
 
-    DProfileMenuToolWidget *menu = page->profileMenu();
+    DProfileMenuToolWidget *menu = page->findChild<DProfileMenuToolWidget *>();
     bool hiddenFirst = false;
     QObject::connect(menu, &DProfileMenuToolWidget::sigProfileDelete, page.get(),
                      [&] { hiddenFirst = !popup->isVisible(); });
@@ -485,7 +488,7 @@ TEST_F(ProfileTest, MenuClosesBeforeTheChosenOperationRuns)
     EXPECT_EQ(page->profileIndex(), 2);
 
     page->on_pushButton_ProfileOperate_clicked();
-    EXPECT_EQ(page->profileMenu(), menu) << "one menu, shown again";
+    EXPECT_EQ(page->findChild<DProfileMenuToolWidget *>(), menu) << "one menu, shown again";
     EXPECT_EQ(page->currentPopup(), popup);
 }
 
@@ -495,7 +498,7 @@ TEST_F(ProfileTest, ProfileAndLayerStayPutWhileADownloadRuns)
 {
     makeProfiles({"1", "2"});
     ASSERT_EQ(page->layer(), 0);
-    page->keysPage()->on_pushButton_Download_clicked();
+    page->findChild<DCustomKeysPage *>()->on_pushButton_Download_clicked();
     auto *download = page->findChild<DOnboardDownload *>();
     ASSERT_NE(download, nullptr);
     ASSERT_TRUE(download->isRunning());

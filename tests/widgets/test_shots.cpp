@@ -203,8 +203,8 @@ TEST_P(Shots, FlowLayout)
 }
 
 INSTANTIATE_TEST_SUITE_P(Themes, Shots, testing::Values(ThemeCase{0, "black"}, ThemeCase{1, "light"}),
-                         [](const testing::TestParamInfo<ThemeCase> &info) {
-                             return std::string(info.param.name);
+                         [](const testing::TestParamInfo<ThemeCase> &caseInfo) {
+                             return std::string(caseInfo.param.name);
                          });
 
 } // namespace

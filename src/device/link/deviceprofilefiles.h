@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -26,4 +27,21 @@ public:
     static bool prepare(const QString &folder, bool magnetic,
                         const std::function<void(const char *path)> &addDefaults,
                         QStringList *created = nullptr);
+
+    // The file of `layer` (0 Default, 1 FN) in the folder of the layer file `shownFile`; empty
+    // when `shownFile` names no folder.
+    static QByteArray layerFile(const QByteArray &shownFile, int layer);
+    // The other layer's file beside the Default or FN file `shownFile`: the keyboard plays both.
+    static QByteArray pairedLayerFile(const QByteArray &shownFile);
+
+    // True when a key of profile `profileIndex` in `layerFile` plays the macro `macroIndex`.
+    static bool usesMacro(const char *layerFile, int profileIndex, const QByteArray &macroIndex);
+    // Replaces the copy of macro `macroIndex` in one profile of one layer file with the events
+    // `macroFile` holds now, when a key uses it. Without the macro's events the old copy stays.
+    static bool refreshMacroCopy(const char *layerFile, int profileIndex, const QByteArray &macroIndex,
+                                 const char *macroFile);
+    // Refreshes the copies in profile `profileIndex` of `shownFile` and in the current profile of
+    // its paired layer file.
+    static void refreshMacroCopies(const char *shownFile, int profileIndex, const QByteArray &macroIndex,
+                                   const char *macroFile);
 };

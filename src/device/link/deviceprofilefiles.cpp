@@ -2,6 +2,8 @@
 
 #include "cquelmoxml.h"
 #include "ddevicekeyboardlink.h"
+#include "fixedtext.h"
+#include "macroeventrecord.h"
 
 #include <QDir>
 #include <QFile>
@@ -72,4 +74,61 @@ bool DeviceProfileFiles::prepare(const QString &folder, bool magnetic,
             created->append(path);
     }
     return ok;
+}
+
+QByteArray DeviceProfileFiles::layerFile(const QByteArray &shownFile, int layer)
+{
+    const int slash = shownFile.lastIndexOf('/');
+    if (slash < 0)
+        return QByteArray();
+    return shownFile.left(slash) + kFileNames[layer == 0 ? 0 : 1];
+}
+
+QByteArray DeviceProfileFiles::pairedLayerFile(const QByteArray &shownFile)
+{
+    return layerFile(shownFile, shownFile.endsWith(kFileNames[1]) ? 0 : 1);
+}
+
+bool DeviceProfileFiles::usesMacro(const char *layerFile, int profileIndex, const QByteArray &macroIndex)
+{
+    const QByteArray index = QByteArray::number(profileIndex);
+    return CQuelmoXML_GetProFileValueNum(layerFile, index.constData(), "1", macroIndex.constData()) > 0;
+}
+
+bool DeviceProfileFiles::refreshMacroCopy(const char *layerFile, int profileIndex,
+                                          const QByteArray &macroIndex, const char *macroFile)
+{
+    if (!usesMacro(layerFile, profileIndex, macroIndex))
+        return false;
+    const QByteArray index = QByteArray::number(profileIndex);
+    const QByteArray boundName = QStringLiteral("Macro%1").arg(QString::fromLatin1(macroIndex)).toLatin1();
+    QList<MacroEventRecord> events;
+    if (!macroFile || !*macroFile ||
+        !CQuelmoXML_SelectAllKeyOrMouseEvent(macroFile, macroIndex.constData(), &events)) {
+        // Without the macro's events the old copy stays: a key keeps playing something.
+        qCWarning(lcProfiles, "Macro %s cannot be read; the copy in %s stays", macroIndex.constData(),
+                  layerFile);
+        return false;
+    }
+    CQuelmoXML_DeleteProFileBindMacroNode(layerFile, index.constData(), macroIndex.constData(),
+                                          boundName.constData());
+    return CQuelmoXML_AddProFileBindMacroItem(layerFile, index.constData(), events, macroIndex.constData(),
+                                              boundName.constData());
+}
+
+void DeviceProfileFiles::refreshMacroCopies(const char *shownFile, int profileIndex,
+                                            const QByteArray &macroIndex, const char *macroFile)
+{
+    if (!shownFile || !*shownFile)
+        return;
+    refreshMacroCopy(shownFile, profileIndex, macroIndex, macroFile);
+
+    const QByteArray other = pairedLayerFile(QByteArray(shownFile));
+    char otherPath[kPathBytes] = {};
+    if (other.isEmpty() || !fixedtext::copyWhole(otherPath, sizeof otherPath, other.toStdString()) ||
+        !QFileInfo::exists(QFile::decodeName(other)))
+        return;
+    const int otherIndex = CQuelmoXML_GetCreateXMLFileProfileIndex(otherPath);
+    if (otherIndex >= 0)
+        refreshMacroCopy(otherPath, otherIndex, macroIndex, macroFile);
 }

@@ -1,6 +1,5 @@
 #include "dcustomkeyspage.h"
 #include "ddatamanager.h"
-#include "dtriggersettingpage.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -53,18 +52,6 @@ TEST(CustomKeysPage, KeyClickAnnouncesTheTabAndResetClearsTheSelection)
     page.resetPage(1);
     EXPECT_EQ(page.currentLayer(), 1);
     EXPECT_EQ(DDataManager::getInstance()->currentKeyCode(), -1);
-}
-
-TEST(TriggerSettingPage, EntryCallsResetTheirState)
-{
-    DTriggerSettingPage page;
-    page.onBackDynamicDisplaySensitivityNum(0, 0, 25);
-    EXPECT_EQ(page.displayedSensitivity(), 25);
-    page.resetDynamicDisplaySensitivityNum();
-    EXPECT_EQ(page.displayedSensitivity(), 0);
-    DDataManager::getInstance()->setCalibrationRunning(true);
-    page.resetCalibrationMode();
-    EXPECT_FALSE(DDataManager::getInstance()->isCalibrationRunning());
 }
 
 } // namespace
