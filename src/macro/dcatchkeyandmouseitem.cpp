@@ -25,7 +25,7 @@ DCatchKeyAndMouseItem::DCatchKeyAndMouseItem(QString mark, QWidget *parent)
 
     ui->frame_2->setStyleSheet(
         QStringLiteral(
-            "QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); background-color: rgb(%2);}")
+            "QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); background-color: rgba(%2);}")
             .arg(borderColor, QStringLiteral("0,0,0,1")));
     applyLook(backgroundColor, textColor);
 }
