@@ -23,10 +23,9 @@ DCatchKeyAndMouseItem::DCatchKeyAndMouseItem(QString mark, QWidget *parent)
     accentColor = theme.TextCheckedColor;
     fontFamily = theme.TextFont;
 
+    // The delay cell paints no background of its own, so the row's look reaches it too.
     ui->frame_2->setStyleSheet(
-        QStringLiteral(
-            "QFrame#frame_2{border: none; border-right: 1px solid rgb(%1); background-color: rgba(%2);}")
-            .arg(borderColor, QStringLiteral("0,0,0,1")));
+        QStringLiteral("QFrame#frame_2{border: none; border-right: 1px solid rgb(%1);}").arg(borderColor));
     applyLook(backgroundColor, textColor);
 }
 

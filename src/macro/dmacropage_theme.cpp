@@ -79,8 +79,9 @@ void DMacroPage::applyTheme()
     toastFont.setPixelSize(14);
     notice->setNoticeFont(toastFont);
 
-    // Black at alpha 1: all but transparent, yet still painted so the areas take mouse input.
-    const QString clear = QStringLiteral("0,0,0,1");
+    // The list areas take the colour of the panel they sit on: a near-transparent fill would
+    // replace the panel with the window's transparent background (black without a compositor).
+    const QString clear = t.MacroLeftBgColor;
     ui->frame_Bg->setStyleSheet(
         QStringLiteral(
             "QFrame#frame_Bg{border: 1px solid rgb(%1); background-color: rgb(%2); border-radius: 12px;}")
@@ -94,9 +95,9 @@ void DMacroPage::applyTheme()
     ui->frame_29->setStyleSheet(
         QStringLiteral("QFrame#frame_29{background-color: rgb(%1);}").arg(t.MacroLeftBgColor));
     ui->scrollArea_2->setStyleSheet(
-        QStringLiteral("QScrollArea#scrollArea_2{background-color: rgba(%1);}").arg(clear));
+        QStringLiteral("QScrollArea#scrollArea_2{background-color: rgb(%1);}").arg(clear));
     ui->scrollAreaWidgetContents_2->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: rgba(%1);}").arg(clear));
+        QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: rgb(%1);}").arg(clear));
     ui->frame_3->setStyleSheet(
         QStringLiteral("QFrame#frame_3{border: 2px solid rgb(%1); border-radius: 12px;}")
             .arg(t.MacroBorderColor));
@@ -117,9 +118,9 @@ void DMacroPage::applyTheme()
     ui->frame_Center->setStyleSheet(
         QStringLiteral("QFrame#frame_Center{background-color: rgb(%1);}").arg(t.MacroCenterBgColor));
     ui->scrollArea_3->setStyleSheet(
-        QStringLiteral("QScrollArea#scrollArea_3{background-color: rgba(%1);}").arg(clear));
+        QStringLiteral("QScrollArea#scrollArea_3{background-color: rgb(%1);}").arg(clear));
     ui->scrollAreaWidgetContents_3->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents_3{background-color: rgba(%1);}").arg(clear));
+        QStringLiteral("QWidget#scrollAreaWidgetContents_3{background-color: rgb(%1);}").arg(clear));
     ui->widget_5->setStyleSheet(scrollBarStyle);
     ui->label_12->setStyleSheet(textColour("QLabel#label_12", t.TextCheckedColor));
     ui->label_14->setStyleSheet(textColour("QLabel#label_14", t.TextCheckedColor));

@@ -218,7 +218,9 @@ TEST(MacroTheme, SheetsCarryTheThemeEntries)
     EXPECT_TRUE(child<QFrame>(&page, "frame_6")->styleSheet().contains(t.MacroRightBgColor));
     for (const char *area :
          {"scrollArea_2", "scrollAreaWidgetContents_2", "scrollArea_3", "scrollAreaWidgetContents_3"})
-        EXPECT_TRUE(child<QWidget>(&page, area)->styleSheet().contains(QLatin1String("rgba(0,0,0,1)")))
+        EXPECT_TRUE(child<QWidget>(&page, area)
+                        ->styleSheet()
+                        .contains(QStringLiteral("rgb(%1)").arg(t.MacroLeftBgColor)))
             << area;
     EXPECT_TRUE(child<QWidget>(&page, "widget_5")->styleSheet().contains(t.AllScrollBarColorDef));
     auto *list = child<QWidget>(&page, "widget_4");
