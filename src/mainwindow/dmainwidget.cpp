@@ -6,6 +6,7 @@
 #include "cquelmoxml.h"
 #include "ddatamanager.h"
 #include "ddevicepage.h"
+#include "dmacropage.h"
 #include "fixedtext.h"
 #include "hiddevicemanager.h"
 #include "hotplugmonitor.h"
@@ -146,10 +147,38 @@ DMainWidget::DMainWidget(QWidget *parent, const SdkInit &sdkInit)
     applyTheme(local.value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt());
 }
 
+void DMainWidget::showDimmingOverlay()
+{
+    if (!m_overlay) {
+        m_overlay = new QWidget(this);
+        m_overlay->setObjectName(QStringLiteral("widget"));
+        m_overlay->setWindowFlags(Qt::FramelessWindowHint);
+        m_overlay->setAttribute(Qt::WA_StyledBackground);
+        m_overlay->setStyleSheet(
+            QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100); border-radius:0px;}"));
+    }
+    m_overlay->setGeometry(rect());
+    m_overlay->raise();
+    m_overlay->show();
+}
+
 void DMainWidget::onShowMacroPage()
 {
-    // The macro editor is not part of the program yet.
-    qDebug() << "[Main window] macro editor requested";
+    showDimmingOverlay();
+    auto *page = new DMacroPage(this);
+    connect(page, &DMacroPage::sigMacroPageClose, this, &DMainWidget::onMacroPageClose);
+    connect(page, &DMacroPage::sigMacroListHaveChanged, m_devicePage,
+            &DDevicePage::sigMacroListHaveChangedSendToDevice);
+    page->setMacroXmlPath(m_macroXmlPath);
+    page->move(mapToGlobal(rect().center()) - page->rect().center());
+    page->setWindowModality(Qt::WindowModal);
+    page->show();
+}
+
+void DMainWidget::onMacroPageClose()
+{
+    if (m_overlay)
+        m_overlay->hide();
 }
 
 void DMainWidget::onShowSeniorKeysPage()
@@ -217,6 +246,8 @@ void DMainWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     placeListToggleButton();
+    if (m_overlay)
+        m_overlay->setGeometry(rect());
 }
 
 DMainWidget::~DMainWidget()

@@ -72,6 +72,7 @@ public slots:
     void onHidDeviceConnectChanging_Remove(QString hidPath);
     void onIntoOrRemoveHidOver();
     void onShowMacroPage();
+    void onMacroPageClose();
     void onShowSeniorKeysPage();
     void onReturnHidLikeName(QString productName, QString likeName);
     void onHaveCheckUpgradeFirmwareNUC();
@@ -98,6 +99,7 @@ private:
     void applyTheme(int themeIndex);
     void setDeviceListVisible(bool visible);
     void placeListToggleButton();
+    void showDimmingOverlay();
 
     // Chip-vendor upgrade entry points; null while that upgrade path is unavailable.
     QFunctionPointer m_JL_loadUfwData = nullptr;
@@ -127,4 +129,5 @@ private:
     bool m_sdkReady = false;
     SdkInit m_sdkInit;
     HotplugMonitor *m_hotplug = nullptr;
+    QWidget *m_overlay = nullptr;
 };
