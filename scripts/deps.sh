@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool
   fonts-dejavu-core
+  fonts-wqy-microhei
   python3
 )
 
