@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QMessageBox>
 #include <QSignalBlocker>
 
 #include <cstring>
@@ -125,7 +126,13 @@ bool DDevicePage::reportDamagedProfileFiles()
                      .arg(QDir::toNativeSeparators(pair.second));
     if (lines.isEmpty())
         return false;
-    notice->showNotice(lines.join(QLatin1Char('\n')), noticeAnchor());
+    // A toast fades before a path this long is read: a box that stays until dismissed, without
+    // blocking the window.
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Profiles"), lines.join(QLatin1Char('\n')),
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("profileFileDamagedBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
     return true;
 }
 

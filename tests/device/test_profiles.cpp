@@ -17,6 +17,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -537,10 +538,14 @@ TEST_F(ProfileTest, DamagedFileIsKeptAsideReportedAndReplacedAtOnce)
             openPage();
         const QStringList backups = QDir(folder).entryList({"appProfile_Default.xml.broken-*"}, QDir::Files);
         ASSERT_FALSE(backups.isEmpty()) << "the damaged copy was not kept";
-        EXPECT_TRUE(
-            toast().contains("The profile file was damaged and has been reset; the damaged copy was kept as"))
-            << toast().toStdString();
-        EXPECT_TRUE(toast().contains("broken-")) << "the message names the copy";
+        auto *box = page->findChild<QMessageBox *>("profileFileDamagedBox");
+        ASSERT_NE(box, nullptr) << "the user was not told";
+        EXPECT_TRUE(box->text().startsWith(
+            "The profile file was damaged and has been reset; the damaged copy was kept as"))
+            << box->text().toStdString();
+        EXPECT_TRUE(box->text().endsWith(backups.first())) << "the message names the copy";
+        box->close();
+        flushDeletes();
         EXPECT_EQ(combo()->count(), 1);
         path = layerFile();
         page->onProfileCreate();
