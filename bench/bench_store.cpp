@@ -1,7 +1,8 @@
 // Speed of the XML store on the paths the program uses most: assigning one key (the function
-// pages' delete + add, each an atomic save), reading all items of both layers (the onboard
+// pages' delete + add, one user action and so one atomic save), reading all items of both layers (the onboard
 // download), and listing the profiles. Run with --benchmark_repetitions=N to get medians.
 #include "cquelmoxml.h"
+#include "storetransaction.h"
 #include "xmlstore.h"
 
 #include <QByteArray>
@@ -106,8 +107,10 @@ void BM_AssignOneKey(benchmark::State &state)
     int n = 0;
     for (auto _ : state) {
         const char *value = (++n % 2) ? "7" : "8";
+        StoreTransaction assignment;
         bool ok = CQuelmoXML_DeleteProFileMacroWithKeyInfoItem(path, "1", "20", "Key");
         ok = CQuelmoXML_AddProFileMacroWithKeyInfoItem(path, "1", "20", "Key", "0", "1", "1", value) && ok;
+        ok = assignment.commit() && ok;
         if (!ok)
             state.SkipWithError("store call failed");
     }

@@ -1,58 +1,23 @@
 // Feeds arbitrary bytes to the store's two ways in: a profile file imported from elsewhere, and
 // a store file of our own that something else has changed (profile, macro and advanced-key
-// reads, then a write). Works in a scratch folder, on tmpfs when there is one.
+// reads, then a write). The store serves its files from memory here: no file I/O per input.
 #include "cquelmoxml.h"
 #include "xmlstore.h"
 
 #include <QByteArray>
-#include <QDir>
-#include <QFile>
-#include <QString>
 #include <QtGlobal>
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
-#include <unistd.h>
 
 namespace {
 
-QString scratchPath;
-
-QString scratch()
-{
-    const QString base =
-        QDir(QStringLiteral("/dev/shm")).exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
-    const QString dir = base + QStringLiteral("/tl-fuzz-store-") + QString::number(::getpid());
-    scratchPath = dir;
-    QDir().mkpath(dir);
-    std::atexit([] { QDir(scratchPath).removeRecursively(); });
-    return dir;
-}
-
-const QString &dir()
-{
-    static const QString d = scratch();
-    return d;
-}
-
-QByteArray pathOf(const char *name)
-{
-    return QFile::encodeName(dir() + QLatin1Char('/') + QLatin1String(name));
-}
-
-// Replaces the file the way another program would: new content under a new inode.
 void put(const QByteArray &path, const uint8_t *data, size_t size)
 {
-    const QByteArray tmp = path + ".tmp";
-    QFile f(QFile::decodeName(tmp));
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        std::abort();
-    f.write(reinterpret_cast<const char *>(data), static_cast<qint64>(size));
-    f.close();
-    if (::rename(tmp.constData(), path.constData()) != 0)
-        std::abort();
+    XmlStore::instance().putMemoryFile(
+        path.constData(), QByteArray(reinterpret_cast<const char *>(data), static_cast<int>(size)));
 }
 
 const char kTarget[] = "<tidelumen version=\"1\" currentProfile=\"1\"><profile index=\"1\"><name>P</name>"
@@ -112,8 +77,7 @@ void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 void dropBackups()
 {
-    for (const auto &moved : XmlStore::instance().takeMovedAside())
-        QFile::remove(moved.second);
+    XmlStore::instance().takeMovedAside();
 }
 
 } // namespace
@@ -122,9 +86,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static const QtMessageHandler previous = qInstallMessageHandler(quiet);
     (void)previous;
-    static const QByteArray source = pathOf("import.xml");
-    static const QByteArray target = pathOf("target.xml");
-    static const QByteArray store = pathOf("store.xml");
+    static const bool memory = (XmlStore::instance().setMemoryFilesForTesting(true), true);
+    (void)memory;
+    static const QByteArray source("/fuzz/import.xml");
+    static const QByteArray target("/fuzz/target.xml");
+    static const QByteArray store("/fuzz/store.xml");
 
     // Import: either the profile is refused and the target is unchanged, or it is added and the
     // target still reads back as a store.

@@ -214,6 +214,21 @@
         <source>Operate successful</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../src/device/ddevicepage_profiles.cpp" line="89"/>
+        <source>The profile folder %1 cannot be created; profiles cannot be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/device/ddevicepage_profiles.cpp" line="124"/>
+        <source>The profile file was damaged and has been reset; the damaged copy was kept as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/device/ddevicepage_profiles.cpp" line="131"/>
+        <source>Profiles</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DLoginWidget</name>

@@ -19,12 +19,12 @@
 #include <QTextEdit>
 #include <QTextStream>
 
-DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool keyTaken,
-                             const QString &instanceTag)
-    : QApplication(argc, argv), m_instanceTag(instanceTag)
-{
-    Q_UNUSED(appId)
+#include <cerrno>
+#include <sys/stat.h>
 
+DAppllication::DAppllication(const QString &serverName, int &argc, char **argv, bool keyTaken)
+    : QApplication(argc, argv), m_serverName(serverName)
+{
     QFont font = QApplication::font();
     font.setFamily(QStringLiteral("Microsoft YaHei"));
     font.setPixelSize(12);
@@ -32,7 +32,7 @@ DAppllication::DAppllication(const QString &appId, int &argc, char **argv, bool 
 
     if (!keyTaken)
         initApp();
-    initLocalConnection();
+    initLocalConnection(keyTaken);
     if (!keyTaken)
         startLogin();
 }
@@ -56,14 +56,48 @@ QString DAppllication::instanceTag(uint uid, const QString &appDataPath)
     return QStringLiteral("%1-%2").arg(uid).arg(QString::fromLatin1(digest.toHex().left(8)));
 }
 
-QString DAppllication::instanceKey(const QString &tag)
+namespace {
+
+// A folder only this user can enter: a real directory (no link), owned by `uid`, mode 0700.
+bool isPrivateFolder(const QByteArray &path, uint uid)
 {
-    return QStringLiteral("TidelumenV2.0_1.2.0.1-") + tag;
+    struct stat st;
+    return ::lstat(path.constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == uid &&
+           (st.st_mode & 0777) == 0700;
 }
 
-QString DAppllication::serverName(const QString &executableName, const QString &tag)
+} // namespace
+
+QString DAppllication::runtimeFolder(uint uid, const QString &appDataPath)
 {
-    return executableName + QLatin1Char('-') + tag;
+    const QByteArray xdg = qgetenv("XDG_RUNTIME_DIR");
+    if (xdg.startsWith('/') && isPrivateFolder(xdg, uid))
+        return QFile::decodeName(xdg);
+    if (!xdg.isEmpty())
+        qWarning("[Single instance] XDG_RUNTIME_DIR %s is not a private folder of this user; not used",
+                 xdg.constData());
+    const QByteArray own = QFile::encodeName(QDir::tempPath() + QStringLiteral("/tidelumen-%1").arg(uid));
+    if ((::mkdir(own.constData(), 0700) == 0 || errno == EEXIST) && isPrivateFolder(own, uid))
+        return QFile::decodeName(own);
+    // Someone else made it first, or made it open to others: never used. The settings folder is
+    // the user's own; a folder in it serves instead.
+    qWarning("[Single instance] %s is not a private folder of this user; not used", own.constData());
+    if (appDataPath.isEmpty() || !QDir().mkpath(appDataPath))
+        return QString();
+    const QByteArray home = QFile::encodeName(appDataPath + QStringLiteral("/run"));
+    if ((::mkdir(home.constData(), 0700) == 0 || errno == EEXIST) && isPrivateFolder(home, uid))
+        return QFile::decodeName(home);
+    return QString();
+}
+
+QString DAppllication::lockFilePath(const QString &folder, const QString &tag)
+{
+    return folder + QStringLiteral("/tidelumen-") + tag + QStringLiteral(".lock");
+}
+
+QString DAppllication::serverName(const QString &folder, const QString &tag)
+{
+    return folder + QStringLiteral("/tidelumen-") + tag + QStringLiteral(".socket");
 }
 
 QtLinguist *DAppllication::linguist()
@@ -105,13 +139,17 @@ void DAppllication::initApp()
     QSettings::setDefaultFormat(QSettings::IniFormat);
 }
 
-void DAppllication::initLocalConnection()
+void DAppllication::initLocalConnection(bool keyTaken)
 {
     m_running = false;
     m_localServer = nullptr;
     m_frontWindow = nullptr;
-    m_serverName = serverName(QFileInfo(applicationFilePath()).fileName(), m_instanceTag);
-    probeRunningInstance();
+    if (m_serverName.isEmpty())
+        return;
+    if (keyTaken)
+        probeRunningInstance();
+    else
+        startLocalServer();
 }
 
 void DAppllication::probeRunningInstance()
@@ -125,9 +163,7 @@ void DAppllication::probeRunningInstance()
         stream << (args.size() > 1 ? args.last() : QString());
         stream.flush();
         socket.waitForBytesWritten(30000);
-        return;
     }
-    startLocalServer();
 }
 
 void DAppllication::startLocalServer()
@@ -135,12 +171,11 @@ void DAppllication::startLocalServer()
     m_localServer = new QLocalServer(this);
     m_localServer->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_localServer, &QLocalServer::newConnection, this, &DAppllication::newLocalConnection);
-    if (!m_localServer->listen(m_serverName)) {
-        if (m_localServer->serverError() == QAbstractSocket::AddressInUseError) {
-            QLocalServer::removeServer(m_serverName);
-            m_localServer->listen(m_serverName);
-        }
-    }
+    // We hold the lock: a socket file still there was left by a killed instance.
+    QLocalServer::removeServer(m_serverName);
+    if (!m_localServer->listen(m_serverName))
+        qWarning("[Single instance] cannot listen on %s: %s", qUtf8Printable(m_serverName),
+                 qUtf8Printable(m_localServer->errorString()));
 }
 
 void DAppllication::startLogin()

@@ -15,7 +15,9 @@ class DAppllication : public QApplication
     Q_OBJECT
 
 public:
-    DAppllication(const QString &appId, int &argc, char **argv, bool keyTaken, const QString &instanceTag);
+    // `serverName` is the socket path (see serverName()); `keyTaken` tells that another instance
+    // holds the lock.
+    DAppllication(const QString &serverName, int &argc, char **argv, bool keyTaken);
     ~DAppllication() override;
 
     static DAppllication *instance();
@@ -27,11 +29,16 @@ public:
 
     bool notify(QObject *receiver, QEvent *event) override;
 
-    // Names of the single-instance segment and socket. Both carry the user id and a digest of the
-    // settings folder, so two users (or two separate settings stores) never see each other.
+    // The single-instance lock file and socket live in the user's own runtime folder, named with
+    // the user id and a digest of the settings folder, so two settings stores never meet and no
+    // other user can create or hold them.
     static QString instanceTag(uint uid, const QString &appDataPath);
-    static QString instanceKey(const QString &tag);
-    static QString serverName(const QString &executableName, const QString &tag);
+    // $XDG_RUNTIME_DIR when it is a folder of ours that no one else may enter; otherwise
+    // <temp>/tidelumen-<uid>, made with mode 0700, used only when it is ours and 0700; else
+    // <appDataPath>/run likewise. Empty when none is usable.
+    static QString runtimeFolder(uint uid, const QString &appDataPath);
+    static QString lockFilePath(const QString &folder, const QString &tag);
+    static QString serverName(const QString &folder, const QString &tag);
 
     // Space, Return and Enter presses are swallowed everywhere except in text-editing widgets.
     static bool isSwallowedKeyPress(QObject *receiver, QEvent *event);
@@ -42,7 +49,7 @@ public slots:
 
 private:
     void initApp();
-    void initLocalConnection();
+    void initLocalConnection(bool keyTaken);
     void probeRunningInstance();
     void startLocalServer();
     void startLogin();
@@ -53,7 +60,6 @@ private:
     bool m_running = false;
     QLocalServer *m_localServer = nullptr;
     QString m_serverName;
-    QString m_instanceTag;
     QPointer<QWidget> m_frontWindow;
     QSettings *m_settings = nullptr;
 };

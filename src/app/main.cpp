@@ -1,10 +1,11 @@
 #include "crashhandler.h"
+#include "customlightdefaults.h"
 #include "dappllication.h"
 
 #include <QDebug>
 #include <QDir>
+#include <QLockFile>
 #include <QMessageBox>
-#include <QSharedMemory>
 #include <QStandardPaths>
 
 #include <cstring>
@@ -46,24 +47,28 @@ int main(int argc, char *argv[])
                                               QStringLiteral("--crash-notice")}
                                 : QStringList{});
 
+    // One instance per user and settings store: an exclusive lock in the user's runtime folder. A
+    // lock left by a killed instance names a process that is gone and is taken over.
     const QString tag = DAppllication::instanceTag(::getuid(), appData);
-    const QString key = DAppllication::instanceKey(tag);
-    // A segment left behind by a killed instance has no process attached: attaching and detaching
-    // removes it, while a live instance keeps its own attachment and is unaffected.
-    {
-        QSharedMemory stale(key);
-        if (stale.attach())
-            stale.detach();
-    }
-    auto shared = std::make_unique<QSharedMemory>(key);
+    const QString runtime = DAppllication::runtimeFolder(::getuid(), appData);
+    std::unique_ptr<QLockFile> lock;
     bool keyTaken = false;
-    if (!shared->create(1, QSharedMemory::ReadWrite)) {
-        qDebug() << "--------------- EXE already runing -----------------";
-        keyTaken = true;
+    if (runtime.isEmpty()) {
+        qWarning()
+            << "[Single instance] no private runtime folder; running without the single-instance check";
+    } else {
+        lock = std::make_unique<QLockFile>(DAppllication::lockFilePath(runtime, tag));
+        lock->setStaleLockTime(0);
+        if (!lock->tryLock(0)) {
+            qDebug() << "--------------- EXE already runing -----------------";
+            keyTaken = true;
+        }
     }
+    CustomLightDefaults::removeStaleTempFolders();
 
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
-    auto app = std::make_unique<DAppllication>(key, argc, argv, keyTaken, tag);
+    auto app = std::make_unique<DAppllication>(
+        runtime.isEmpty() ? QString() : DAppllication::serverName(runtime, tag), argc, argv, keyTaken);
     if (app->isRunning())
         return 1;
     if (keyTaken) {

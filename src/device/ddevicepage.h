@@ -2,6 +2,7 @@
 
 #include "colorinfodata.h"
 #include "hidstructinfoall.h"
+#include "profileoperations.h"
 #include "seniorkeyinfostu.h"
 
 #include <QElapsedTimer>
@@ -248,6 +249,9 @@ public:
     void startLightEngine();
     void addDefaultLightConfig(int profileIndex);
     void addDefaultCustomLights(int profileIndex);
+    ProfileOperations::Defaults profileDefaults() const;
+    bool reportDamagedProfileFiles();
+    bool recoverDamagedProfileFiles();
     void importCustomLightDefaults(int profileIndex, int schemeIndex);
     void saveCustomLightScheme();
 

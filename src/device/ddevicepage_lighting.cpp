@@ -48,6 +48,12 @@ void DDevicePage::addDefaultCustomLights(int profileIndex)
                                                 QString::fromUtf8(currentRecord.modelKey));
 }
 
+ProfileOperations::Defaults DDevicePage::profileDefaults() const
+{
+    return {DDataManager::getInstance()->isLightSynchronize(), currentRecord.keyCount,
+            QString::fromUtf8(currentRecord.modelKey)};
+}
+
 void DDevicePage::importCustomLightDefaults(int profileIndex, int schemeIndex)
 {
     CustomLightDefaults::importCustomLightDefaults(profileXmlPath.get(), profileIndex, schemeIndex,

@@ -16,9 +16,13 @@
 #include "keyselectframe.h"
 #include "lightdealmain.h"
 #include "ui_ddevicepage.h"
+#include "xmlstore.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLoggingCategory>
+#include <QMessageBox>
 #include <QSignalBlocker>
 
 #include <cstring>
@@ -75,12 +79,25 @@ void DDevicePage::prepareProfileFiles(hidStructInfoAll record, int unused)
 
     if (dm->isMagneticKeyboard())
         dm->setMagneticProfileXmlPath(QFile::encodeName(DeviceProfileFiles::filePath(folder, 2)).constData());
-    DeviceProfileFiles::prepare(folder, dm->isMagneticKeyboard(), [this](const char *newFile) {
-        fixedtext::copy(profileXmlPath.get(), 256, newFile);
-        currentProfileIndex = 1;
-        addDefaultLightConfig(1);
-        addDefaultCustomLights(1);
-    });
+    const bool prepared =
+        DeviceProfileFiles::prepare(folder, dm->isMagneticKeyboard(), [this](const char *newFile) {
+            fixedtext::copy(profileXmlPath.get(), 256, newFile);
+            currentProfileIndex = 1;
+            addDefaultLightConfig(1);
+            addDefaultCustomLights(1);
+        });
+    if (!prepared && !QFileInfo(DeviceProfileFiles::filePath(folder, 0)).isFile()) {
+        notice->showNotice(tr("The profile folder %1 cannot be created; profiles cannot be saved")
+                               .arg(QDir::toNativeSeparators(folder)),
+                           noticeAnchor());
+    }
+    reportDamagedProfileFiles();
+    // Profiles an older version left half-built get their missing default items.
+    for (int file = 0; file < 2; ++file) {
+        const QByteArray layer = QFile::encodeName(DeviceProfileFiles::filePath(folder, file));
+        if (QFileInfo(QFile::decodeName(layer)).isFile())
+            ProfileOperations::completeProfiles(layer.constData(), profileDefaults());
+    }
 
     const QByteArray defaultFile = QFile::encodeName(DeviceProfileFiles::filePath(folder, 0));
     if (!fixedtext::copyWhole(profileXmlPath.get(), 256, std::string_view(defaultFile.constData())))
@@ -96,6 +113,38 @@ void DDevicePage::prepareProfileFiles(hidStructInfoAll record, int unused)
     }
     if (link)
         link->querySleepTimes();
+}
+
+bool DDevicePage::reportDamagedProfileFiles()
+{
+    if (profileDir.isEmpty())
+        return false;
+    const auto moved = XmlStore::instance().takeMovedAside(profileDir);
+    QStringList lines;
+    for (const auto &pair : moved)
+        lines << tr("The profile file was damaged and has been reset; the damaged copy was kept as %1")
+                     .arg(QDir::toNativeSeparators(pair.second));
+    if (lines.isEmpty())
+        return false;
+    // A toast fades before a path this long is read: a box that stays until dismissed, without
+    // blocking the window.
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Profiles"), lines.join(QLatin1Char('\n')),
+                                QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("profileFileDamagedBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    return true;
+}
+
+bool DDevicePage::recoverDamagedProfileFiles()
+{
+    // A write that found the file damaged moved it aside: make the files anew and load them now,
+    // rather than leave an empty list until the next start.
+    const char *path = profileXmlPath.get();
+    if (profileDir.isEmpty() || !*path || QFileInfo(QFile::decodeName(path)).isFile())
+        return false;
+    prepareProfileFiles(currentRecord, 0);
+    return true;
 }
 
 void DDevicePage::loadCurrentProfile()

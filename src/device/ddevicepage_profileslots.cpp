@@ -109,13 +109,13 @@ void DDevicePage::onProfileCreate()
                            noticeAnchor());
         return;
     }
-    if (!CQuelmoXML_CreateProFileXmlParentNode(path, indexText.constData(), name.constData(), 0)) {
+    if (!ProfileOperations::create(path, index, name, profileDefaults())) {
         qCWarning(lcProfileRow, "Cannot create profile %d in %s", index, path);
+        if (recoverDamagedProfileFiles())
+            return;
         notice->showNotice(tr("Create profile failed"), noticeAnchor());
         return;
     }
-    addDefaultLightConfig(index);
-    addDefaultCustomLights(index);
     refreshProfileListAndKeyMarks();
     notice->showNotice(tr("Create profile successful"), noticeAnchor());
 }
@@ -129,17 +129,16 @@ void DDevicePage::onProfileDelete()
         notice->showNotice(tr("Need keep at least one profile"), noticeAnchor());
         return;
     }
-    if (!CQuelmoXML_DeleteProFileSelectedNode(path, QByteArray::number(currentProfileIndex).constData())) {
+    int next = 0;
+    if (!ProfileOperations::remove(path, currentProfileIndex, &next)) {
         qCWarning(lcProfileRow, "Cannot delete profile %d in %s", currentProfileIndex, path);
+        if (recoverDamagedProfileFiles())
+            return;
         notice->showNotice(tr("Delete profile failed"), noticeAnchor());
         return;
     }
-    const ProfileNodeList rest = profilesOf(path);
-    if (!rest.empty()) {
-        currentProfileIndex = QByteArray::fromStdString(rest.front().first).toInt();
-        CQuelmoXML_ModifyXMLFileProfileIndex(path, currentProfileIndex);
-        loadCurrentProfile();
-    }
+    currentProfileIndex = next;
+    loadCurrentProfile();
     notice->showNotice(tr("Delete profile successful"), noticeAnchor());
 }
 
@@ -162,8 +161,7 @@ void DDevicePage::on_pushButton_Save_clicked()
         return;
     }
     const char *path = profileXmlPath.get();
-    if (!*path || !CQuelmoXML_ModifyProfileNodeInfo(path, QByteArray::number(currentProfileIndex).constData(),
-                                                    name.toUtf8().constData())) {
+    if (!*path || !ProfileOperations::rename(path, currentProfileIndex, name.toUtf8())) {
         // The editor stays open with the text, so nothing typed is lost.
         notice->showNotice(tr("Modify profile info failed"), noticeAnchor());
         return;
@@ -267,10 +265,12 @@ void DDevicePage::onProfileImport()
     if (ok) {
         const ProfileNodeList nodes = profilesOf(sourcePath);
         const std::string sourceIndex = nodes.empty() ? std::string("1") : nodes.back().first;
-        ok = CQuelmoXML_ProFileImport(path, sourcePath, sourceIndex.c_str());
+        ok = ProfileOperations::import(path, sourcePath, sourceIndex.c_str(), profileDefaults());
     }
     if (ok)
         refreshProfileListAndKeyMarks();
+    else if (recoverDamagedProfileFiles())
+        return;
     else
         qCWarning(lcProfileRow, "Import of %s refused", qUtf8Printable(file));
     notice->showNotice(ok ? tr("Import profile successful") : tr("Import profile failed"), noticeAnchor());
@@ -359,15 +359,12 @@ void DDevicePage::onResetoreCurrentProfile()
         notice->showNotice(tr("Operate failed"), noticeAnchor());
         return;
     }
-    if (!CQuelmoXML_DeleteProFileSelectedNode(path, index.constData()) ||
-        !CQuelmoXML_CreateProFileXmlParentNode(path, index.constData(), info.name, 0)) {
+    if (!ProfileOperations::restore(path, currentProfileIndex, profileDefaults())) {
         qCWarning(lcProfileRow, "Cannot restore profile %d in %s", currentProfileIndex, path);
         loadCurrentProfile();
         notice->showNotice(tr("Operate failed"), noticeAnchor());
         return;
     }
-    addDefaultLightConfig(currentProfileIndex);
-    addDefaultCustomLights(currentProfileIndex);
     loadCurrentProfile();
     if (currentLink)
         currentLink->resetKeyboard();

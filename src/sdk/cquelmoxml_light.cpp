@@ -6,8 +6,6 @@
 #include "xmlstore.h"
 #include "xmltext.h"
 
-#include <QFile>
-
 #include <cstring>
 #include <string>
 
@@ -328,11 +326,8 @@ bool CQuelmoXML_XmlCustomLightInfoSelectAll(const char *file, const char *scheme
     // A copy of a built-in resource: read it as it is, never cache or move it.
     if (!file || !*file || !scheme || !items)
         return false;
-    QFile source(XmlStore::decodePath(file));
-    if (!source.open(QIODevice::ReadOnly) || source.size() > XmlStore::kMaxImportBytes)
-        return false;
-    const QByteArray data = source.read(source.size() + 1);
-    if (data.size() > XmlStore::kMaxImportBytes || data.contains("<!DOCTYPE"))
+    QByteArray data;
+    if (!XmlStore::readRegularFile(file, XmlStore::kMaxImportBytes, &data) || data.contains("<!DOCTYPE"))
         return false;
     pugi::xml_document doc;
     if (!doc.load_buffer(data.constData(), static_cast<size_t>(data.size()), XmlStore::kParseFlags,

@@ -32,8 +32,16 @@ int CQuelmoXML_GetCreateXMLFileProfileIndex(const char *path)
     pugi::xml_document *doc = XmlStore::instance().document(path);
     if (!doc)
         return -1;
-    const auto index = xmltext::parseInt(doc->document_element().attribute(kCurrentProfile).value());
-    return index.value_or(-1);
+    const pugi::xml_attribute current = doc->document_element().attribute(kCurrentProfile);
+    const auto index = xmltext::parseInt(current.value());
+    if (!index)
+        return -1;
+    // An index naming no profile (an older version's interrupted delete) is no current profile.
+    if (!profileNode(doc, current.value())) {
+        qWarning("XML store: %s names profile %s as current, which it does not hold", path, current.value());
+        return -1;
+    }
+    return static_cast<int>(*index);
 }
 
 bool CQuelmoXML_ModifyXMLFileProfileIndex(const char *path, int index)
@@ -160,5 +168,10 @@ bool CQuelmoXML_ProFileImport(const char *path, const char *sourcePath, const ch
         return false;
     pugi::xml_node copy = doc->document_element().append_copy(p);
     copy.attribute(kIndex).set_value(static_cast<long long>(highest + 1));
+    // A name longer than the record it is read back into is cut there, on a character boundary.
+    const std::string name = xmltext::childText(copy, kName);
+    const std::size_t fits = fixedtext::utf8PrefixLength(name, sizeof(ProfileNodeInfo::name) - 1);
+    if (fits < name.size())
+        xmltext::setChildText(copy, kName, name.substr(0, fits).c_str());
     return XmlStore::instance().save(path);
 }

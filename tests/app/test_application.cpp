@@ -3,20 +3,25 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocalServer>
 #include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QWindow>
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -24,14 +29,19 @@ namespace {
 class Launch
 {
 public:
-    explicit Launch(const QStringList &args = {})
+    explicit Launch(const QStringList &args = {},
+                    const QProcessEnvironment &base = QProcessEnvironment::systemEnvironment(),
+                    const QStringList &prefix = {})
     {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        QProcessEnvironment env = base;
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("QT_LOGGING_RULES", "default.debug=true");
         proc.setProcessEnvironment(env);
         proc.setProcessChannelMode(QProcess::MergedChannels);
-        proc.start(QStringLiteral(TL_EXECUTABLE), args);
+        if (prefix.isEmpty())
+            proc.start(QStringLiteral(TL_EXECUTABLE), args);
+        else
+            proc.start(prefix.front(), prefix.mid(1) + QStringList{QStringLiteral(TL_EXECUTABLE)} + args);
     }
     ~Launch()
     {
@@ -98,9 +108,77 @@ TEST(SingleInstance, NamesDifferPerUserAndPerSettingsStore)
     EXPECT_NE(a, b);
     EXPECT_NE(a, c);
     EXPECT_EQ(a, DAppllication::instanceTag(1000, "/home/a/.local/share/tidelumen"));
-    EXPECT_NE(DAppllication::instanceKey(a), DAppllication::instanceKey(b));
-    EXPECT_NE(DAppllication::serverName("tidelumen", a), DAppllication::serverName("tidelumen", b));
-    EXPECT_TRUE(DAppllication::instanceKey(a).startsWith("TidelumenV2.0_1.2.0.1"));
+    EXPECT_NE(DAppllication::serverName("/run/user/1000", a), DAppllication::serverName("/run/user/1000", b));
+    EXPECT_NE(DAppllication::lockFilePath("/run/user/1000", a),
+              DAppllication::lockFilePath("/run/user/1000", b));
+}
+
+// Another local user squats every name the program used in shared folders: the socket in the
+// temporary folder, and the per-user folder there. The victim still starts, and its own second
+// launch still hands over to it.
+TEST(SingleInstance, AnotherUserCannotStopTheProgramFromStarting)
+{
+    if (::geteuid() != 0 || QStandardPaths::findExecutable("setpriv").isEmpty())
+        GTEST_SKIP() << "needs root and setpriv to run the program as two other users";
+    const uint squatter = 47111;
+    const uint victim = 47112;
+    QTemporaryDir root;
+    ASSERT_TRUE(root.isValid());
+    ASSERT_EQ(::chmod(QFile::encodeName(root.path()).constData(), 0755), 0);
+    auto homeOf = [&](uint uid) {
+        const QString home = root.path() + QStringLiteral("/home%1").arg(uid);
+        QDir().mkpath(home);
+        EXPECT_EQ(::chown(QFile::encodeName(home).constData(), uid, uid), 0);
+        return home;
+    };
+    const QString victimHome = homeOf(victim);
+    homeOf(squatter);
+    const QString victimAppData = victimHome + QStringLiteral("/.local/share/tidelumen");
+    const QString tag = DAppllication::instanceTag(victim, victimAppData);
+
+    // The squatter's names: the victim's former socket in the shared temporary folder, answered
+    // by a live server, and the per-user folder, made first and open to all.
+    QLocalServer oldSocket;
+    const QString oldName = QStringLiteral("tidelumen-") + tag;
+    QLocalServer::removeServer(oldName);
+    ASSERT_TRUE(oldSocket.listen(oldName));
+    const QString tmpFolder = QDir::tempPath() + QStringLiteral("/tidelumen-%1").arg(victim);
+    QDir(tmpFolder).removeRecursively();
+    ASSERT_TRUE(QDir().mkpath(tmpFolder));
+    ASSERT_EQ(::chmod(QFile::encodeName(tmpFolder).constData(), 0777), 0);
+    ASSERT_EQ(::chown(QFile::encodeName(tmpFolder).constData(), squatter, squatter), 0);
+    ASSERT_EQ(::chown(QFile::encodeName(oldSocket.fullServerName()).constData(), squatter, squatter), 0);
+
+    QProcessEnvironment env;
+    env.insert("HOME", victimHome);
+    env.insert("PATH", qEnvironmentVariable("PATH"));
+    env.insert("ASAN_OPTIONS", qEnvironmentVariable("ASAN_OPTIONS"));
+    const QStringList asVictim{"setpriv", QStringLiteral("--reuid=%1").arg(victim),
+                               QStringLiteral("--regid=%1").arg(victim), "--clear-groups"};
+    struct Row
+    {
+        const char *what;
+        bool runtimeDir;
+    };
+    for (const Row &row : {Row{"no XDG_RUNTIME_DIR", false}, Row{"private XDG_RUNTIME_DIR", true}}) {
+        SCOPED_TRACE(row.what);
+        QProcessEnvironment e = env;
+        if (row.runtimeDir) {
+            const QString run = root.path() + QStringLiteral("/run%1").arg(victim);
+            QDir().mkpath(run);
+            ASSERT_EQ(::chmod(QFile::encodeName(run).constData(), 0700), 0);
+            ASSERT_EQ(::chown(QFile::encodeName(run).constData(), victim, victim), 0);
+            e.insert("XDG_RUNTIME_DIR", run);
+        }
+        Launch first({}, e, asVictim);
+        ASSERT_TRUE(first.waitFor("main window shown")) << first.output.toStdString();
+        Launch second({"--some", "last-arg"}, e, asVictim);
+        ASSERT_TRUE(second.proc.waitForFinished(10000));
+        EXPECT_EQ(second.proc.exitCode(), 1);
+        EXPECT_TRUE(first.waitFor("main window raised", 5000)) << first.output.toStdString();
+    }
+    EXPECT_FALSE(oldSocket.hasPendingConnections()) << "the victim knocked at the squatter's socket";
+    QDir(tmpFolder).removeRecursively();
 }
 
 TEST(Start, AutoUpHidesTheWindowOnlyWithAutoStartAndExactCase)

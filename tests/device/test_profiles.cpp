@@ -2,6 +2,7 @@
 // switch, restore and the refresh of bound macro copies, against simulated keyboards.
 #include "arrowwidget.h"
 #include "cbnotice.h"
+#include "customlightdefaults.h"
 #include "dcustomkeyspage.h"
 #include "donboarddownload.h"
 #include "dprofilemenutoolwidget.h"
@@ -12,8 +13,11 @@
 #include "profilenodeinfo.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -518,3 +522,71 @@ TEST_F(ProfileTest, ProfileAndLayerStayPutWhileADownloadRuns)
 }
 
 } // namespace
+
+// A damaged profile file: found at start, or found by a write while the program runs. Either way
+// it is kept aside, the user is told where, and fresh profiles are usable at once.
+TEST_F(ProfileTest, DamagedFileIsKeptAsideReportedAndReplacedAtOnce)
+{
+    const QString file = page->layerFilePath();
+    const QString folder = QFileInfo(file).path();
+    for (const bool whileRunning : {false, true}) {
+        SCOPED_TRACE(whileRunning ? "damaged while running" : "damaged at start");
+        if (!whileRunning)
+            page.reset();
+        ASSERT_TRUE(writeFile(file, "<tidelumen version=\"1\"><profile index=\"1\">cut off"));
+        XmlStore::instance().clearCache();
+        if (whileRunning)
+            page->onProfileCreate();
+        else
+            openPage();
+        const QStringList backups = QDir(folder).entryList({"appProfile_Default.xml.broken-*"}, QDir::Files);
+        ASSERT_FALSE(backups.isEmpty()) << "the damaged copy was not kept";
+        auto *box = page->findChild<QMessageBox *>("profileFileDamagedBox");
+        ASSERT_NE(box, nullptr) << "the user was not told";
+        EXPECT_TRUE(box->text().startsWith(
+            "The profile file was damaged and has been reset; the damaged copy was kept as"))
+            << box->text().toStdString();
+        EXPECT_TRUE(box->text().endsWith(backups.first())) << "the message names the copy";
+        box->close();
+        flushDeletes();
+        EXPECT_EQ(combo()->count(), 1);
+        path = layerFile();
+        page->onProfileCreate();
+        EXPECT_EQ(indicesOf(path), (QStringList{"1", "2"}));
+        for (const QString &b : backups)
+            QFile::remove(folder + "/" + b);
+    }
+}
+
+// An older version's interrupted delete left the current profile naming no profile; an
+// interrupted create left a profile without its light defaults. The next start repairs both.
+TEST_F(ProfileTest, LoadRepairsAMissingCurrentProfileAndMissingDefaults)
+{
+    page.reset();
+    ASSERT_TRUE(CQuelmoXML_CreateProFileXmlParentNode(path, "2", "Half built", 0));
+    ASSERT_TRUE(CQuelmoXML_ModifyXMLFileProfileIndex(path, 3));
+    openPage();
+    EXPECT_EQ(page->profileIndex(), 1);
+    XmlStore::instance().clearCache();
+    EXPECT_EQ(CQuelmoXML_GetCreateXMLFileProfileIndex(path), 1) << "the fallback is stored";
+    for (int target = 0; target < 3; ++target)
+        EXPECT_TRUE(CustomLightDefaults::hasDefaultLightItem(path, 2, target)) << target;
+    QList<CustomLightNode> schemes;
+    CQuelmoXML_SelectProFileCustomLightAllNodes(path, "2", &schemes);
+    EXPECT_EQ(schemes.size(), CustomLightDefaults::kSchemeCount);
+    page->onProfileDelete();
+    EXPECT_EQ(toast(), "Delete profile successful");
+}
+
+// A profile folder that cannot be made is said so, rather than shown as an empty list.
+TEST_F(ProfileTest, AnUncreatableProfileFolderIsReported)
+{
+    page.reset();
+    const QString modelFolder = QFileInfo(QFileInfo(QString::fromLocal8Bit(path)).path()).path();
+    ASSERT_TRUE(QDir(modelFolder).removeRecursively());
+    ASSERT_TRUE(writeFile(modelFolder, "a file where the folder belongs"));
+    XmlStore::instance().clearCache();
+    openPage();
+    EXPECT_TRUE(toast().contains("cannot be created")) << toast().toStdString();
+    QFile::remove(modelFolder);
+}

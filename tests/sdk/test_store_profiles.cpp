@@ -11,6 +11,9 @@ TEST_F(Profiles, StoredCurrentIndexIsMinusOneUntilSetAndForUnusableFiles)
 {
     EXPECT_EQ(CQuelmoXML_GetCreateXMLFileProfileIndex(p()), -1);
     EXPECT_TRUE(CQuelmoXML_ModifyXMLFileProfileIndex(p(), 3));
+    // An index naming no profile is no current profile.
+    EXPECT_EQ(CQuelmoXML_GetCreateXMLFileProfileIndex(p()), -1);
+    ASSERT_TRUE(CQuelmoXML_CreateProFileXmlParentNode(p(), "3", "Profile3", 0));
     EXPECT_EQ(CQuelmoXML_GetCreateXMLFileProfileIndex(p()), 3);
 
     EXPECT_EQ(CQuelmoXML_GetCreateXMLFileProfileIndex(file("missing.xml")), -1);

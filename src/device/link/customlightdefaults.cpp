@@ -4,10 +4,16 @@
 #include "cquelmoxml.h"
 #include "customlightitem.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QList>
 #include <QTemporaryDir>
+
+#include <cerrno>
+#include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -68,43 +74,83 @@ QString CustomLightDefaults::resourceName(int keyCount, const QString &modelKey)
     }
 }
 
+void CustomLightDefaults::addDefaultLightItem(const char *path, int profileIndex, int target)
+{
+    colorInfoData item;
+    item.hidType = target;
+    item.ledType = 2; // Wave
+    item.ledBrightness = 3;
+    item.ledSpeed = 3;
+    item.color1Red = 255;
+    item.fullColorMode = 1;
+    CQuelmoXML_AddProFileLightInfoItem(path, QByteArray::number(profileIndex).constData(), item);
+}
+
+bool CustomLightDefaults::hasDefaultLightItem(const char *path, int profileIndex, int target)
+{
+    return CQuelmoXML_IsProFileAlreadyHaveLightInfo(path, QByteArray::number(profileIndex).constData(),
+                                                    target, 2);
+}
+
 void CustomLightDefaults::addDefaultLightConfig(const char *path, int profileIndex, bool synchronise)
 {
-    const QByteArray index = QByteArray::number(profileIndex);
-    for (int target = 0; target < 3; ++target) {
-        colorInfoData item;
-        item.hidType = target;
-        item.ledType = 2; // Wave
-        item.ledBrightness = 3;
-        item.ledSpeed = 3;
-        item.color1Red = 255;
-        item.fullColorMode = 1;
-        CQuelmoXML_AddProFileLightInfoItem(path, index.constData(), item);
-    }
+    for (int target = 0; target < 3; ++target)
+        addDefaultLightItem(path, profileIndex, target);
     if (synchronise)
-        CQuelmoXML_ModifyProFileLightSynchronizeStatus(path, index.constData(), 1);
+        CQuelmoXML_ModifyProFileLightSynchronizeStatus(path, QByteArray::number(profileIndex).constData(), 1);
+}
+
+void CustomLightDefaults::addDefaultScheme(const char *path, int profileIndex, int scheme, int keyCount,
+                                           const QString &modelKey)
+{
+    const QByteArray index = QByteArray::number(profileIndex);
+    const QByteArray schemeText = QByteArray::number(scheme);
+    QString name;
+    if (scheme == 0)
+        name = QStringLiteral("Alphabets");
+    else if (scheme == 1)
+        name = QStringLiteral("WASD+Arrows");
+    else
+        name = QStringLiteral("Custom %1").arg(scheme + 1);
+    const bool filled = scheme < 2;
+    CQuelmoXML_AddProFileCustomLightNode(path, index.constData(), schemeText.constData(),
+                                         name.toUtf8().constData(), filled ? "Using" : "UnUsing",
+                                         filled ? scheme : -1);
+    if (filled)
+        importCustomLightDefaults(path, profileIndex, scheme, keyCount, modelKey);
 }
 
 void CustomLightDefaults::addDefaultCustomLights(const char *path, int profileIndex, int keyCount,
                                                  const QString &modelKey)
 {
-    const QByteArray index = QByteArray::number(profileIndex);
-    for (int scheme = 0; scheme < 5; ++scheme) {
-        const QByteArray schemeText = QByteArray::number(scheme);
-        QString name;
-        if (scheme == 0)
-            name = QStringLiteral("Alphabets");
-        else if (scheme == 1)
-            name = QStringLiteral("WASD+Arrows");
-        else
-            name = QStringLiteral("Custom %1").arg(scheme + 1);
-        const bool filled = scheme < 2;
-        CQuelmoXML_AddProFileCustomLightNode(path, index.constData(), schemeText.constData(),
-                                             name.toUtf8().constData(), filled ? "Using" : "UnUsing",
-                                             filled ? scheme : -1);
-        if (filled)
-            importCustomLightDefaults(path, profileIndex, scheme, keyCount, modelKey);
+    for (int scheme = 0; scheme < kSchemeCount; ++scheme)
+        addDefaultScheme(path, profileIndex, scheme, keyCount, modelKey);
+}
+
+QString CustomLightDefaults::tempFolderTemplate()
+{
+    return QDir::tempPath() + QStringLiteral("/tidelumen-%1-%2-XXXXXX").arg(::getuid()).arg(::getpid());
+}
+
+int CustomLightDefaults::removeStaleTempFolders()
+{
+    const QString prefix = QStringLiteral("tidelumen-%1-").arg(::getuid());
+    int removed = 0;
+    const QFileInfoList folders =
+        QDir(QDir::tempPath()).entryInfoList({prefix + QLatin1Char('*')}, QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QFileInfo &folder : folders) {
+        // tidelumen-<uid>-<pid>-XXXXXX: only our own, and only when that process is gone.
+        const QStringList parts = folder.fileName().split(QLatin1Char('-'));
+        bool ok = false;
+        const qint64 pid = parts.size() == 4 ? parts[2].toLongLong(&ok) : 0;
+        if (!ok || pid <= 0 || folder.isSymLink() || folder.ownerId() != ::getuid())
+            continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH)
+            continue;
+        if (QDir(folder.filePath()).removeRecursively())
+            ++removed;
     }
+    return removed;
 }
 
 void CustomLightDefaults::importCustomLightDefaults(const char *path, int profileIndex, int schemeIndex,
@@ -112,7 +158,7 @@ void CustomLightDefaults::importCustomLightDefaults(const char *path, int profil
 {
     const QString name = resourceName(keyCount, modelKey);
     // The store reads files only; the resource is copied out for the read and removed afterwards.
-    QTemporaryDir dir;
+    QTemporaryDir dir(tempFolderTemplate());
     QByteArray copyPath;
     if (dir.isValid()) {
         const QString target = dir.path() + QLatin1Char('/') + name;

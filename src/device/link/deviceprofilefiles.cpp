@@ -4,6 +4,8 @@
 #include "ddevicekeyboardlink.h"
 #include "fixedtext.h"
 #include "macroeventrecord.h"
+#include "storetransaction.h"
+#include "xmlstore.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,18 +60,36 @@ bool DeviceProfileFiles::prepare(const QString &folder, bool magnetic,
             ok = false;
             continue;
         }
-        if (QFileInfo(path).isFile())
-            continue;
-        if (!CQuelmoXML_CreateXMLFile(local.constData())) {
+        if (QFileInfo(path).isFile()) {
+            ProfileNodeList nodes;
+            if (CQuelmoXML_SelectProFileAllNodes(local.constData(), &nodes))
+                continue;
+            // A damaged file is moved aside (the store keeps it as a backup and reports it) and
+            // made anew below, so the keyboard has usable profiles at once. An unreadable one stays.
+            auto lock = XmlStore::instance().lock();
+            if (!XmlStore::instance().document(local.constData(), XmlStore::ForWrite) &&
+                QFileInfo(path).isFile()) {
+                qCWarning(lcProfiles, "%s cannot be read", qUtf8Printable(path));
+                ok = false;
+                continue;
+            }
+            if (QFileInfo(path).isFile())
+                continue;
+        }
+        // The file appears with its first profile complete, or not at all.
+        StoreTransaction transaction;
+        const QByteArray name = QStringLiteral("Profile%1").arg(1).toUtf8();
+        const bool made =
+            CQuelmoXML_CreateXMLFile(local.constData()) &&
+            CQuelmoXML_CreateProFileXmlParentNode(local.constData(), "1", name.constData(), 0) &&
+            CQuelmoXML_ModifyXMLFileProfileIndex(local.constData(), 1);
+        if (made && i < 2 && addDefaults)
+            addDefaults(local.constData());
+        if (!made || !transaction.commit()) {
             qCWarning(lcProfiles, "Cannot create %s", qUtf8Printable(path));
             ok = false;
             continue;
         }
-        const QByteArray name = QStringLiteral("Profile%1").arg(1).toUtf8();
-        CQuelmoXML_CreateProFileXmlParentNode(local.constData(), "1", name.constData(), 0);
-        CQuelmoXML_ModifyXMLFileProfileIndex(local.constData(), 1);
-        if (i < 2 && addDefaults)
-            addDefaults(local.constData());
         if (created)
             created->append(path);
     }
