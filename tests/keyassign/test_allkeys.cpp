@@ -129,7 +129,9 @@ TEST_P(AllKeysPickerFailure, LeavesAnEmptyPanel)
 
 INSTANTIATE_TEST_SUITE_P(AllKeysPicker, AllKeysPickerFailure,
                          testing::Values(FailureCase{"Truncated", false, 1}, FailureCase{"Missing", true, 0}),
-                         [](const testing::TestParamInfo<FailureCase> &info) { return info.param.name; });
+                         [](const testing::TestParamInfo<FailureCase> &caseInfo) {
+                             return caseInfo.param.name;
+                         });
 
 TEST(AllKeysPicker, ReloadReplacesTheTiles)
 {

@@ -144,7 +144,9 @@ TEST_P(KeyAssignShots, AllKeysPicker)
 
 INSTANTIATE_TEST_SUITE_P(Themes, KeyAssignShots,
                          testing::Values(ThemeCase{0, "black"}, ThemeCase{1, "light"}),
-                         [](const testing::TestParamInfo<ThemeCase> &info) { return info.param.name; });
+                         [](const testing::TestParamInfo<ThemeCase> &caseInfo) {
+                             return caseInfo.param.name;
+                         });
 
 // The key font names a family Debian does not ship; whatever fontconfig puts in its place must
 // still draw Chinese, Japanese and Korean key names.

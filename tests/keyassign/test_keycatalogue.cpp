@@ -43,7 +43,9 @@ TEST_P(LabelRule, LabelFromStoredCharacter)
 }
 
 INSTANTIATE_TEST_SUITE_P(Catalogue, LabelRule, testing::ValuesIn(kLabelCases),
-                         [](const testing::TestParamInfo<LabelCase> &info) { return info.param.name; });
+                         [](const testing::TestParamInfo<LabelCase> &caseInfo) {
+                             return caseInfo.param.name;
+                         });
 
 TEST(CatalogueParse, ReadsOnlyTheAskedRowsInOrderAndSkipsMissingOnes)
 {

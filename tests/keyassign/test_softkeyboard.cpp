@@ -188,12 +188,12 @@ TEST_P(SoftKeyboardFailure, LeavesNoButtonsKeepsPublishedMapsAndStaysSilent)
     EXPECT_EQ(DDataManager::getInstance()->vkToHidMap(), vkToHid);
 }
 
-INSTANTIATE_TEST_SUITE_P(SoftKeyboard, SoftKeyboardFailure,
-                         testing::Values(FailureCase{"Truncated", "{\"EveryKeyInfo_Row01\":[{\"Dec\":4,",
-                                                     false},
-                                         FailureCase{"NotJson", "<xml/>", false},
-                                         FailureCase{"Empty", "", false}, FailureCase{"Missing", "", true}),
-                         [](const testing::TestParamInfo<FailureCase> &info) { return info.param.name; });
+INSTANTIATE_TEST_SUITE_P(
+    SoftKeyboard, SoftKeyboardFailure,
+    testing::Values(FailureCase{"Truncated", "{\"EveryKeyInfo_Row01\":[{\"Dec\":4,", false},
+                    FailureCase{"NotJson", "<xml/>", false}, FailureCase{"Empty", "", false},
+                    FailureCase{"Missing", "", true}),
+    [](const testing::TestParamInfo<FailureCase> &caseInfo) { return caseInfo.param.name; });
 
 TEST_F(SoftKeyboard, CombinationModeHoldsAtMostTwoModifiers)
 {
