@@ -5,7 +5,10 @@
 #include "ui_dstrokeconfigview.h"
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QtDebug>
+
+#include <algorithm>
 
 DStrokeConfigView::DStrokeConfigView(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::DStrokeConfigView>())
@@ -63,6 +66,9 @@ void DStrokeConfigView::applyTheme()
     font.setPointSize(12);
     ui->label->setFont(font);
     ui->label_StrokeView->setFont(font);
+    // The form's 55 px fit the family it was drawn with; a substituted family may need more.
+    const int widest = QFontMetrics(font).horizontalAdvance(QStringLiteral("0.0mm")) + 4;
+    ui->label_StrokeView->setFixedWidth(std::max(55, widest));
 
     m_notice->setBackgroundColor(ThemeColors::toColor(c.AllBgColor));
     m_notice->setTextColor(ThemeColors::toColor(c.TextCheckedColor));
