@@ -123,8 +123,8 @@ TEST_P(AdvancedKeyShots, ListRows)
 
 INSTANTIATE_TEST_SUITE_P(Themes, AdvancedKeyShots,
                          testing::Values(ThemeCase{0, "black"}, ThemeCase{1, "light"}),
-                         [](const testing::TestParamInfo<ThemeCase> &info) {
-                             return std::string(info.param.name);
+                         [](const testing::TestParamInfo<ThemeCase> &caseInfo) {
+                             return std::string(caseInfo.param.name);
                          });
 
 } // namespace
