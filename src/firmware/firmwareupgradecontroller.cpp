@@ -45,18 +45,25 @@ bool FirmwareUpgradeController::checkFirmwareUpgrades(bool userInitiated)
     if (userInitiated)
         emit sigOpenUpdateDialog();
     else
-        QTimer::singleShot(kAutomaticDialogDelayMs, this, &FirmwareUpgradeController::sigOpenUpdateDialog);
+        later(kAutomaticDialogDelayMs, [this] { emit sigOpenUpdateDialog(); });
     return true;
 }
 
 void FirmwareUpgradeController::onHaveCheckUpgradeFirmwareNUC()
 {
     if (m_sources.versionChanged && m_sources.versionChanged())
-        QTimer::singleShot(kAutomaticCheckDelayMs, this,
-                           &FirmwareUpgradeController::ontheHidIntoFirmwareUpgradeWait);
+        later(kAutomaticCheckDelayMs, [this] { ontheHidIntoFirmwareUpgradeWait(); });
 }
 
 void FirmwareUpgradeController::ontheHidIntoFirmwareUpgradeWait()
 {
     checkFirmwareUpgrades(false);
+}
+
+void FirmwareUpgradeController::later(int delayMs, std::function<void()> call)
+{
+    if (m_sources.schedule)
+        m_sources.schedule(delayMs, std::move(call));
+    else
+        QTimer::singleShot(delayMs, this, std::move(call));
 }

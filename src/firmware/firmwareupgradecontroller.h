@@ -24,6 +24,8 @@ public:
         std::function<QMap<QString, hidStructInfoAll>()> deviceRecords; // by device path
         std::function<QStringList()> linkedPaths; // device paths with an open keyboard link
         std::function<bool()> versionChanged;
+        // Runs a call after a delay in milliseconds; a single-shot timer when not given.
+        std::function<void(int delayMs, std::function<void()> call)> schedule;
     };
 
     static constexpr int kAutomaticCheckDelayMs = 2000;
@@ -55,6 +57,8 @@ public slots:
     void ontheHidIntoFirmwareUpgradeWait();
 
 private:
+    void later(int delayMs, std::function<void()> call);
+
     FirmwareCheck m_check;
     Sources m_sources;
     QString m_newVersion;
