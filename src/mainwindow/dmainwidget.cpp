@@ -7,6 +7,7 @@
 #include "ddatamanager.h"
 #include "ddevicepage.h"
 #include "dmacropage.h"
+#include "firmwareupgradecontroller.h"
 #include "fixedtext.h"
 #include "hiddevicemanager.h"
 #include "hotplugmonitor.h"
@@ -17,7 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QLibrary>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -29,8 +29,6 @@
 namespace {
 
 constexpr int kZone = 4;
-
-const char kUpgradeLibrary[] = "jl_firmware_upgrade";
 
 // A path in the local 8-bit form into a 256-byte SDK buffer; a path that does not fit is refused.
 bool storeLocalPath(char (&buffer)[256], const QString &path)
@@ -124,6 +122,14 @@ DMainWidget::DMainWidget(QWidget *parent, const SdkInit &sdkInit)
     ui->page_Device->layout()->addWidget(m_devicePage);
     connect(m_devicePage, &DDevicePage::sigShowMacroPage, this, &DMainWidget::onShowMacroPage);
     connect(m_devicePage, &DDevicePage::sigReturnHidLikeName, this, &DMainWidget::onReturnHidLikeName);
+    FirmwareUpgradeController::Sources firmwareSources;
+    firmwareSources.deviceRecords = [this] { return m_devicePage->deviceRecordMapCopy(); };
+    firmwareSources.linkedPaths = [this] { return m_devicePage->linkMapCopy().keys(); };
+    firmwareSources.versionChanged = [] { return DDataManager::getInstance()->isVersionChanged(); };
+    m_firmware =
+        new FirmwareUpgradeController(FirmwareCheck::fromResources(m_chipVendor), firmwareSources, this);
+    connect(m_firmware, &FirmwareUpgradeController::sigOpenUpdateDialog, this,
+            &DMainWidget::onUpdateFirmwareWindowOpen);
     connect(m_devicePage, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC, this,
             &DMainWidget::onHaveCheckUpgradeFirmwareNUC);
     connect(m_devicePage, &DDevicePage::sigIntoOrRemoveHidOver, this, &DMainWidget::onIntoOrRemoveHidOver);
@@ -199,14 +205,37 @@ void DMainWidget::onReturnHidLikeName(QString productName, QString likeName)
 
 void DMainWidget::onHaveCheckUpgradeFirmwareNUC()
 {
-    if (DDataManager::getInstance()->isVersionChanged())
-        QTimer::singleShot(2000, this, &DMainWidget::onFirmwareUpgradeCheck);
+    m_firmware->onHaveCheckUpgradeFirmwareNUC();
+}
+
+void DMainWidget::ontheHidIntoFirmwareUpgradeWait()
+{
+    m_firmware->ontheHidIntoFirmwareUpgradeWait();
+}
+
+bool DMainWidget::checkFirmwareUpgrades(bool userInitiated)
+{
+    return m_firmware->checkFirmwareUpgrades(userInitiated);
+}
+
+bool DMainWidget::isNewerFirmwareAvailable(hidStructInfoAll record)
+{
+    return m_firmware->isNewerFirmwareAvailable(record);
 }
 
 void DMainWidget::onFirmwareUpgradeCheck()
 {
-    // The firmware check against the embedded images is not part of the program yet.
-    qDebug() << "[Main window] firmware check requested";
+    if (!checkFirmwareUpgrades(true))
+        emit sigNoUpgradeableDevices();
+}
+
+void DMainWidget::onUpdateFirmwareWindowOpen()
+{
+    // The update dialog is not part of the program yet; the offer goes to the log.
+    for (const hidStructInfoAll &r : m_firmware->upgradeableList())
+        qInfo().noquote() << "[Firmware] update offered:" << QString::fromUtf8(r.productName)
+                          << QString::fromUtf8(r.firmwareVersion) << "->"
+                          << QString::fromLatin1(r.newFirmwareVersion);
 }
 
 void DMainWidget::ontheHidIntoFirmwareUpgrade()
@@ -346,21 +375,9 @@ void DMainWidget::initSdk()
 void DMainWidget::loadUpgradeLibrary()
 {
     // Loaded by name and kept for the life of the process; without it that upgrade path is off.
-    QLibrary library(QString::fromLatin1(kUpgradeLibrary));
-    library.setLoadHints(QLibrary::PreventUnloadHint);
-    if (library.load()) {
-        m_JL_loadUfwData = library.resolve("JL_loadUfwData");
-        m_JL_getUfwCrc = library.resolve("JL_getUfwCrc");
-        m_JL_getUfwPidVid = library.resolve("JL_getUfwPidVid");
-        m_JL_upgradeDevice = library.resolve("JL_upgradeDevice");
-        m_JL_queryDevicePidVid = library.resolve("JL_queryDevicePidVid");
-    }
-    if (!m_JL_loadUfwData || !m_JL_getUfwCrc || !m_JL_getUfwPidVid || !m_JL_upgradeDevice ||
-        !m_JL_queryDevicePidVid) {
-        m_JL_loadUfwData = m_JL_getUfwCrc = m_JL_getUfwPidVid = m_JL_upgradeDevice = m_JL_queryDevicePidVid =
-            nullptr;
+    m_chipVendor = ChipVendorLibrary::load(ChipVendorLibrary::defaultName());
+    if (!m_chipVendor.isAvailable())
         qDebug() << "-------------------- *** [ Load JL dll Failed ] *** -----------------------";
-    }
 }
 
 void DMainWidget::applyTheme(int themeIndex)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chipvendorlibrary.h"
+#include "hidstructinfoall.h"
 #include "hidsupportinfostu.h"
 
 #include <QList>
@@ -8,6 +10,7 @@
 #include <QWidget>
 #include <memory>
 
+class FirmwareUpgradeController;
 class HotplugMonitor;
 class QPushButton;
 class QSettings;
@@ -59,13 +62,19 @@ public:
     QString title() const { return m_title; }
     bool isSdkReady() const { return m_sdkReady; }
     const QList<HidSupportInfoStu> &supportList() const { return m_supportList; }
-    bool hasUpgradeLibrary() const { return m_JL_loadUfwData != nullptr; }
+    bool hasUpgradeLibrary() const { return m_chipVendor.isAvailable(); }
+    // The firmware check and what it found (the update dialog reads it).
+    FirmwareUpgradeController *firmwareController() const { return m_firmware; }
+    bool checkFirmwareUpgrades(bool userInitiated);
+    bool isNewerFirmwareAvailable(hidStructInfoAll record);
     HotplugMonitor *hotplugMonitor() const { return m_hotplug; }
     bool isDeviceListVisible() const { return m_deviceListVisible; }
 
 signals:
     void sigHidDeviceConnectChanging_Into(QString hidPath);
     void sigHidDeviceConnectChanging_Remove(QString hidPath);
+    // A firmware check the user asked for found nothing to update.
+    void sigNoUpgradeableDevices();
 
 public slots:
     void onHidDeviceConnectChanging_Into(QString hidPath);
@@ -76,7 +85,10 @@ public slots:
     void onShowSeniorKeysPage();
     void onReturnHidLikeName(QString productName, QString likeName);
     void onHaveCheckUpgradeFirmwareNUC();
+    // The user's firmware check (the settings dialog's button).
     void onFirmwareUpgradeCheck();
+    void ontheHidIntoFirmwareUpgradeWait();
+    void onUpdateFirmwareWindowOpen();
     void ontheHidIntoFirmwareUpgrade();
     void onClickCtrlHidListStatusBut();
 
@@ -102,11 +114,8 @@ private:
     void showDimmingOverlay();
 
     // Chip-vendor upgrade entry points; null while that upgrade path is unavailable.
-    QFunctionPointer m_JL_loadUfwData = nullptr;
-    QFunctionPointer m_JL_getUfwCrc = nullptr;
-    QFunctionPointer m_JL_getUfwPidVid = nullptr;
-    QFunctionPointer m_JL_upgradeDevice = nullptr;
-    QFunctionPointer m_JL_queryDevicePidVid = nullptr;
+    ChipVendorLibrary m_chipVendor;
+    FirmwareUpgradeController *m_firmware = nullptr;
 
     std::unique_ptr<Ui::DMainWidget> ui;
     class DDevicePage *m_devicePage = nullptr;

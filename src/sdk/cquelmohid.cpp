@@ -111,7 +111,8 @@ bool CQuelmoHid_GetHidAndFirmwareInfoStu(const char *path, HidDeviceInfoStu *dev
     // A path that does not fit is refused: a cut path would name another device.
     if (!fixedtext::copyWhole(dev.hidPath, sizeof dev.hidPath, std::string_view(p.constData(), p.size())))
         return false;
-    const QString version = hidpaths::firmwareVersionText(info.releaseNumber);
+    const QString version = info.firmwareVersion.isEmpty() ? hidpaths::firmwareVersionText(info.releaseNumber)
+                                                           : info.firmwareVersion;
     dev.vendorId = info.vendorId;
     dev.productId = info.productId;
     fixedtext::copy(dev.hidManufacturer, info.manufacturer);
@@ -128,6 +129,7 @@ bool CQuelmoHid_GetHidAndFirmwareInfoStu(const char *path, HidDeviceInfoStu *dev
     fixedtext::copy(fw.vendorCode, model->firmware.vendorCode);
     fixedtext::copy(fw.modelIdentifier, model->key);
     fixedtext::copy(fw.firmwareVersion, version);
+    fixedtext::copy(fw.buildText, info.firmwareBuild);
 
     *device = dev;
     *firmware = fw;

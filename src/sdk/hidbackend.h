@@ -16,6 +16,10 @@ struct HidInterfaceInfo
     uint16_t vendorId = 0;
     uint16_t productId = 0;
     uint16_t releaseNumber = 0; // bcdDevice: the firmware version
+    // The firmware's own version and build texts, where the device reports them; an empty version
+    // falls back to the release number.
+    QString firmwareVersion;
+    QString firmwareBuild;
     int interfaceNumber = -1;
     uint16_t usagePage = 0;
     QString manufacturer;

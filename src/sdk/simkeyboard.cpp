@@ -24,6 +24,25 @@ uint16_t SimKeyboard::productId() const
     return l ? l->productId : 0;
 }
 
+QString SimKeyboard::firmwareVersion() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_firmwareVersion;
+}
+
+QString SimKeyboard::firmwareBuild() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_firmwareBuild;
+}
+
+void SimKeyboard::setFirmwareVersion(const QString &version, const QString &build)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_firmwareVersion = version;
+    m_firmwareBuild = build;
+}
+
 void SimKeyboard::setHandler(uint8_t command, Handler handler)
 {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -33,6 +33,11 @@ public:
     uint16_t vendorId() const;
     uint16_t productId() const;
     uint16_t releaseNumber() const { return m_releaseNumber; }
+    // The firmware version and build texts the keyboard reports ("V1.00.00" by default); a firmware
+    // update changes them.
+    QString firmwareVersion() const;
+    QString firmwareBuild() const;
+    void setFirmwareVersion(const QString &version, const QString &build = QString());
 
     // Registers the handler of one command byte, replacing any earlier one. Commands without a
     // handler are logged and get no answer.
@@ -81,6 +86,8 @@ private:
     const ModelInfo m_model;
     const LinkType m_link;
     uint16_t m_releaseNumber = 0x0100;
+    QString m_firmwareVersion = QStringLiteral("V1.00.00");
+    QString m_firmwareBuild = QStringLiteral("Jan 15 2025,10:30:00");
 
     mutable std::mutex m_mutex;
     std::array<Handler, 256> m_handlers;

@@ -89,6 +89,8 @@ QVector<HidInterfaceInfo> SimulatedBackend::interfaces()
         info.vendorId = kb->vendorId();
         info.productId = kb->productId();
         info.releaseNumber = kb->releaseNumber();
+        info.firmwareVersion = kb->firmwareVersion();
+        info.firmwareBuild = kb->firmwareBuild();
         info.interfaceNumber = 1;
         info.usagePage = kSimulatedUsagePage;
         info.manufacturer = QStringLiteral("Tidelumen (simulated)");

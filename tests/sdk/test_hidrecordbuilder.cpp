@@ -58,7 +58,7 @@ TEST_P(RecordFromDevice, CatalogueAndDeviceFieldsLandInTheirPlaces)
     EXPECT_STREQ(r.modelKey, c.model);
     EXPECT_EQ(r.linkType, static_cast<int>(c.link));
     EXPECT_EQ(r.online, c.link == LinkType::Cable ? 1 : 0);
-    EXPECT_STREQ(r.firmwareVersion, "V1.0.0");
+    EXPECT_STREQ(r.firmwareVersion, "V1.00.00");
     EXPECT_STREQ(r.firmwareIdText1, c.controllerCode);
     EXPECT_STREQ(r.firmwareIdText2, c.twoDigitCode);
     EXPECT_STREQ(r.firmwareIdText3, "TLMN");
@@ -87,7 +87,9 @@ TEST_F(SimulatedDevices, DeviceRecordsOfTheSdk)
     EXPECT_EQ(dev.productId, 0x0006);
     EXPECT_STREQ(dev.modelKey, "TL104");
     EXPECT_STREQ(dev.hidManufacturer, "Tidelumen (simulated)");
-    EXPECT_STREQ(dev.hidFirmware, "V1.0.0");
+    EXPECT_STREQ(dev.hidFirmware, "V1.00.00");
+    EXPECT_STREQ(fw.firmwareVersion, "V1.00.00");
+    EXPECT_STREQ(fw.buildText, "Jan 15 2025,10:30:00");
     EXPECT_EQ(dev.linkType, 1);
     EXPECT_STREQ(fw.modelIdentifier, "TL104");
     EXPECT_STREQ(fw.deviceKindCode, "KB");
