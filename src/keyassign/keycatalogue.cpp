@@ -1,27 +1,15 @@
 #include "keycatalogue.h"
 
+#include "cjsonutil.h"
 #include <QFile>
-#include <cjson/cJSON.h>
 #include <memory>
 
 namespace keycatalogue {
 
 namespace {
 
-struct JsonDeleter
-{
-    void operator()(cJSON *p) const { cJSON_Delete(p); }
-};
-using JsonPtr = std::unique_ptr<cJSON, JsonDeleter>;
-
-bool readInt(const cJSON *object, const char *name, int &out)
-{
-    const cJSON *item = cJSON_GetObjectItem(object, name);
-    if (!cJSON_IsNumber(item))
-        return false;
-    out = item->valueint;
-    return true;
-}
+using cjsonutil::JsonPtr;
+using cjsonutil::readInt;
 
 std::optional<CatalogueKey> readKey(const cJSON *entry, int row)
 {

@@ -1,6 +1,6 @@
 #include "keylayout.h"
 
-#include <cjson/cJSON.h>
+#include "cjsonutil.h"
 
 #include <memory>
 
@@ -8,21 +8,8 @@ namespace keylayout {
 
 namespace {
 
-struct JsonDeleter
-{
-    void operator()(cJSON *p) const { cJSON_Delete(p); }
-};
-using JsonPtr = std::unique_ptr<cJSON, JsonDeleter>;
-
-// cJSON_GetObjectItem matches names without regard to ASCII case, which the files rely on.
-bool readInt(const cJSON *object, const char *name, int &out)
-{
-    const cJSON *item = cJSON_GetObjectItem(object, name);
-    if (!cJSON_IsNumber(item))
-        return false;
-    out = item->valueint; // cJSON truncates a fraction and saturates out-of-range values
-    return true;
-}
+using cjsonutil::JsonPtr;
+using cjsonutil::readInt;
 
 bool readSize(const cJSON *object, const char *name, int &out)
 {

@@ -7,6 +7,7 @@
 #include "gridmouse.h"
 #include "seniorkeyrecord.h"
 
+#include "themeshots.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
@@ -17,44 +18,12 @@
 
 namespace {
 
-struct ThemeCase
-{
-    int index;
-    const char *name;
-};
-
-class AdvancedKeyShots : public testing::TestWithParam<ThemeCase>
+class AdvancedKeyShots : public ThemeShotTest
 {
 protected:
-    void SetUp() override
-    {
-        DDataManager::getInstance()->loadTheme(GetParam().index);
-        theme = DDataManager::getInstance()->getThemeColors();
-        ASSERT_TRUE(QDir().mkpath(QStringLiteral(TL_SHOT_DIR)));
-    }
-    void TearDown() override { DDataManager::getInstance()->loadTheme(0); }
-
     QColor background() const { return ThemeColors::toColor(theme.SettingsBgColor); }
 
-    void save(QWidget &w, const char *name) const
-    {
-        w.show();
-        QCoreApplication::processEvents();
-        const QPixmap grabbed = w.grab();
-        QImage image(grabbed.size(), QImage::Format_ARGB32);
-        image.fill(background());
-        QPainter(&image).drawPixmap(0, 0, grabbed);
-        QSet<QRgb> colours;
-        for (int y = 0; y < image.height(); y += 2)
-            for (int x = 0; x < image.width(); x += 2)
-                colours.insert(image.pixel(x, y));
-        EXPECT_GT(colours.size(), 2) << name << " rendered blank";
-        const QString file =
-            QStringLiteral(TL_SHOT_DIR "/%1-%2.png").arg(QLatin1String(name), QLatin1String(GetParam().name));
-        EXPECT_TRUE(image.save(file)) << file.toStdString();
-    }
-
-    ThemeColors theme;
+    void save(QWidget &w, const char *name) const { saveShot(w, name, background()); }
 };
 
 TEST_P(AdvancedKeyShots, GridEditor)
@@ -122,9 +91,6 @@ TEST_P(AdvancedKeyShots, ListRows)
 }
 
 INSTANTIATE_TEST_SUITE_P(Themes, AdvancedKeyShots,
-                         testing::Values(ThemeCase{0, "black"}, ThemeCase{1, "light"}),
-                         [](const testing::TestParamInfo<ThemeCase> &caseInfo) {
-                             return std::string(caseInfo.param.name);
-                         });
+                         testing::Values(ThemeCase{0, "black"}, ThemeCase{1, "light"}), themeCaseName);
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "dvirtualkeyboardtool.h"
 #include "softkeyboardbutcustom.h"
 
+#include "themeshots.h"
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
@@ -20,12 +21,6 @@
 #include <memory>
 
 namespace {
-
-struct ThemeCase
-{
-    int index;
-    const char *name;
-};
 
 // The names a Chinese, Japanese or Korean interface gives the language keys.
 class CjkKeyNames : public QTranslator
@@ -44,17 +39,9 @@ public:
     bool isEmpty() const override { return false; }
 };
 
-class KeyAssignShots : public testing::TestWithParam<ThemeCase>
+class KeyAssignShots : public ThemeShotTest
 {
 protected:
-    void SetUp() override
-    {
-        DDataManager::getInstance()->loadTheme(GetParam().index);
-        theme = DDataManager::getInstance()->getThemeColors();
-        ASSERT_TRUE(QDir().mkpath(QStringLiteral(TL_SHOT_DIR)));
-    }
-    void TearDown() override { DDataManager::getInstance()->loadTheme(0); }
-
     // A window in the colours of the pop-up that hosts these widgets.
     std::unique_ptr<QWidget> host(QWidget *content, const QString &styleSheet = QString()) const
     {
@@ -71,20 +58,8 @@ protected:
 
     void save(QWidget &w, const char *name) const
     {
-        w.show();
-        QCoreApplication::processEvents();
-        const QImage image = w.grab().toImage();
-        QSet<QRgb> colours;
-        for (int y = 0; y < image.height(); y += 3)
-            for (int x = 0; x < image.width(); x += 3)
-                colours.insert(image.pixel(x, y));
-        EXPECT_GT(colours.size(), 3) << name << " rendered blank";
-        const QString file =
-            QStringLiteral(TL_SHOT_DIR "/%1-%2.png").arg(QLatin1String(name), QLatin1String(GetParam().name));
-        EXPECT_TRUE(image.save(file)) << file.toStdString();
+        saveShot(w, name, ThemeColors::toColor(theme.AllBgColor));
     }
-
-    ThemeColors theme;
 };
 
 TEST_P(KeyAssignShots, SoftKeyboardWithHeldAndHoveredKeys)
@@ -143,10 +118,7 @@ TEST_P(KeyAssignShots, AllKeysPicker)
 }
 
 INSTANTIATE_TEST_SUITE_P(Themes, KeyAssignShots,
-                         testing::Values(ThemeCase{0, "black"}, ThemeCase{1, "light"}),
-                         [](const testing::TestParamInfo<ThemeCase> &caseInfo) {
-                             return caseInfo.param.name;
-                         });
+                         testing::Values(ThemeCase{0, "black"}, ThemeCase{1, "light"}), themeCaseName);
 
 // The key font names a family Debian does not ship; whatever fontconfig puts in its place must
 // still draw Chinese, Japanese and Korean key names.

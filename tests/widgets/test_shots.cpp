@@ -11,6 +11,7 @@
 #include "stablefonts.h"
 #include "textmovewidget.h"
 
+#include "themeshots.h"
 #include <QCoreApplication>
 #include <QDir>
 #include <QHBoxLayout>
@@ -22,23 +23,9 @@
 
 namespace {
 
-struct ThemeCase
-{
-    int index;
-    const char *name;
-};
-
-class Shots : public testing::TestWithParam<ThemeCase>
+class Shots : public ThemeShotTest
 {
 protected:
-    void SetUp() override
-    {
-        DDataManager::getInstance()->loadTheme(GetParam().index);
-        theme = DDataManager::getInstance()->getThemeColors();
-        ASSERT_TRUE(QDir().mkpath(QStringLiteral(TL_SHOT_DIR)));
-    }
-    void TearDown() override { DDataManager::getInstance()->loadTheme(0); }
-
     QColor colour(const QString &components, int alpha = 255) const
     {
         QColor c = ThemeColors::toColor(components);
@@ -58,26 +45,7 @@ protected:
         return w;
     }
 
-    // Grabs `w` over the page colour (pop-ups are translucent) and writes "<name>-<theme>.png".
-    void save(QWidget &w, const char *name) const
-    {
-        w.show();
-        QCoreApplication::processEvents();
-        const QPixmap grabbed = w.grab();
-        QImage image(grabbed.size(), QImage::Format_ARGB32);
-        image.fill(colour(theme.MainWidgetBgColor));
-        QPainter(&image).drawPixmap(0, 0, grabbed);
-        QSet<QRgb> colours;
-        for (int y = 0; y < image.height(); y += 2)
-            for (int x = 0; x < image.width(); x += 2)
-                colours.insert(image.pixel(x, y));
-        EXPECT_GT(colours.size(), 2) << name << " rendered blank";
-        const QString file =
-            QStringLiteral(TL_SHOT_DIR "/%1-%2.png").arg(QLatin1String(name), QLatin1String(GetParam().name));
-        EXPECT_TRUE(image.save(file)) << file.toStdString();
-    }
-
-    ThemeColors theme;
+    void save(QWidget &w, const char *name) const { saveShot(w, name, colour(theme.MainWidgetBgColor)); }
 };
 
 TEST_P(Shots, Toast)
@@ -203,8 +171,6 @@ TEST_P(Shots, FlowLayout)
 }
 
 INSTANTIATE_TEST_SUITE_P(Themes, Shots, testing::Values(ThemeCase{0, "black"}, ThemeCase{1, "light"}),
-                         [](const testing::TestParamInfo<ThemeCase> &caseInfo) {
-                             return std::string(caseInfo.param.name);
-                         });
+                         themeCaseName);
 
 } // namespace
