@@ -8,7 +8,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <mutex>
@@ -17,8 +16,9 @@ class QTimer;
 
 // The only code that touches an open keyboard's HID handle. Producers on the GUI thread queue
 // 64-byte reports and return at once; the object's own thread alternates one write turn and one
-// non-blocking read turn, with a pause after each, and hands every input report to the GUI thread
-// as a queued signal carrying its own copy.
+// non-blocking read turn, keeps one pacing interval between two reports written, sleeps on the
+// device while there is nothing to do, and hands every input report to the GUI thread as a queued
+// signal carrying its own copy.
 class MainHidInterFace : public QThread
 {
     Q_OBJECT
@@ -48,12 +48,8 @@ public:
     int lightBatchSize() const { return m_lightBatchSize; }
     int queuedLightPackets() const;
 
-    // Pause between turns while reports flow, and the longest wait of an idle loop; an idle wait
-    // ends at once when a report is queued.
-    static constexpr std::chrono::milliseconds kActivePause{1};
-    static constexpr std::chrono::milliseconds kIdlePoll{25};
-    // After the last report in either direction the loop keeps the short pause for 30 ms, so that
-    // answers to a command are picked up without the idle delay.
+    // Least time between two reports written to the keyboard.
+    static constexpr std::chrono::milliseconds kPacing{1};
 
 public slots:
     void onShakeHandsRuning();
@@ -69,7 +65,7 @@ protected:
 private:
     bool writeTurn();
     bool readTurn();
-    void pause(bool didIo, bool wrote);
+    void pause(bool didIo);
     bool hasQueuedWork();
     void wake();
     void joinLoop();
@@ -94,10 +90,7 @@ private:
     bool m_lightHold = false;
     std::deque<HidReport> m_lightQueue;
 
-    // Wakes an idle loop; held only for the flag, never together with a queue mutex.
+    // Taken by the loop's last step and by joinLoop(), to make the hand-over visible to race checkers.
     std::mutex m_wakeMutex;
-    std::condition_variable m_wakeCondition;
-    bool m_wakePending = false;
-    qint64 m_lastTrafficUs = 0; // loop thread only, after the open
-    qint64 m_lastWriteUs = 0;
+    qint64 m_lastWriteUs = 0; // loop thread only
 };
