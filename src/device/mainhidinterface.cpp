@@ -95,6 +95,7 @@ int MainHidInterFace::sendCommand(const unsigned char *report)
     {
         std::lock_guard<std::mutex> lock(m_commandMutex);
         m_commandQueue.push_back(copy);
+        ++m_commandsQueued;
     }
     wake();
     return 0;
@@ -123,6 +124,22 @@ int MainHidInterFace::queueLightPacket(const unsigned char *packet)
     if (queued)
         wake();
     return 0;
+}
+
+quint64 MainHidInterFace::queuedCommandCount() const
+{
+    std::lock_guard<std::mutex> lock(m_commandMutex);
+    return m_commandsQueued;
+}
+
+void MainHidInterFace::notifyWhenCommandsWritten(quint64 count)
+{
+    m_notifyAt.store(count);
+    // The loop may have written the last of them before the request was stored: whoever clears
+    // the request gives the one notice.
+    quint64 expected = count;
+    if (m_commandsWritten.load() >= count && m_notifyAt.compare_exchange_strong(expected, 0))
+        emit sigCommandsWritten();
 }
 
 int MainHidInterFace::queuedLightPackets() const
@@ -219,6 +236,14 @@ bool MainHidInterFace::writeTurn()
     if (written == -1 && isCommand)
         qDebug() << "-----------------------------------------****************** Send error, Cmd:"
                  << report[hidproto::kCmdByte];
+    if (isCommand) {
+        if (written == -1)
+            ++m_commandsRefused;
+        const quint64 done = ++m_commandsWritten;
+        quint64 target = m_notifyAt.load();
+        if (target != 0 && done >= target && m_notifyAt.compare_exchange_strong(target, 0))
+            emit sigCommandsWritten();
+    }
     return true;
 }
 

@@ -44,6 +44,14 @@ public:
     int threadIndex() const { return m_threadIndex; }
     QString keyboardName() const { return m_keyboardName; }
     QString devicePath() const { return m_devicePath; }
+    // Commands queued since the open, those the loop has written (or failed to write), and those
+    // the device refused.
+    quint64 queuedCommandCount() const;
+    quint64 writtenCommandCount() const { return m_commandsWritten.load(); }
+    quint64 refusedCommandCount() const { return m_commandsRefused.load(); }
+    // Asks for one sigCommandsWritten once `count` commands have been written; at once (from the
+    // calling thread) when they already are. A later request replaces an earlier one.
+    void notifyWhenCommandsWritten(quint64 count);
     // Light packets collected before a frame is released; the frame is one packet more.
     int lightBatchSize() const { return m_lightBatchSize; }
     int queuedLightPackets() const;
@@ -58,6 +66,7 @@ signals:
     void sigOpenHidSuccessful();
     void sigHidDataArrived(QByteArray data, int length, int threadIndex);
     void sigHidSnGetOver(QByteArray data, QString strHidName);
+    void sigCommandsWritten();
 
 protected:
     void run() override;
@@ -85,6 +94,10 @@ private:
 
     mutable std::mutex m_commandMutex;
     std::deque<HidReport> m_commandQueue;
+    quint64 m_commandsQueued = 0; // guarded by m_commandMutex
+    std::atomic<quint64> m_commandsWritten{0};
+    std::atomic<quint64> m_commandsRefused{0};
+    std::atomic<quint64> m_notifyAt{0}; // 0: nobody asked
 
     mutable std::mutex m_lightMutex;
     bool m_lightHold = false;
