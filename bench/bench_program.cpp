@@ -97,6 +97,7 @@ struct Sample
 {
     double cpuSeconds = 0;
     double switches = 0;
+    double voluntary = 0; // the thread went to sleep; the rest are preemptions by a busy machine
 };
 
 // CPU time and context switches summed over the program's threads (/proc: nanosecond CPU time,
@@ -113,8 +114,13 @@ Sample sample(qint64 pid)
         if (!status.open(QIODevice::ReadOnly))
             continue;
         for (const QByteArray &line : status.readAll().split('\n')) {
-            if (line.startsWith("voluntary_ctxt_switches:") || line.startsWith("nonvoluntary_ctxt_switches:"))
-                s.switches += line.mid(line.indexOf(':') + 1).trimmed().toDouble();
+            const bool voluntary = line.startsWith("voluntary_ctxt_switches:");
+            if (voluntary || line.startsWith("nonvoluntary_ctxt_switches:")) {
+                const double n = line.mid(line.indexOf(':') + 1).trimmed().toDouble();
+                s.switches += n;
+                if (voluntary)
+                    s.voluntary += n;
+            }
         }
     }
     return s;
@@ -198,6 +204,7 @@ void BM_IdleProgram(benchmark::State &state)
         state.SetIterationTime(after.cpuSeconds - before.cpuSeconds);
         state.counters["cpu_percent"] = (after.cpuSeconds - before.cpuSeconds) / window * 100.0;
         state.counters["wakeups_per_s"] = (after.switches - before.switches) / window;
+        state.counters["voluntary_per_s"] = (after.voluntary - before.voluntary) / window;
         state.counters["rss_MiB"] = residentMiB(program.pid());
     }
     state.SetLabel(platformLabel());
