@@ -100,6 +100,7 @@ void measure(benchmark::State &state, DOnboardDownload &download, DownloadLink &
 {
     SimOnboardMemory *memory = &memoryRef;
     double total = 0;
+    int framesAtFinish = 0;
     for (auto _ : state) {
         memory->clear();
         QEventLoop loop;
@@ -107,6 +108,8 @@ void measure(benchmark::State &state, DOnboardDownload &download, DownloadLink &
         const auto c =
             QObject::connect(&download, &DOnboardDownload::sigDownloadFinished, &loop, [&](bool done) {
                 ok = done;
+                framesAtFinish = memory->macroFramesReceived() + memory->keyLayerFramesReceived() +
+                                 memory->advancedFramesReceived();
                 loop.quit();
             });
         const auto t0 = std::chrono::steady_clock::now();
@@ -127,8 +130,13 @@ void measure(benchmark::State &state, DOnboardDownload &download, DownloadLink &
     const double iterations = static_cast<double>(state.iterations());
     state.counters["fixed_pauses_ms"] = fixed * 1000;
     state.counters["rest_ms"] = iterations > 0 ? (total / iterations - fixed) * 1000 : 0;
-    state.counters["frames"] =
+    const int frames =
         memory->macroFramesReceived() + memory->keyLayerFramesReceived() + memory->advancedFramesReceived();
+    state.counters["frames"] = frames;
+    // Frames the keyboard held when the verdict came: all of them, or the verdict was early.
+    state.counters["frames_at_verdict"] = framesAtFinish;
+    state.counters["rest_ms_per_frame"] =
+        iterations > 0 && frames > 0 ? (total / iterations - fixed) * 1000 / frames : 0;
     HidDeviceManager::instance().setBackend(std::make_unique<SimulatedBackend>());
 }
 // 400: the program's pause; 0: the same download with the pauses left out.

@@ -19,6 +19,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <ctime>
@@ -153,6 +154,67 @@ BENCHMARK(BM_SendCommandLatency)
     ->Repetitions(3)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
+
+// An unasked input report (a status report, as the keyboard sends on a change) from the keyboard
+// until the GUI thread has handled it, with the link idle for 50 to 150 ms before each one.
+void BM_InputReportLatencyWhileIdle(benchmark::State &state)
+{
+    SimulatedBackend *backend = freshBackend();
+    auto kb = addKeyboard(backend, "TL87");
+    auto link = openLink(*kb, 0);
+    if (!waitReady(*link, 2000))
+        state.SkipWithError("link not ready");
+    runEventsFor(300);
+    // The keyboard answers every handshake with a status report too: the measured one carries a
+    // mark in a byte the status does not use.
+    constexpr int kMarkByte = 63;
+    constexpr uint8_t kMark = 0xA5;
+    HidReport unasked = hidproto::makeReport(hidproto::in::Status);
+    unasked[hidproto::kLengthByte] = 9;
+    unasked[kMarkByte] = kMark;
+    std::vector<double> latencies;
+    QObject receiver;
+    std::chrono::steady_clock::time_point sent;
+    QEventLoop loop;
+    // Connected after the link's own parser, so it runs once the link has handled the report.
+    QObject::connect(link->hidInterface(), &MainHidInterFace::sigHidDataArrived, &receiver,
+                     [&](const QByteArray &data) {
+                         if (static_cast<uint8_t>(data.at(hidproto::kCmdByte)) != hidproto::in::Status ||
+                             static_cast<uint8_t>(data.at(kMarkByte)) != kMark)
+                             return;
+                         latencies.push_back(
+                             std::chrono::duration<double>(std::chrono::steady_clock::now() - sent).count());
+                         loop.quit();
+                     });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
+    std::size_t n = 0;
+    for (auto _ : state) {
+        runEventsFor(50 + static_cast<int>((n++ * 37) % 100));
+        const std::size_t before = latencies.size();
+        sent = std::chrono::steady_clock::now();
+        kb->send(unasked);
+        guard.start(1000);
+        loop.exec();
+        guard.stop();
+        if (latencies.size() == before) {
+            state.SkipWithError("the report never arrived");
+            break;
+        }
+        state.SetIterationTime(latencies.back());
+    }
+    if (latencies.empty())
+        return;
+    std::sort(latencies.begin(), latencies.end());
+    const auto at = [&](double q) {
+        return latencies[std::min(latencies.size() - 1, static_cast<std::size_t>(q * latencies.size()))];
+    };
+    state.counters["p50_ms"] = at(0.50) * 1000.0;
+    state.counters["p99_ms"] = at(0.99) * 1000.0;
+    state.counters["max_ms"] = latencies.back() * 1000.0;
+}
+BENCHMARK(BM_InputReportLatencyWhileIdle)->Iterations(200)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // From openDevice to the link being ready (serial number, light lists), on the GUI thread's events.
 void BM_OpenToReady(benchmark::State &state)

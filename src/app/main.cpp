@@ -30,6 +30,11 @@ int showCrashNotice(int argc, char **argv)
 
 int main(int argc, char *argv[])
 {
+    // Nothing here draws with OpenGL, yet the X11 platform would load the GL driver (tens of MB
+    // resident) at start. Left to the user's choice when the variable is set.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+
     if (argc >= 2 && std::strcmp(argv[1], "--crash-notice") == 0)
         return showCrashNotice(argc, argv);
 

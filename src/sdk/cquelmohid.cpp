@@ -173,6 +173,16 @@ int CQuelmoHid_Close(int handle)
     return HidDeviceManager::instance().close(handle);
 }
 
+int CQuelmoHid_WaitForInput(int handle, int timeoutMs)
+{
+    return HidDeviceManager::instance().waitForInput(handle, timeoutMs);
+}
+
+int CQuelmoHid_WakeWaiter(int handle)
+{
+    return HidDeviceManager::instance().wake(handle);
+}
+
 int CQuelmoHid_highPrecisionTimerInit(uint32_t *word1, uint32_t *word2)
 {
     if (!word1 || !word2)

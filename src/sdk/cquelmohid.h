@@ -39,6 +39,12 @@ int CQuelmoHid_HidWriteBuff(int handle, const unsigned char *report, const char 
 // short report), 0 when none is waiting, -1 when the device failed or went away.
 int CQuelmoHid_HidReadBuff(int handle, unsigned char *buffer);
 int CQuelmoHid_Close(int handle);
+// Holds the I/O thread until an input report can be read from `handle`, CQuelmoHid_WakeWaiter is
+// called for it, or `timeoutMs` passes (negative: no limit). > 0: a report is ready; 0: woken or
+// timed out; -1: no such handle. Lets an idle I/O loop sleep instead of polling.
+int CQuelmoHid_WaitForInput(int handle, int timeoutMs);
+// Ends the handle's current or next wait at once; from any thread. -1: no such handle.
+int CQuelmoHid_WakeWaiter(int handle);
 
 // Pacing of the I/O loop. The two words belong to the caller (one pair per I/O thread).
 int CQuelmoHid_highPrecisionTimerInit(uint32_t *word1, uint32_t *word2);

@@ -46,6 +46,13 @@ public:
     // 0 when none is waiting, -1 when the device failed or went away.
     virtual int read(HidReport *report) = 0;
     virtual int setNonblocking(bool nonblocking) = 0;
+    // Holds the I/O thread until an input report can be read, wake() is called, or `timeoutMs`
+    // passes (negative: no limit). > 0 when a report is ready, 0 when woken or timed out. A device
+    // that failed or went away is never ready: the wait then lasts until woken or timed out, so a
+    // loop around it cannot spin. A wake() that comes while nobody waits ends the next wait.
+    virtual int waitForInput(int timeoutMs) = 0;
+    // Ends the current or next waitForInput at once. Any thread.
+    virtual void wake() = 0;
 };
 
 // Finds and opens devices: hidraw for real keyboards, or the simulated keyboards.

@@ -148,6 +148,21 @@ int HidDeviceManager::setNonblocking(int handle, bool nonblocking)
     return dev ? dev->channel->setNonblocking(nonblocking) : -1;
 }
 
+int HidDeviceManager::waitForInput(int handle, int timeoutMs)
+{
+    const std::shared_ptr<OpenDevice> dev = device(handle);
+    return dev ? dev->channel->waitForInput(timeoutMs) : -1;
+}
+
+int HidDeviceManager::wake(int handle)
+{
+    const std::shared_ptr<OpenDevice> dev = device(handle);
+    if (!dev)
+        return -1;
+    dev->channel->wake();
+    return 0;
+}
+
 HidOpenError HidDeviceManager::lastOpenError() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);

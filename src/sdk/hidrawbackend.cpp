@@ -1,11 +1,13 @@
 #include "hidrawbackend.h"
 
 #include "hidpaths.h"
+#include "hidrawchannel.h"
 
 #include <QLoggingCategory>
 
 #include <cerrno>
 #include <cstring>
+#include <fcntl.h>
 #include <hidapi/hidapi.h>
 #include <libudev.h>
 #include <sys/stat.h>
@@ -19,34 +21,6 @@ QString wideText(const wchar_t *s)
 {
     return s ? QString::fromWCharArray(s) : QString();
 }
-
-class HidrawChannel : public HidChannel
-{
-public:
-    explicit HidrawChannel(hid_device *dev) : m_dev(dev) {}
-    ~HidrawChannel() override { hid_close(m_dev); }
-    HidrawChannel(const HidrawChannel &) = delete;
-    HidrawChannel &operator=(const HidrawChannel &) = delete;
-
-    int write(const HidReport &report) override
-    {
-        const auto framed = hidpaths::frameOutputReport(report);
-        const int n = hid_write(m_dev, framed.data(), framed.size());
-        return n < 0 ? -1 : static_cast<int>(hidproto::kReportSize);
-    }
-
-    int read(HidReport *report) override
-    {
-        uint8_t buf[hidproto::kReportSize];
-        const int n = hid_read(m_dev, buf, sizeof buf);
-        return hidpaths::takeInputReport(buf, n, report);
-    }
-
-    int setNonblocking(bool nonblocking) override { return hid_set_nonblocking(m_dev, nonblocking ? 1 : 0); }
-
-private:
-    hid_device *m_dev;
-};
 
 } // namespace
 
@@ -132,22 +106,29 @@ std::unique_ptr<HidChannel> HidrawBackend::open(const QByteArray &path, HidOpenE
         qCWarning(lcHidraw, "Cannot open %s: no such hidraw device", path.constData());
         return nullptr;
     }
-    hid_device *dev = hid_open_path(node.constData());
-    if (dev) {
-        *error = HidOpenError::None;
-        return std::make_unique<HidrawChannel>(dev);
+    const int fd = ::open(node.constData(), O_RDWR | O_CLOEXEC);
+    if (fd >= 0) {
+        auto channel = std::make_unique<HidrawChannel>(fd);
+        if (channel->isValid()) {
+            *error = HidOpenError::None;
+            return channel;
+        }
+        *error = HidOpenError::Failed;
+        qCWarning(lcHidraw, "Cannot open %s (%s): no wake-up descriptor", node.constData(), path.constData());
+        return nullptr;
     }
-    // hidapi keeps only a message; ask the node itself whether it is a permission problem.
-    if (::access(node.constData(), R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM)) {
+    const int why = errno;
+    if (why == EACCES || why == EPERM) {
         *error = HidOpenError::PermissionDenied;
         qCWarning(lcHidraw,
                   "Cannot open %s (%s): permission denied. Install the udev rule 60-tidelumen.rules "
                   "(cmake --install puts it in lib/udev/rules.d), then re-plug the keyboard.",
                   node.constData(), path.constData());
     } else {
-        *error = HidOpenError::Failed;
-        qCWarning(lcHidraw, "Cannot open %s (%s): %ls", node.constData(), path.constData(),
-                  hid_error(nullptr));
+        *error =
+            why == ENOENT || why == ENODEV || why == ENXIO ? HidOpenError::NotFound : HidOpenError::Failed;
+        qCWarning(lcHidraw, "Cannot open %s (%s): %s", node.constData(), path.constData(),
+                  std::strerror(why));
     }
     return nullptr;
 }

@@ -91,6 +91,7 @@ void SimKeyboard::unplug()
             observer = m_plugObserver;
         m_plugged = false;
         m_outbox.clear();
+        m_changed.notify_all();
     }
     if (observer)
         observer(*this, false);
@@ -187,6 +188,7 @@ void SimKeyboard::reply(const HidReport &report)
 void SimKeyboard::queueLocked(const HidReport &report)
 {
     m_outbox.push_back({Clock::now() + m_delay, report});
+    m_changed.notify_all();
 }
 
 HidReport SimKeyboard::statusReport() const
@@ -232,4 +234,37 @@ int SimKeyboard::read(HidReport *report, quint64 generation)
     *report = m_outbox.front().report;
     m_outbox.pop_front();
     return static_cast<int>(hidproto::kReportSize);
+}
+
+int SimKeyboard::waitForInput(quint64 generation, std::chrono::milliseconds timeout, bool *woken)
+{
+    std::unique_lock<std::mutex> lock(m_mutex);
+    const bool unlimited = timeout.count() < 0;
+    const Clock::time_point deadline = unlimited ? Clock::time_point::max() : Clock::now() + timeout;
+    for (;;) {
+        if (*woken) {
+            *woken = false;
+            return 0;
+        }
+        const bool attached = m_plugged && generation == m_generation;
+        const Clock::time_point now = Clock::now();
+        if (attached && !m_outbox.empty() && m_outbox.front().due <= now)
+            return 1;
+        if (now >= deadline)
+            return 0;
+        // A delayed reply falls due by itself: wake for it.
+        const Clock::time_point until =
+            attached && !m_outbox.empty() ? std::min(deadline, m_outbox.front().due) : deadline;
+        if (until == Clock::time_point::max())
+            m_changed.wait(lock);
+        else
+            m_changed.wait_until(lock, until);
+    }
+}
+
+void SimKeyboard::wakeWaiter(bool *woken)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    *woken = true;
+    m_changed.notify_all();
 }

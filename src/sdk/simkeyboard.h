@@ -9,6 +9,7 @@
 
 #include <array>
 #include <chrono>
+#include <condition_variable>
 #include <deque>
 #include <functional>
 #include <mutex>
@@ -79,6 +80,11 @@ public:
     // --- transport
     int write(const HidReport &report, quint64 generation);
     int read(HidReport *report, quint64 generation);
+    // Waits until read() would give a report, `*woken` is set by wakeWaiter(), or `timeout` passes
+    // (negative: no limit); see HidChannel::waitForInput. `woken` belongs to the caller's channel
+    // and is only touched under the keyboard's lock.
+    int waitForInput(quint64 generation, std::chrono::milliseconds timeout, bool *woken);
+    void wakeWaiter(bool *woken);
 
 private:
     void queueLocked(const HidReport &report);
@@ -106,4 +112,6 @@ private:
         HidReport report;
     };
     std::deque<Pending> m_outbox;
+    // Told of every queued report, plug change and wake, for waitForInput.
+    std::condition_variable m_changed;
 };

@@ -20,10 +20,16 @@ public:
     int read(HidReport *report) override { return m_keyboard->read(report, m_generation); }
     // Reads never block here; the flag only matters to a real device.
     int setNonblocking(bool) override { return 0; }
+    int waitForInput(int timeoutMs) override
+    {
+        return m_keyboard->waitForInput(m_generation, std::chrono::milliseconds(timeoutMs), &m_woken);
+    }
+    void wake() override { m_keyboard->wakeWaiter(&m_woken); }
 
 private:
     std::shared_ptr<SimKeyboard> m_keyboard;
     const quint64 m_generation;
+    bool m_woken = false; // guarded by the keyboard's lock
 };
 
 } // namespace

@@ -9,17 +9,25 @@ void BatteryItem::setBatteryLevel(int level)
 {
     // The level comes from the keyboard; outside 0..100 the bar would leave the outline.
     level = qBound(0, level, 100);
+    QColor fill;
     if (level <= 25)
-        m_fillColor = QColor(255, 60, 0, 255);
+        fill = QColor(255, 60, 0, 255);
     else if (level <= 50)
-        m_fillColor = QColor(200, 140, 0, 255);
+        fill = QColor(200, 140, 0, 255);
     else
-        m_fillColor = QColor(100, 150, 100, 255);
+        fill = QColor(100, 150, 100, 255);
     if (!m_percentTextVisible)
-        m_fillColor = QColor(100, 150, 100, 255);
+        fill = QColor(100, 150, 100, 255);
+    // The keyboard repeats its level with every status report; an unchanged gauge is not repainted.
+    const bool changed =
+        !m_applied || level != m_level || fill != m_fillColor || m_percentTextVisible != m_appliedPercentText;
+    m_fillColor = fill;
     m_level = level;
     m_fillWidth = level / 4;
-    update();
+    m_applied = true;
+    m_appliedPercentText = m_percentTextVisible;
+    if (changed)
+        update();
 }
 
 void BatteryItem::setPercentTextVisible(bool visible)

@@ -27,4 +27,7 @@ private:
     QColor m_fillColor{100, 100, 100, 255};
     int m_level = 0;
     bool m_percentTextVisible = true;
+    // What the last setBatteryLevel put on screen.
+    bool m_applied = false;
+    bool m_appliedPercentText = true;
 };

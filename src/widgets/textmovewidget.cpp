@@ -17,7 +17,17 @@ TextMoveWidget::TextMoveWidget(QWidget *parent) : QWidget(parent)
     m_timer = new QTimer(this);
     m_timer->setInterval(m_interval);
     connect(m_timer, &QTimer::timeout, this, &TextMoveWidget::updatePos);
-    m_timer->start();
+    // Started when the widget is first shown: a marquee that is never seen never ticks.
+}
+
+// Ticks only while they can move something the user sees.
+void TextMoveWidget::updateTimer()
+{
+    const bool moves = m_shown && !m_text.isEmpty() && !(m_mouseHoverStop && m_hovered);
+    if (moves && !m_timer->isActive())
+        m_timer->start();
+    else if (!moves)
+        m_timer->stop();
 }
 
 void TextMoveWidget::updatePos()
@@ -73,6 +83,7 @@ void TextMoveWidget::setText(QString text)
         m_x = width();
         break;
     }
+    updateTimer();
 }
 
 void TextMoveWidget::setTextFont(QString textFont, int textFontSize)
@@ -96,6 +107,7 @@ void TextMoveWidget::setInterval(int interval)
 void TextMoveWidget::setMouseHoverStop(bool mouseHoverStop)
 {
     m_mouseHoverStop = mouseHoverStop;
+    updateTimer();
 }
 
 void TextMoveWidget::setForeground(QColor foreground)
@@ -139,6 +151,7 @@ void TextMoveWidget::enterEvent(QEvent *event)
         setUnderline(true);
         setCursor(Qt::PointingHandCursor);
     }
+    updateTimer();
     QWidget::enterEvent(event);
 }
 
@@ -149,18 +162,22 @@ void TextMoveWidget::leaveEvent(QEvent *event)
         setUnderline(false);
         setCursor(Qt::ArrowCursor);
     }
+    updateTimer();
     QWidget::leaveEvent(event);
 }
 
-// Nothing moves while the marquee cannot be seen, so its ticks are paused then.
+// Nothing moves while the marquee cannot be seen (hidden, or its window minimised), so its ticks
+// are paused then.
 void TextMoveWidget::showEvent(QShowEvent *event)
 {
-    m_timer->start();
+    m_shown = true;
+    updateTimer();
     QWidget::showEvent(event);
 }
 
 void TextMoveWidget::hideEvent(QHideEvent *event)
 {
-    m_timer->stop();
+    m_shown = false;
+    updateTimer();
     QWidget::hideEvent(event);
 }

@@ -47,6 +47,7 @@ protected:
 
 private:
     void setUnderline(bool on);
+    void updateTimer();
 
     QString m_text = QStringLiteral("0123456789");
     int m_step = 2;
@@ -56,6 +57,7 @@ private:
     QColor m_background{30, 30, 30, 0};
     MoveStyle m_moveStyle = MoveStyle_LeftAndRight;
     bool m_hovered = false;
+    bool m_shown = false; // between a show event and a hide event
     bool m_movingRight = true;
     int m_x = 0;
     int m_y = 0;

@@ -38,11 +38,19 @@ public:
             return -1;
         if (CQuelmoHid_HidWriteBuff(m_handle, report.data(), m_path.constData()) < 0) {
             m_failed = true;
+            ++m_refused;
             return -1;
         }
         // Pick up the answer as soon as the event loop runs, not at the next poll.
         QMetaObject::invokeMethod(this, &SimDownloadLink::poll, Qt::QueuedConnection);
         return 0;
+    }
+
+    quint64 refusedWrites() const override { return m_refused; }
+    // Every report is written by the time sendCommand returns.
+    void requestWrittenNotice() override
+    {
+        QMetaObject::invokeMethod(this, &DownloadLink::sigAllWritten, Qt::QueuedConnection);
     }
 
 signals:
@@ -66,5 +74,6 @@ private:
     QByteArray m_path;
     int m_handle = 0;
     bool m_failed = false;
+    quint64 m_refused = 0;
     QTimer m_poll;
 };

@@ -251,3 +251,49 @@ TEST_F(IoThread, CloseDuringTrafficJoinsTheLoopFirst)
     auto hid = openOn(*kb);
     hid.reset();
 }
+
+// Once idle the loop sleeps on the device with no timeout: every event that gives it work has to
+// wake it, or that work would wait for ever.
+TEST_F(IoThread, ASleepingLoopWakesForEveryKindOfWork)
+{
+    auto kb = addKeyboard("TL87");
+    auto hid = openOn(*kb, false);
+    QObject receiver;
+    int statusReports = 0;
+    QObject::connect(hid.get(), &MainHidInterFace::sigHidDataArrived, &receiver, [&](QByteArray d) {
+        if (static_cast<uint8_t>(d.at(static_cast<int>(kCmdByte))) == in::Status)
+            ++statusReports;
+    });
+    hid->setLightFrameEnabled(true);
+    hid->start();
+    ASSERT_TRUE(waitFor([&] { return kb->receivedCount(out::SerialInquiry) == 1; }));
+
+    for (int round = 0; round < 3; ++round) {
+        QThread::msleep(60); // long enough for the loop to fall asleep
+        const int relays = kb->receivedCount(out::KeyRelay);
+        const HidReport relay = command(out::KeyRelay, static_cast<uint8_t>(round));
+        ASSERT_EQ(hid->sendCommand(relay.data()), 0);
+        EXPECT_TRUE(waitFor([&] { return kb->receivedCount(out::KeyRelay) == relays + 1; }))
+            << "a queued command, round " << round;
+
+        QThread::msleep(60);
+        const int before = statusReports;
+        kb->sendStatus();
+        EXPECT_TRUE(waitFor([&] { return statusReports == before + 1; }))
+            << "an unasked report, round " << round;
+
+        QThread::msleep(60);
+        const int frames = kb->receivedCount(out::StreamFrame);
+        for (int p = 0; p <= hid->lightBatchSize(); ++p) {
+            const HidReport packet = lightPacket(static_cast<uint8_t>(p));
+            hid->queueLightPacket(packet.data());
+        }
+        EXPECT_TRUE(waitFor([&] {
+            return kb->receivedCount(out::StreamFrame) == frames + hid->lightBatchSize() + 1;
+        })) << "a completed light frame, round "
+            << round;
+    }
+    QThread::msleep(60);
+    hid->closeDevice();
+    EXPECT_TRUE(hid->isFinished()) << "closing wakes the sleeping loop and joins it";
+}

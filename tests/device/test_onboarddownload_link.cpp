@@ -61,9 +61,14 @@ protected:
     std::pair<int, bool> runDownload()
     {
         QSignalSpy spy(download.get(), &DOnboardDownload::sigDownloadFinished);
+        const auto c = QObject::connect(download.get(), &DOnboardDownload::sigDownloadFinished, [&] {
+            framesAtVerdict = memory->keyLayerFramesReceived() + memory->macroFramesReceived() +
+                              memory->advancedFramesReceived();
+        });
         EXPECT_TRUE(download->start(port.get(), snapshot));
         if (spy.isEmpty())
             spy.wait(20000);
+        QObject::disconnect(c);
         QTest::qWait(50);
         return {spy.count(), !spy.isEmpty() && spy.first().at(0).toBool()};
     }
@@ -76,6 +81,7 @@ protected:
     std::unique_ptr<DOnboardDownload> download;
     std::unique_ptr<KeyboardLinkDownloadPort> port;
     DownloadSnapshot snapshot;
+    int framesAtVerdict = -1; // frames the keyboard held when the verdict came
 };
 
 TEST_F(DownloadOverKeyboardLink, WritesTheProfileIntoTheKeyboard)
@@ -84,8 +90,9 @@ TEST_F(DownloadOverKeyboardLink, WritesTheProfileIntoTheKeyboard)
     const auto [signalCount, ok] = runDownload();
     EXPECT_EQ(signalCount, 1);
     EXPECT_TRUE(ok);
-    // The verdict comes once the last frames are queued; the I/O thread may still be writing them.
-    EXPECT_TRUE(waitFor([&] { return memory->advancedFramesReceived() == 40; }));
+    // Success is told only once the keyboard holds every frame, the last blank records included.
+    EXPECT_EQ(framesAtVerdict, 20 + 50 + 40);
+    EXPECT_EQ(memory->advancedFramesReceived(), 40);
     EXPECT_EQ(memory->macroFramesReceived(), 50);
     EXPECT_EQ(memory->keyLayerFramesReceived(), 20);
 
@@ -114,6 +121,24 @@ TEST_F(DownloadOverKeyboardLink, KeyboardThatNeverAcknowledgesFailsAfterTwoAttem
     EXPECT_FALSE(ok);
     EXPECT_EQ(download->attemptsMade(), 2);
     EXPECT_EQ(memory->macroFramesReceived(), 8);
+}
+
+// The blank records at the end are written without any answer from the keyboard; a keyboard
+// that refuses them has not taken the profile.
+TEST_F(DownloadOverKeyboardLink, KeyboardRefusingTheLastFramesFails)
+{
+    open("TL68HE");
+    QTimer refuser;
+    QObject::connect(&refuser, &QTimer::timeout, [&] {
+        if (memory->macroFramesReceived() >= 50)
+            kb->setRefuseWrites(true);
+    });
+    refuser.start(1);
+    const auto [signalCount, ok] = runDownload();
+    EXPECT_EQ(signalCount, 1);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(download->attemptsMade(), 2);
+    EXPECT_LT(memory->advancedFramesReceived(), 40);
 }
 
 TEST_F(DownloadOverKeyboardLink, LinkClosedMidwayFails)

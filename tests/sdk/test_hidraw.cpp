@@ -1,13 +1,17 @@
 #include "hiddevicemanager.h"
 #include "hidpaths.h"
 #include "hidrawbackend.h"
+#include "hidrawchannel.h"
 #include "modelcatalogue.h"
 #include "simfixture.h"
 
 #include <atomic>
+#include <chrono>
 #include <future>
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
@@ -241,6 +245,8 @@ private:
             return m_b.destroyed ? -99 : 64;
         }
         int setNonblocking(bool) override { return 0; }
+        int waitForInput(int) override { return 0; }
+        void wake() override {}
 
     private:
         BlockingBackend &m_b;
@@ -270,6 +276,91 @@ TEST(HidDeviceManagerTest, CloseDuringAReadKeepsTheDeviceUntilTheReadReturns)
     EXPECT_TRUE(backend.destroyed);
     HidReport r{};
     EXPECT_EQ(manager.read(handle, &r), -1);
+}
+
+// --- the hidraw channel over a descriptor that keeps report boundaries, like a hidraw node
+
+class HidrawChannelTest : public testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        int fds[2];
+        ASSERT_EQ(::socketpair(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0, fds), 0);
+        channel = std::make_unique<HidrawChannel>(fds[0]);
+        device = fds[1];
+        ASSERT_TRUE(channel->isValid());
+        channel->setNonblocking(true);
+    }
+    void TearDown() override
+    {
+        if (device >= 0)
+            ::close(device);
+    }
+    void deviceSends(uint8_t command)
+    {
+        uint8_t report[hidproto::kReportSize] = {};
+        report[hidproto::kCmdByte] = command;
+        ASSERT_EQ(::write(device, report, sizeof report), static_cast<ssize_t>(sizeof report));
+    }
+
+    std::unique_ptr<HidrawChannel> channel;
+    int device = -1;
+};
+
+TEST_F(HidrawChannelTest, WritesReportIdZeroThenTheReport)
+{
+    HidReport out = hidproto::makeReport(0x14);
+    EXPECT_EQ(channel->write(out), static_cast<int>(hidproto::kReportSize));
+    uint8_t got[hidproto::kReportSize + 8] = {};
+    ASSERT_EQ(::read(device, got, sizeof got), static_cast<ssize_t>(hidproto::kReportSize + 1));
+    EXPECT_EQ(got[0], 0x00);
+    EXPECT_EQ(got[1 + hidproto::kCmdByte], 0x14);
+}
+
+TEST_F(HidrawChannelTest, WaitEndsWithInputWakeOrTimeout)
+{
+    // Nothing there: the wait lasts its timeout and a read finds nothing.
+    EXPECT_EQ(channel->waitForInput(20), 0);
+    HidReport in{};
+    EXPECT_EQ(channel->read(&in), 0);
+
+    // A wake given before the wait ends it at once, and only that one wait.
+    channel->wake();
+    EXPECT_EQ(channel->waitForInput(5000), 0);
+    EXPECT_EQ(channel->waitForInput(20), 0);
+
+    // A wake from another thread ends an unlimited wait.
+    std::thread waker([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        channel->wake();
+    });
+    EXPECT_EQ(channel->waitForInput(-1), 0);
+    waker.join();
+
+    // A report that arrives during an unlimited wait ends it, and the read takes it.
+    std::thread sender([this] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        deviceSends(0x01);
+    });
+    EXPECT_GT(channel->waitForInput(-1), 0);
+    sender.join();
+    EXPECT_EQ(channel->read(&in), static_cast<int>(hidproto::kReportSize));
+    EXPECT_EQ(in[hidproto::kCmdByte], 0x01);
+}
+
+TEST_F(HidrawChannelTest, AVanishedDeviceFailsReadsAndNeverMakesTheWaitSpin)
+{
+    ::close(device);
+    device = -1;
+    EXPECT_GT(channel->waitForInput(1000), 0); // the hang-up is reported once ...
+    HidReport in{};
+    EXPECT_EQ(channel->read(&in), -1);
+    const auto t0 = std::chrono::steady_clock::now();
+    EXPECT_EQ(channel->waitForInput(30), 0); // ... then the wait sleeps until woken or timed out
+    EXPECT_GE(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(25));
+    channel->wake();
+    EXPECT_EQ(channel->waitForInput(-1), 0);
 }
 
 } // namespace

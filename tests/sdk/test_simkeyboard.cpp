@@ -225,6 +225,49 @@ TEST_F(SimLink, DelayedSilentAndRefusingKeyboards)
     EXPECT_GT(ask(inquiry)[kCmdByte], 0);
 }
 
+// The wait an idle I/O loop sleeps in, through the SDK calls: it must end for every event that
+// gives the loop work, and never report input that a read would not give.
+TEST_F(SimLink, WaitForInputEndsForEveryEventThatGivesTheLoopWork)
+{
+    open(QStringLiteral("TL87"));
+    using std::chrono::milliseconds;
+    const auto waited = [this](int timeoutMs, int *result) {
+        const auto t0 = std::chrono::steady_clock::now();
+        *result = CQuelmoHid_WaitForInput(handle, timeoutMs);
+        return std::chrono::steady_clock::now() - t0;
+    };
+    int result = -2;
+    HidReport r{};
+
+    EXPECT_GE(waited(20, &result), milliseconds(15));
+    EXPECT_EQ(result, 0) << "nothing to read";
+
+    kb->sendStatus();
+    EXPECT_LT(waited(-1, &result), milliseconds(500));
+    EXPECT_GT(result, 0) << "an unasked report";
+    EXPECT_GT(CQuelmoHid_HidReadBuff(handle, r.data()), 0);
+
+    EXPECT_EQ(CQuelmoHid_WakeWaiter(handle), 0);
+    EXPECT_LT(waited(-1, &result), milliseconds(500));
+    EXPECT_EQ(result, 0) << "woken before the wait began";
+
+    kb->setReplyDelay(milliseconds(30));
+    ASSERT_EQ(writeReport(handle, makeReport(out::SerialInquiry, kReportIdPlain), path), 64);
+    EXPECT_GE(waited(-1, &result), milliseconds(25));
+    EXPECT_GT(result, 0) << "a delayed reply, once it falls due";
+    EXPECT_GT(CQuelmoHid_HidReadBuff(handle, r.data()), 0);
+
+    std::thread waker([this] {
+        std::this_thread::sleep_for(milliseconds(20));
+        CQuelmoHid_WakeWaiter(handle);
+    });
+    kb->unplug();
+    EXPECT_GE(waited(-1, &result), milliseconds(15));
+    EXPECT_EQ(result, 0) << "an unplugged keyboard is never ready; only the wake ends the wait";
+    waker.join();
+    EXPECT_EQ(CQuelmoHid_WaitForInput(handle + 1000, 0), -1);
+}
+
 TEST_F(SimLink, HandlesAreCheckedOnEveryCall)
 {
     open(QStringLiteral("TL87"));

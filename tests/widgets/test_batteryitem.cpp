@@ -1,6 +1,10 @@
 #include "batteryitem.h"
 #include "stablefonts.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,6 +79,50 @@ int textPixels(const QImage &image)
             n += c.red() > 220 && c.green() > 220 && c.blue() > 220;
         }
     return n;
+}
+
+// Status reports repeat the level every second: only a change may cost a repaint.
+TEST(BatteryItem, RepaintsOnlyWhenTheGaugeChanges)
+{
+    struct PaintCounter : QObject
+    {
+        int paints = 0;
+        bool eventFilter(QObject *, QEvent *e) override
+        {
+            if (e->type() == QEvent::Paint)
+                ++paints;
+            return false;
+        }
+    } counter;
+    BatteryItem item;
+    item.resize(32, 16);
+    item.show();
+    item.setBatteryLevel(60);
+    QCoreApplication::processEvents();
+    item.installEventFilter(&counter);
+
+    const struct
+    {
+        const char *what;
+        std::function<void()> act;
+        bool repaint;
+    } steps[] = {
+        {"same level", [&] { item.setBatteryLevel(60); }, false},
+        {"new level", [&] { item.setBatteryLevel(61); }, true},
+        {"text switched off, same level",
+         [&] {
+             item.setPercentTextVisible(false);
+             item.setBatteryLevel(61);
+         },
+         true},
+        {"same again without text", [&] { item.setBatteryLevel(61); }, false},
+    };
+    for (const auto &step : steps) {
+        counter.paints = 0;
+        step.act();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(counter.paints > 0, step.repaint) << step.what;
+    }
 }
 
 TEST(BatteryItem, PaintsOutlineBarAndText)

@@ -4,6 +4,8 @@
 #include <QFontMetrics>
 #include <QLabel>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -217,6 +219,97 @@ TEST(TextMoveWidget, TimerDrivesItWhileShown)
     QTest::qWait(30);
     EXPECT_EQ(w.textX(), moved);
 }
+
+// The marquee's timer wakes the program 50 times a second; it may run only while it moves
+// something the user can see.
+struct TickCase
+{
+    const char *name;
+    std::function<void(QWidget &window, TextMoveWidget &w)> act;
+    bool ticking;
+};
+
+class Ticks : public testing::TestWithParam<TickCase>
+{
+};
+
+TEST_P(Ticks, TimerRunsOnlyWhileTheTextVisiblyMoves)
+{
+    QWidget window;
+    auto *w = new TextMoveWidget(&window);
+    w->resize(300, 30);
+    w->setText(QStringLiteral("abc"));
+    GetParam().act(window, *w);
+    QTimer *timer = w->findChild<QTimer *>();
+    ASSERT_NE(timer, nullptr);
+    EXPECT_EQ(timer->isActive(), GetParam().ticking);
+}
+
+void enter(TextMoveWidget &w)
+{
+    QEvent e(QEvent::Enter);
+    QCoreApplication::sendEvent(&w, &e);
+}
+
+void leave(TextMoveWidget &w)
+{
+    QEvent e(QEvent::Leave);
+    QCoreApplication::sendEvent(&w, &e);
+}
+
+const TickCase kTickCases[] = {
+    {"NeverShown", [](QWidget &, TextMoveWidget &) {}, false},
+    // How the device page holds its status line: hidden before its page is ever shown.
+    {"HiddenBeforeTheWindowShows",
+     [](QWidget &window, TextMoveWidget &w) {
+         w.hide();
+         window.show();
+     },
+     false},
+    {"Shown", [](QWidget &window, TextMoveWidget &) { window.show(); }, true},
+    {"ShownThenHidden",
+     [](QWidget &window, TextMoveWidget &w) {
+         window.show();
+         w.hide();
+     },
+     false},
+    {"WindowHidden",
+     [](QWidget &window, TextMoveWidget &) {
+         window.show();
+         window.hide();
+     },
+     false},
+    {"NoText",
+     [](QWidget &window, TextMoveWidget &w) {
+         window.show();
+         w.setText(QString());
+     },
+     false},
+    {"HoverStopWhilePointerInside",
+     [](QWidget &window, TextMoveWidget &w) {
+         window.show();
+         w.setMouseHoverStop(true);
+         enter(w);
+     },
+     false},
+    {"HoverStopAfterPointerLeft",
+     [](QWidget &window, TextMoveWidget &w) {
+         window.show();
+         w.setMouseHoverStop(true);
+         enter(w);
+         leave(w);
+     },
+     true},
+    {"PointerInsideWithoutHoverStop",
+     [](QWidget &window, TextMoveWidget &w) {
+         window.show();
+         enter(w);
+     },
+     true},
+};
+
+INSTANTIATE_TEST_SUITE_P(States, Ticks, testing::ValuesIn(kTickCases),
+                         [](const testing::TestParamInfo<TickCase> &info) { return info.param.name; });
 
 TEST(TextMoveWidget, ColoursReachThePalettes)
 {

@@ -47,6 +47,9 @@ bool DOnboardDownload::start(DownloadLink *link, const DownloadSnapshot &snapsho
     if (isRunning())
         return false;
     m_link = link;
+    if (link)
+        connect(link, &DownloadLink::sigAllWritten, this, &DOnboardDownload::onAllFramesWritten,
+                Qt::UniqueConnection);
     m_snapshot = snapshot;
     m_attempt = 0;
     m_keyboardDownloadStatus = -1;
@@ -202,6 +205,7 @@ void DOnboardDownload::startAttempt()
     m_lastAckFrame = HidReport{};
     m_timeouts = 0;
     m_phase = Phase::Running;
+    m_refusedAtStart = m_link ? m_link->refusedWrites() : 0;
 
     bool refused = false;
     const QString problem = planAttempt(&refused);
@@ -277,7 +281,35 @@ void DOnboardDownload::run()
         }
     }
     if (m_phase == Phase::Running)
-        endAttempt();
+        waitForWrites();
+}
+
+// Queued is not written: the attempt has succeeded only once the link has written every frame
+// and the keyboard took them all.
+void DOnboardDownload::waitForWrites()
+{
+    if (!linkUsable()) {
+        finish(false, failureText());
+        return;
+    }
+    m_phase = Phase::Writing;
+    m_timer.start(m_timing.writeTimeout);
+    m_link->requestWrittenNotice();
+}
+
+void DOnboardDownload::onAllFramesWritten()
+{
+    if (m_phase != Phase::Writing)
+        return;
+    m_timer.stop();
+    m_phase = Phase::Running;
+    if (linkUsable() && m_link->refusedWrites() != m_refusedAtStart) {
+        qDebug() << "[Onboard download] the keyboard refused" << m_link->refusedWrites() - m_refusedAtStart
+                 << "report(s)";
+        failAttempt();
+        return;
+    }
+    endAttempt();
 }
 
 void DOnboardDownload::onTimer()
@@ -291,6 +323,11 @@ void DOnboardDownload::onTimer()
     if (m_phase == Phase::Pausing) {
         m_phase = Phase::Running;
         run();
+        return;
+    }
+    if (m_phase == Phase::Writing) {
+        qDebug() << "[Onboard download] the frames were not written in time";
+        failAttempt();
         return;
     }
     if (m_phase != Phase::WaitingAck)

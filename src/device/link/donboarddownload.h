@@ -28,7 +28,7 @@ struct DownloadSnapshot
 // (on magnetic keyboards) the advanced keys, in two attempts at most. Runs on the GUI thread as a
 // state machine on a timer, so the interface stays live during the acknowledgement waits and the
 // pauses; after every wait it checks that its link is still open and ends with the failure text if
-// not. The verdict comes with sigDownloadFinished.
+// not. The verdict comes with sigDownloadFinished, once the link has written every frame.
 class DOnboardDownload : public QObject
 {
     Q_OBJECT
@@ -38,6 +38,8 @@ public:
     {
         std::chrono::milliseconds ackTimeout{100};
         std::chrono::milliseconds phasePause{400};
+        // Longest wait for the link to write the frames still queued when an attempt ends.
+        std::chrono::milliseconds writeTimeout{3000};
     };
 
     static constexpr int kMaxResends = 3;
@@ -69,6 +71,7 @@ public slots:
     void onRuningOnboard0x19Cmd();
     void onRuningOnboard0x18Cmd();
     void onRuningOnboardDownloadStatus(int statusNun);
+    void onAllFramesWritten();
 
 signals:
     void sigDownloadFinished(bool ok, const QString &message);
@@ -96,6 +99,7 @@ private:
         Running,
         WaitingAck,
         Pausing,
+        Writing, // every frame is queued; waiting until the link has written them
     };
 
     // Builds the frames of one attempt in wire order; an empty text when they can be sent, else
@@ -106,6 +110,7 @@ private:
     void onTimer();
     bool linkUsable() const;
     int send(const HidReport &frame);
+    void waitForWrites();
     void failAttempt();
     void endAttempt();
     void finish(bool ok, const QString &message);
@@ -132,4 +137,5 @@ private:
     bool m_sentStopAndWait = false;
     int m_keyboardDownloadStatus = -1;
     HidReport m_lastAckFrame{};
+    quint64 m_refusedAtStart = 0;
 };

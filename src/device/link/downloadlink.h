@@ -16,4 +16,12 @@ public:
     virtual bool isOpen() const = 0;
     // 0 when queued, -1 when the device is not open.
     virtual int sendCommand(const HidReport &report) = 0;
+    // Reports the device refused when they were written, counted since the link opened.
+    virtual quint64 refusedWrites() const = 0;
+    // Asks for sigAllWritten once every report queued before the call has been written to the
+    // device (or refused); it comes from the event loop, also when nothing was waiting.
+    virtual void requestWrittenNotice() = 0;
+
+signals:
+    void sigAllWritten();
 };

@@ -36,3 +36,20 @@ int KeyboardLinkDownloadPort::sendCommand(const HidReport &report)
     MainHidInterFace *hid = m_link ? m_link->hidInterface() : nullptr;
     return hid ? hid->sendCommand(report.data()) : -1;
 }
+
+quint64 KeyboardLinkDownloadPort::refusedWrites() const
+{
+    const MainHidInterFace *hid = m_link ? m_link->hidInterface() : nullptr;
+    return hid ? hid->refusedCommandCount() : 0;
+}
+
+void KeyboardLinkDownloadPort::requestWrittenNotice()
+{
+    MainHidInterFace *hid = m_link ? m_link->hidInterface() : nullptr;
+    if (!hid)
+        return; // a link that is gone reads as closed; the download sees that on its own
+    disconnect(m_writtenConnection);
+    m_writtenConnection = connect(hid, &MainHidInterFace::sigCommandsWritten, this,
+                                  &KeyboardLinkDownloadPort::sigAllWritten, Qt::QueuedConnection);
+    hid->notifyWhenCommandsWritten(hid->queuedCommandCount());
+}

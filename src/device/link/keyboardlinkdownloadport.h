@@ -20,7 +20,10 @@ public:
 
     bool isOpen() const override;
     int sendCommand(const HidReport &report) override;
+    quint64 refusedWrites() const override;
+    void requestWrittenNotice() override;
 
 private:
     QPointer<DDeviceKeyboardLink> m_link;
+    QMetaObject::Connection m_writtenConnection;
 };

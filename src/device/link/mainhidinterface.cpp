@@ -6,14 +6,15 @@
 #include <QDebug>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
 constexpr int kDefaultLightBatch = 9;
 constexpr int kHandshakeIntervalMs = 1000;
 
-constexpr qint64 kActivePauseUs = 1000;
-constexpr qint64 kBusyWindowUs = 30000;
+constexpr qint64 kPacingUs = std::chrono::microseconds(MainHidInterFace::kPacing).count();
+constexpr int kPacingTimerValue = 100; // the SDK's value for one pacing interval (10 us units)
 
 qint64 nowUs()
 {
@@ -74,7 +75,6 @@ int MainHidInterFace::openDevice(const QString &path)
     }
     qDebug() << "Open device success" << path;
     m_open.store(true);
-    m_lastTrafficUs = nowUs();
 
     HidReport inquiry = hidproto::makeReport(hidproto::out::SerialInquiry, hidproto::kReportIdPlain);
     if (sendCommand(inquiry.data()) < 0)
@@ -95,6 +95,7 @@ int MainHidInterFace::sendCommand(const unsigned char *report)
     {
         std::lock_guard<std::mutex> lock(m_commandMutex);
         m_commandQueue.push_back(copy);
+        ++m_commandsQueued;
     }
     wake();
     return 0;
@@ -123,6 +124,22 @@ int MainHidInterFace::queueLightPacket(const unsigned char *packet)
     if (queued)
         wake();
     return 0;
+}
+
+quint64 MainHidInterFace::queuedCommandCount() const
+{
+    std::lock_guard<std::mutex> lock(m_commandMutex);
+    return m_commandsQueued;
+}
+
+void MainHidInterFace::notifyWhenCommandsWritten(quint64 count)
+{
+    m_notifyAt.store(count);
+    // The loop may have written the last of them before the request was stored: whoever clears
+    // the request gives the one notice.
+    quint64 expected = count;
+    if (m_commandsWritten.load() >= count && m_notifyAt.compare_exchange_strong(expected, 0))
+        emit sigCommandsWritten();
 }
 
 int MainHidInterFace::queuedLightPackets() const
@@ -172,10 +189,9 @@ void MainHidInterFace::run()
 {
     m_turn = false;
     while (m_open.load()) {
-        const bool wrote = !m_turn && writeTurn();
-        const bool didIo = m_turn ? readTurn() : wrote;
+        const bool didIo = m_turn ? readTurn() : writeTurn();
         m_turn = !m_turn;
-        pause(didIo, wrote);
+        pause(didIo);
     }
     // The loop's last touch of this object; joinLoop() takes the same lock after the join.
     std::lock_guard<std::mutex> lock(m_wakeMutex);
@@ -216,9 +232,18 @@ bool MainHidInterFace::writeTurn()
     const int handle = m_handle.load();
     const int written =
         handle != 0 ? CQuelmoHid_HidWriteBuff(handle, report.data(), m_devicePathLatin1.constData()) : -1;
+    m_lastWriteUs = nowUs();
     if (written == -1 && isCommand)
         qDebug() << "-----------------------------------------****************** Send error, Cmd:"
                  << report[hidproto::kCmdByte];
+    if (isCommand) {
+        if (written == -1)
+            ++m_commandsRefused;
+        const quint64 done = ++m_commandsWritten;
+        quint64 target = m_notifyAt.load();
+        if (target != 0 && done >= target && m_notifyAt.compare_exchange_strong(target, 0))
+            emit sigCommandsWritten();
+    }
     return true;
 }
 
@@ -251,36 +276,34 @@ bool MainHidInterFace::hasQueuedWork()
     return !m_lightQueue.empty() && m_lightEnabled.load() && !m_lightHold;
 }
 
-void MainHidInterFace::pause(bool didIo, bool wrote)
+// Between two turns. The keyboard gets one pacing interval between two reports written to it;
+// apart from that the loop never sleeps on a clock: with nothing to write and nothing read it waits
+// on the device for input or for a queued report, so an idle keyboard costs nothing and a report
+// that arrives is handled at once.
+void MainHidInterFace::pause(bool didIo)
 {
-    const qint64 now = nowUs();
-    if (didIo)
-        m_lastTrafficUs = now;
-    if (wrote)
-        m_lastWriteUs = now;
-    if (didIo || hasQueuedWork()) {
-        // A report waiting after a quiet spell goes out at once: the keyboard has already had
-        // more than the two pauses that separate consecutive writes.
-        if (!didIo && now - m_lastWriteUs >= 2 * kActivePauseUs)
-            return;
-        // Reports are flowing: keep the keyboard's pacing between turns.
-        CQuelmoHid_highPrecisionTimerRuning(100, &m_highPrecisionTimerState[0],
-                                            &m_highPrecisionTimerState[1]);
+    if (!m_turn) {
+        // A write turn comes next.
+        if (hasQueuedWork()) {
+            const qint64 left = m_lastWriteUs + kPacingUs - nowUs();
+            if (left > 0)
+                CQuelmoHid_highPrecisionTimerRuning(
+                    static_cast<int>(std::max<qint64>(1, left * kPacingTimerValue / kPacingUs)),
+                    &m_highPrecisionTimerState[0], &m_highPrecisionTimerState[1]);
+        }
         return;
     }
-    // Nothing to write and nothing read: sleep until a report is queued, the device is closed, or
-    // it is time to look at the device again.
-    const auto timeout = (now - m_lastTrafficUs) < kBusyWindowUs ? kActivePause : kIdlePoll;
-    std::unique_lock<std::mutex> lock(m_wakeMutex);
-    m_wakeCondition.wait_for(lock, timeout, [this] { return m_wakePending || !m_open.load(); });
-    m_wakePending = false;
+    // A read turn comes next: straight after a write it looks for the answer at once.
+    if (didIo || hasQueuedWork() || !m_open.load())
+        return;
+    const int handle = m_handle.load();
+    if (handle != 0)
+        CQuelmoHid_WaitForInput(handle, -1);
 }
 
 void MainHidInterFace::wake()
 {
-    {
-        std::lock_guard<std::mutex> lock(m_wakeMutex);
-        m_wakePending = true;
-    }
-    m_wakeCondition.notify_one();
+    const int handle = m_handle.load();
+    if (handle != 0)
+        CQuelmoHid_WakeWaiter(handle);
 }

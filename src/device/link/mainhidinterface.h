@@ -8,7 +8,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
 #include <cstdint>
 #include <deque>
 #include <mutex>
@@ -17,8 +16,9 @@ class QTimer;
 
 // The only code that touches an open keyboard's HID handle. Producers on the GUI thread queue
 // 64-byte reports and return at once; the object's own thread alternates one write turn and one
-// non-blocking read turn, with a pause after each, and hands every input report to the GUI thread
-// as a queued signal carrying its own copy.
+// non-blocking read turn, keeps one pacing interval between two reports written, sleeps on the
+// device while there is nothing to do, and hands every input report to the GUI thread as a queued
+// signal carrying its own copy.
 class MainHidInterFace : public QThread
 {
     Q_OBJECT
@@ -44,16 +44,20 @@ public:
     int threadIndex() const { return m_threadIndex; }
     QString keyboardName() const { return m_keyboardName; }
     QString devicePath() const { return m_devicePath; }
+    // Commands queued since the open, those the loop has written (or failed to write), and those
+    // the device refused.
+    quint64 queuedCommandCount() const;
+    quint64 writtenCommandCount() const { return m_commandsWritten.load(); }
+    quint64 refusedCommandCount() const { return m_commandsRefused.load(); }
+    // Asks for one sigCommandsWritten once `count` commands have been written; at once (from the
+    // calling thread) when they already are. A later request replaces an earlier one.
+    void notifyWhenCommandsWritten(quint64 count);
     // Light packets collected before a frame is released; the frame is one packet more.
     int lightBatchSize() const { return m_lightBatchSize; }
     int queuedLightPackets() const;
 
-    // Pause between turns while reports flow, and the longest wait of an idle loop; an idle wait
-    // ends at once when a report is queued.
-    static constexpr std::chrono::milliseconds kActivePause{1};
-    static constexpr std::chrono::milliseconds kIdlePoll{25};
-    // After the last report in either direction the loop keeps the short pause for 30 ms, so that
-    // answers to a command are picked up without the idle delay.
+    // Least time between two reports written to the keyboard.
+    static constexpr std::chrono::milliseconds kPacing{1};
 
 public slots:
     void onShakeHandsRuning();
@@ -62,6 +66,7 @@ signals:
     void sigOpenHidSuccessful();
     void sigHidDataArrived(QByteArray data, int length, int threadIndex);
     void sigHidSnGetOver(QByteArray data, QString strHidName);
+    void sigCommandsWritten();
 
 protected:
     void run() override;
@@ -69,7 +74,7 @@ protected:
 private:
     bool writeTurn();
     bool readTurn();
-    void pause(bool didIo, bool wrote);
+    void pause(bool didIo);
     bool hasQueuedWork();
     void wake();
     void joinLoop();
@@ -89,15 +94,16 @@ private:
 
     mutable std::mutex m_commandMutex;
     std::deque<HidReport> m_commandQueue;
+    quint64 m_commandsQueued = 0; // guarded by m_commandMutex
+    std::atomic<quint64> m_commandsWritten{0};
+    std::atomic<quint64> m_commandsRefused{0};
+    std::atomic<quint64> m_notifyAt{0}; // 0: nobody asked
 
     mutable std::mutex m_lightMutex;
     bool m_lightHold = false;
     std::deque<HidReport> m_lightQueue;
 
-    // Wakes an idle loop; held only for the flag, never together with a queue mutex.
+    // Taken by the loop's last step and by joinLoop(), to make the hand-over visible to race checkers.
     std::mutex m_wakeMutex;
-    std::condition_variable m_wakeCondition;
-    bool m_wakePending = false;
-    qint64 m_lastTrafficUs = 0; // loop thread only, after the open
-    qint64 m_lastWriteUs = 0;
+    qint64 m_lastWriteUs = 0; // loop thread only
 };
