@@ -309,7 +309,9 @@ const TickCase kTickCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(States, Ticks, testing::ValuesIn(kTickCases),
-                         [](const testing::TestParamInfo<TickCase> &info) { return info.param.name; });
+                         [](const testing::TestParamInfo<TickCase> &caseInfo) {
+                             return caseInfo.param.name;
+                         });
 
 TEST(TextMoveWidget, ColoursReachThePalettes)
 {
