@@ -83,9 +83,11 @@ void DDeviceListItem::setDeviceInfo(hidStructInfoAll record)
 
     const QString model = fieldText(record.modelKey, sizeof record.modelKey);
     const QSize box = pictureBox(model);
-    const QImage image(
+    const QString picture =
         keyboardmodeldata::picturePath(DDataManager::getInstance()->applicationDirPath(),
-                                       QStringLiteral("Keyboard_") + model + QStringLiteral(".png")));
+                                       QStringLiteral("Keyboard_") + model + QStringLiteral(".png"));
+    keyboardmodeldata::notePicture("device card", picture);
+    const QImage image(picture);
     ui->label_DeviceImage->setPixmap(
         image.isNull() ? QPixmap()
                        : QPixmap::fromImage(image.scaled(box, Qt::KeepAspectRatio, Qt::FastTransformation)));
