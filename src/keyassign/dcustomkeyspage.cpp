@@ -47,11 +47,13 @@ void DCustomKeysPage::applyTheme()
 {
     const ThemeColors c = DDataManager::getInstance()->getThemeColors();
     m_download->setFont(DDataManager::getInstance()->getFont(1));
-    m_download->setStyleSheet(QStringLiteral("QPushButton{color:rgb(%1);background:rgb(%2);border:none;"
+    m_download->setStyleSheet(QStringLiteral("QPushButton{color:%1;background:%2;border:none;"
                                              "border-radius:4px;padding:6px 18px;}"
-                                             "QPushButton:hover{background:rgb(%3);}")
-                                  .arg(c.TextDefaultColor, c.DeviceSoftkeyboardButColor, c.AllThemeColor));
-    m_keyLabel->setStyleSheet(QStringLiteral("color:rgb(%1);").arg(c.TextDefaultColor));
+                                             "QPushButton:hover{background:%3;}")
+                                  .arg(ThemeColors::css(c.TextDefaultColor),
+                                       ThemeColors::css(c.DeviceSoftkeyboardButColor),
+                                       ThemeColors::css(c.AllThemeColor)));
+    m_keyLabel->setStyleSheet(QStringLiteral("color:%1;").arg(ThemeColors::css(c.TextDefaultColor)));
 }
 
 void DCustomKeysPage::resetPage(int layer)

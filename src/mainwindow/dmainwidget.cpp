@@ -339,14 +339,14 @@ void DMainWidget::applyTheme(int themeIndex)
     const ThemeColors c = data->getThemeColors();
     ui->frame_Title->setStyleSheet(
         QStringLiteral("QFrame#frame_Title{background: qlineargradient(x1:0, y1:0, x2:1, y2:0, "
-                       "stop:0 rgb(%1), stop:1 rgb(%2));}")
-            .arg(c.MainWidgetTitleColorStart, c.MainWidgetTitleColorStop));
-    ui->frame_Main->setStyleSheet(
-        QStringLiteral("QFrame#frame_Main{border: none; border-top: 3px solid rgb(%1);}")
-            .arg(c.MainWidgetBorderColor));
+                       "stop:0 %1, stop:1 %2);}")
+            .arg(ThemeColors::css(c.MainWidgetTitleColorStart),
+                 ThemeColors::css(c.MainWidgetTitleColorStop)));
+    ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{border: none; border-top: 3px solid %1;}")
+                                      .arg(ThemeColors::css(c.MainWidgetBorderColor)));
     ui->frame_Bg->setStyleSheet(
-        QStringLiteral("QFrame#frame_Bg{border: 1px solid rgb(%1); background: transparent;}")
-            .arg(c.MainWidgetBorderColor));
+        QStringLiteral("QFrame#frame_Bg{border: 1px solid %1; background: transparent;}")
+            .arg(ThemeColors::css(c.MainWidgetBorderColor)));
     if (m_devicePage)
         m_devicePage->applyTheme();
     update();

@@ -115,10 +115,10 @@ TEST_F(ThemeTest, OfflineCardComesBackAndSelectionBorder)
     card.setDeviceInfo(record("P", "K", "TL87", 1, 0));
     card.setSelected(true);
     const std::string selected =
-        std::string("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(255,143,31, 255); } "
+        std::string("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(255,143,31); } "
                     "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(255,143,31); }");
     const std::string unselected =
-        std::string("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(255,143,31, 0); } "
+        std::string("QFrame#frame_DeviceImageBg{ border: 1px solid rgba(255,143,31,0); } "
                     "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(255,143,31); }");
     EXPECT_EQ(sheetOf(&card, "frame_DeviceImageBg"), selected);
     card.setOnlineState(0);
@@ -202,8 +202,8 @@ TEST_F(ThemeTest, PageThemeGoldenStringsForTheBlackTheme)
     EXPECT_TRUE(list->styleSheet().isEmpty());
     EXPECT_TRUE(page.pendingScrollSheet().startsWith(QStringLiteral(
         "QScrollBar:vertical{ background:transparent; width:4px; margin: 3px 0px 3px 0px; } "
-        "QScrollBar::handle:vertical{ background:rgba(75,75,111); min-height: 20px; border-radius: 2px; } "
-        "QScrollBar::handle:vertical:hover{ background:rgba(255,143,31); }")));
+        "QScrollBar::handle:vertical{ background:rgb(75,75,111); min-height: 20px; border-radius: 2px; } "
+        "QScrollBar::handle:vertical:hover{ background:rgb(255,143,31); }")));
     EXPECT_TRUE(page.pendingScrollSheet().endsWith(QStringLiteral(
         "QScrollBar::add-page:vertical, QScrollBar:sub-page:vertical { background:rgb(52,52,86); "
         "border-radius:3px; }")));
