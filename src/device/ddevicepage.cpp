@@ -681,7 +681,7 @@ void DDevicePage::applyTheme()
                                        .arg(ThemeColors::css(c.DeviceRightBgColor)));
     ui->comboBox_profileList->setStyleSheet(
         QStringLiteral("QComboBox { background-color: %1; padding-left:5px ; border: 1px solid %2; "
-                       "font: 75 10pt \"%5\"; color: %3; border-radius: 4px; } "
+                       "font: bold 10pt \"%5\"; color: %3; border-radius: 4px; } "
                        "QComboBox:hover { border: 1px solid %4; } "
                        "QComboBox QAbstractItemView::item { height:40px; left:10px; } "
                        "QComboBox::down-arrow { border-image: url(:/images/publicIco/comboxDef.png); width: "
@@ -692,11 +692,14 @@ void DDevicePage::applyTheme()
                        "QComboBox::drop-down { width:20px; padding-right:3px; background:transparent; "
                        "position: relative; "
                        "top: 0px; right: 0px; } "
-                       "QComboBox QAbstractItemView { outline:0px; }")
+                       "QComboBox QAbstractItemView { outline:0px; background-color: %6; color: %3; "
+                       "selection-background-color: %7; selection-color: %4; }")
             .arg(ThemeColors::css(c.DeviceRightBgColor), ThemeColors::css(c.DeviceBorderColor),
-                 ThemeColors::css(c.TextDefaultColor), ThemeColors::css(c.TextCheckedColor), c.TextFont));
+                 ThemeColors::css(c.TextDefaultColor), ThemeColors::css(c.TextCheckedColor), c.TextFont,
+                 // The list is a window of its own: it needs an opaque background.
+                 ThemeColors::css(c.DeviceRightBgColor, 255), ThemeColors::css(c.MacroListItemHoverColor)));
     ui->lineEdit_profileName->setStyleSheet(
-        QStringLiteral("QLineEdit { color: %2; font: 75 10pt \"%4\"; background-color: %1; "
+        QStringLiteral("QLineEdit { color: %2; font: bold 10pt \"%4\"; background-color: %1; "
                        "border: 1px solid %5; border-radius: 4px; } "
                        "QLineEdit:hover{ border: 1px solid %3; } "
                        "QLineEdit:pressed { border: 1px solid %3; }")

@@ -30,7 +30,7 @@ void DProfileMenuToolWidget::retranslate()
 void DProfileMenuToolWidget::applyTheme()
 {
     const ThemeColors c = DDataManager::getInstance()->getThemeColors();
-    setStyleSheet(QStringLiteral("QLabel{color: %1; font-weight: 75; font-size: 10pt; font-family: \"%2\"; "
+    setStyleSheet(QStringLiteral("QLabel{color: %1; font-weight: bold; font-size: 10pt; font-family: \"%2\"; "
                                  "background: %3;}"
                                  "QLabel:hover{background: %4;}"
                                  "QLabel:pressed{background: %5;}")

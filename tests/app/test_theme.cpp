@@ -37,9 +37,9 @@ TEST_P(ThemeTable, LoadsItsColoursWithDotsTurnedIntoCommas)
 
 INSTANTIATE_TEST_SUITE_P(Themes, ThemeTable,
                          testing::Values(ThemeCase{0, "205,205,205", "255,143,31", "34,34,58"},
-                                         ThemeCase{1, "140,140,140", "255,143,31", "240,240,240"},
-                                         ThemeCase{2, "225,225,225", "0,128,255", "100,149,237"},
-                                         ThemeCase{3, "225,205,225", "235,0,235", "255,80,255"},
+                                         ThemeCase{1, "97,97,97", "255,143,31", "240,240,240"},
+                                         ThemeCase{2, "26,26,26", "0,128,255", "100,149,237"},
+                                         ThemeCase{3, "71,43,71", "235,0,235", "255,80,255"},
                                          // The embedded "Other" theme carries Black's values.
                                          ThemeCase{4, "205,205,205", "255,143,31", "34,34,58"},
                                          // Out of range: Black.
