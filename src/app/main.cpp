@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
     auto shared = std::make_unique<QSharedMemory>(key);
     bool keyTaken = false;
     if (!shared->create(1, QSharedMemory::ReadWrite)) {
-        qDebug() << "--------------- EXE already runing -----------------";
+        qDebug() << "--------------- EXE already running -----------------";
         keyTaken = true;
     }
 
