@@ -7,6 +7,7 @@
 #include "keyboardbutcustom.h"
 #include "keyboardimageframeitem.h"
 #include "keyboardmodeldata.h"
+#include "keylayout.h"
 #include "keyselectframe.h"
 #include "keytippopup.h"
 #include "layoutfixture.h"
@@ -706,6 +707,45 @@ TEST(DragOverlay, MouseSignals)
     area.setSingleKeyMode(false);
     QTest::mouseRelease(&area, Qt::LeftButton, {}, QPoint(90, 90));
     EXPECT_EQ(band.count(), 0);
+}
+
+} // namespace
+
+namespace {
+
+// No legend of the painted pictures runs into its key's edge (cut off there): the outermost pixel
+// columns of each key's legend area look like the key's surface beside them.
+TEST(KeyboardPictures, LegendsStayInsideTheirKeys)
+{
+    const int ratio = 2; // the pictures' pixels per layout unit
+    for (const char *model : {"TL68HE", "TL87", "TL104"}) {
+        QFile file(keylayout::resourcePath(QString::fromLatin1(model)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << model;
+        const std::optional<KeyLayout> layout = keylayout::parse(file.readAll());
+        ASSERT_TRUE(layout) << model;
+        const QImage picture(
+            QStringLiteral(TL_OUTPUT_DIR "/images/hidImages/Keyboard_%1.png").arg(QLatin1String(model)));
+        ASSERT_FALSE(picture.isNull()) << model;
+        for (const auto &row : layout->keys) {
+            for (const KeyLayoutKey &key : row) {
+                if (key.pos.code == 0 || key.pos.width <= 0 || key.pos.height <= 0)
+                    continue;
+                // The legend area: the key's top surface less a small margin, as painted.
+                const QRect area((key.pos.x + 5) * ratio, (key.pos.y + 3) * ratio,
+                                 (key.pos.width - 10) * ratio, (key.pos.height - 9) * ratio);
+                int inked = 0;
+                for (int y = area.top(); y <= area.bottom(); ++y) {
+                    const QColor surface = picture.pixelColor(area.left() - 2, y);
+                    for (const int x : {area.left(), area.right()}) {
+                        const QColor c = picture.pixelColor(x, y);
+                        inked += qAbs(c.lightness() - surface.lightness()) > 60;
+                    }
+                }
+                EXPECT_EQ(inked, 0) << model << " key " << key.pos.code << " \"" << key.caption.toStdString()
+                                    << "\"";
+            }
+        }
+    }
 }
 
 } // namespace
