@@ -17,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -648,6 +649,25 @@ TEST_F(DragTest, HoverTrackingAndSingleKeyToggle)
     frame->trackHoverKey(0, 0, 4);
     EXPECT_EQ(frame->keyLayer()->currentKey(), nullptr);
     EXPECT_EQ(store.keyReads, readsBefore) << "hover tracking through the overlay never reads the store";
+}
+
+// The pointer leaving the overlay straight from a key (no move outside the keys first) takes the
+// hover frame off that key, as on the trigger tab where a framed key looks selected.
+TEST_F(DragTest, LeavingTheOverlayFromAKeyClearsItsHover)
+{
+    dragShowArea overlay(frame.get());
+    overlay.setGeometry(frame->rect());
+    overlay.setActive(true);
+    QObject::connect(&overlay, &dragShowArea::sigDragShowAreaMouseMovePoint, frame.get(),
+                     [this](int x, int y) { frame->trackHoverKey(x, y, 4); });
+    keyboardButCustom *a = keyOf(frame->keyLayer(), 4);
+    QMouseEvent move(QEvent::MouseMove, corner(4) + QPoint(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&overlay, &move);
+    ASSERT_EQ(frame->hoveredKey(), a);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&overlay, &leave);
+    EXPECT_EQ(frame->hoveredKey(), nullptr);
+    EXPECT_FALSE(a->isHovered());
 }
 
 TEST(DragOverlay, BandIsTwoPixelsShortOfThePointer)
