@@ -119,7 +119,7 @@ void DAppllication::initApp()
     setQuitOnLastWindowClosed(true);
 
     DDataManager *data = DDataManager::getInstance();
-    qDebug() << "------------------------- *** App Runing *** ------------------------------";
+    qDebug() << "------------------------- *** App Running *** ------------------------------";
 
     int language = QtLinguist::systemLanguage();
     linguist();

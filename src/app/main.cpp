@@ -65,7 +65,7 @@ int main(int argc, char *argv[])
         lock = std::make_unique<QLockFile>(DAppllication::lockFilePath(runtime, tag));
         lock->setStaleLockTime(0);
         if (!lock->tryLock(0)) {
-            qDebug() << "--------------- EXE already runing -----------------";
+            qDebug() << "--------------- EXE already running -----------------";
             keyTaken = true;
         }
     }

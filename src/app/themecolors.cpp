@@ -125,6 +125,32 @@ QColor ThemeColors::toColor(const QString &components)
     return QColor(v[0], v[1], v[2], v[3]);
 }
 
+QString ThemeColors::css(const QColor &colour)
+{
+    if (!colour.isValid())
+        return QStringLiteral("transparent");
+    if (colour.alpha() == 255)
+        return QStringLiteral("rgb(%1,%2,%3)").arg(colour.red()).arg(colour.green()).arg(colour.blue());
+    return QStringLiteral("rgba(%1,%2,%3,%4)")
+        .arg(colour.red())
+        .arg(colour.green())
+        .arg(colour.blue())
+        .arg(colour.alpha());
+}
+
+QString ThemeColors::css(const QString &components)
+{
+    return css(toColor(components));
+}
+
+QString ThemeColors::css(const QString &components, int alpha)
+{
+    QColor colour = toColor(components);
+    if (colour.isValid())
+        colour.setAlpha(qBound(0, alpha, 255));
+    return css(colour);
+}
+
 namespace musicPalettes {
 const std::array<QColor, 11> hueOrderColors = {
     QColor(255, 0, 0), QColor(255, 128, 0), QColor(255, 255, 0), QColor(128, 255, 0),

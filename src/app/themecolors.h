@@ -58,6 +58,13 @@ struct ThemeColors
 
     // Parses "r,g,b[,a]" into a colour; an invalid text gives an invalid colour.
     static QColor toColor(const QString &components);
+    // The one way theme colours go into style sheets: "rgb(r,g,b)" for three components,
+    // "rgba(r,g,b,a)" for four, "transparent" for anything else (an empty entry of a broken
+    // user theme), so a sheet never holds a colour Qt cannot parse. With `alpha` (0 to 255), the
+    // colour's own alpha is replaced.
+    static QString css(const QString &components);
+    static QString css(const QString &components, int alpha);
+    static QString css(const QColor &colour);
 };
 
 // The two eleven-colour palettes of the music-rhythm effect.

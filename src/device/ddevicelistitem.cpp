@@ -83,9 +83,11 @@ void DDeviceListItem::setDeviceInfo(hidStructInfoAll record)
 
     const QString model = fieldText(record.modelKey, sizeof record.modelKey);
     const QSize box = pictureBox(model);
-    const QImage image(
+    const QString picture =
         keyboardmodeldata::picturePath(DDataManager::getInstance()->applicationDirPath(),
-                                       QStringLiteral("Keyboard_") + model + QStringLiteral(".png")));
+                                       QStringLiteral("Keyboard_") + model + QStringLiteral(".png"));
+    keyboardmodeldata::notePicture("device card", picture);
+    const QImage image(picture);
     ui->label_DeviceImage->setPixmap(
         image.isNull() ? QPixmap()
                        : QPixmap::fromImage(image.scaled(box, Qt::KeepAspectRatio, Qt::FastTransformation)));
@@ -101,12 +103,11 @@ void DDeviceListItem::setSelected(bool selected)
 
 void DDeviceListItem::applyBorder()
 {
-    const QString sheet =
-        m_selected ? QStringLiteral("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(%1, 255); } "
-                                    "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }")
-                   : QStringLiteral("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(%1, 0); } "
-                                    "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(%1); }");
-    ui->frame_DeviceImageBg->setStyleSheet(sheet.arg(m_borderColor));
+    // Selected: the border in the theme colour; otherwise the same colour fully transparent.
+    ui->frame_DeviceImageBg->setStyleSheet(
+        QStringLiteral("QFrame#frame_DeviceImageBg{ border: 1px solid %1; } "
+                       "QFrame#frame_DeviceImageBg:hover{ border: 1px solid %2; }")
+            .arg(ThemeColors::css(m_borderColor, m_selected ? 255 : 0), ThemeColors::css(m_borderColor)));
 }
 
 void DDeviceListItem::setOnlineState(int online)
@@ -134,15 +135,15 @@ void DDeviceListItem::applyTheme()
     DDataManager *dm = DDataManager::getInstance();
     const ThemeColors c = dm->getThemeColors();
     m_borderColor = c.TextCheckedColor;
-    ui->frame->setStyleSheet(
-        QStringLiteral("QFrame#frame{ background-color: rgb(%1);}").arg(c.DeviceListAreaDefaultBgColor));
+    ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{ background-color: %1;}")
+                                 .arg(ThemeColors::css(c.DeviceListAreaDefaultBgColor)));
     ui->label_ProductName->setStyleSheet(
-        QStringLiteral("QLabel#label_ProductName{ color: rgb(%1);}").arg(c.TextCheckedColor));
+        QStringLiteral("QLabel#label_ProductName{ color: %1;}").arg(ThemeColors::css(c.TextCheckedColor)));
     QFont bold = dm->getFont(0);
     bold.setPointSize(11);
     ui->label_ProductName->setFont(bold);
     ui->label_DeviceName->setStyleSheet(
-        QStringLiteral("QLabel#label_DeviceName{ color: rgb(%1);}").arg(c.TextDefaultColor));
+        QStringLiteral("QLabel#label_DeviceName{ color: %1;}").arg(ThemeColors::css(c.TextDefaultColor)));
     QFont normal = dm->getFont(1);
     normal.setPointSize(12);
     ui->label_DeviceName->setFont(normal);

@@ -63,8 +63,8 @@ QString linkText(const QString &link, const QString &colour)
     // One pass over the template, so a link holding "%" sequences cannot be read as a placeholder.
     return QStringLiteral("<span style=\"font-family:\"%3\";font-size:12pt; color:#ff6666;\"></span>"
                           "<a href=\"Company|%1|\"><span style=\"font-size:10pt; text-decoration:underline; "
-                          "color:rgb(%2);\">%1</span>")
-        .arg(link, colour, kLinkFont);
+                          "color:%2;\">%1</span>")
+        .arg(link, ThemeColors::css(colour), kLinkFont);
 }
 
 } // namespace
@@ -623,36 +623,39 @@ void DDevicePage::applyTheme()
     ui->widget_MoveTip->hide();
 
     ui->frame->setStyleSheet(
-        QStringLiteral("QFrame#frame{ background-color: rgb(%1);}").arg(c.DeviceLeftBgColor));
-    ui->label->setStyleSheet(QStringLiteral("QLabel#label{color: rgb(%1);}").arg(c.TextDefaultColor));
+        QStringLiteral("QFrame#frame{ background-color: %1;}").arg(ThemeColors::css(c.DeviceLeftBgColor)));
+    ui->label->setStyleSheet(
+        QStringLiteral("QLabel#label{color: %1;}").arg(ThemeColors::css(c.TextDefaultColor)));
     ui->frame_Url->setStyleSheet(
-        QStringLiteral("QFrame#frame_Url{ border: none; border-top: 3px solid rgb(%1); "
-                       "background-color: rgb(%2); }")
-            .arg(c.DeviceBorderColor, c.DeviceLeftBgColor));
-    ui->label_Url->setStyleSheet(QStringLiteral("QLabel#label_Url{color: rgb(%1);}").arg(c.TextCheckedColor));
+        QStringLiteral("QFrame#frame_Url{ border: none; border-top: 3px solid %1; "
+                       "background-color: %2; }")
+            .arg(ThemeColors::css(c.DeviceBorderColor), ThemeColors::css(c.DeviceLeftBgColor)));
+    ui->label_Url->setStyleSheet(
+        QStringLiteral("QLabel#label_Url{color: %1;}").arg(ThemeColors::css(c.TextCheckedColor)));
     ui->scrollAreaWidgetContents_2->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents_2{ background-color: rgb(%1); }")
-            .arg(c.DeviceLeftBgColor));
+        QStringLiteral("QWidget#scrollAreaWidgetContents_2{ background-color: %1; }")
+            .arg(ThemeColors::css(c.DeviceLeftBgColor)));
     scrollSheet =
         QStringLiteral(
             "QScrollBar:vertical{ background:transparent; width:4px; margin: 3px 0px 3px 0px; } "
-            "QScrollBar::handle:vertical{ background:rgba(%2); min-height: 20px; border-radius: 2px; } "
-            "QScrollBar::handle:vertical:hover{ background:rgba(%3); } "
+            "QScrollBar::handle:vertical{ background:%2; min-height: 20px; border-radius: 2px; } "
+            "QScrollBar::handle:vertical:hover{ background:%3; } "
             "QScrollBar::add-line:vertical{ height: 0px; subcontrol-position: bottom; subcontrol-origin: "
             "margin; } "
             "QScrollBar::sub-line:vertical{ height: 0px; subcontrol-position: top; subcontrol-origin: "
             "margin; } "
-            "QScrollBar::add-page:vertical, QScrollBar:sub-page:vertical { background:rgb(%1); "
+            "QScrollBar::add-page:vertical, QScrollBar:sub-page:vertical { background:%1; "
             "border-radius:3px; }")
-            .arg(c.AllScrollBgColor, c.AllScrollBarColorDef, c.AllScrollBarColorHover);
+            .arg(ThemeColors::css(c.AllScrollBgColor), ThemeColors::css(c.AllScrollBarColorDef),
+                 ThemeColors::css(c.AllScrollBarColorHover));
     for (DDeviceListItem *card : qAsConst(deviceCards))
         card->applyTheme();
-    ui->frame_Right->setStyleSheet(
-        QStringLiteral("QFrame#frame_Right{ background-color: rgb(%1); }").arg(c.DeviceRightBgColor));
+    ui->frame_Right->setStyleSheet(QStringLiteral("QFrame#frame_Right{ background-color: %1; }")
+                                       .arg(ThemeColors::css(c.DeviceRightBgColor)));
     ui->comboBox_profileList->setStyleSheet(
-        QStringLiteral("QComboBox { background-color: rgb(%1); padding-left:5px ; border: 1px solid rgb(%2); "
-                       "font: 75 10pt \"%5\"; color: rgb(%3); border-radius: 4px; } "
-                       "QComboBox:hover { border: 1px solid rgb(%4); } "
+        QStringLiteral("QComboBox { background-color: %1; padding-left:5px ; border: 1px solid %2; "
+                       "font: bold 10pt \"%5\"; color: %3; border-radius: 4px; } "
+                       "QComboBox:hover { border: 1px solid %4; } "
                        "QComboBox QAbstractItemView::item { height:40px; left:10px; } "
                        "QComboBox::down-arrow { border-image: url(:/images/publicIco/comboxDef.png); width: "
                        "10px; height: 10px; } "
@@ -662,41 +665,45 @@ void DDevicePage::applyTheme()
                        "QComboBox::drop-down { width:20px; padding-right:3px; background:transparent; "
                        "position: relative; "
                        "top: 0px; right: 0px; } "
-                       "QComboBox QAbstractItemView { outline:0px; }")
-            .arg(c.DeviceRightBgColor, c.DeviceBorderColor, c.TextDefaultColor, c.TextCheckedColor,
-                 c.TextFont));
+                       "QComboBox QAbstractItemView { outline:0px; background-color: %6; color: %3; "
+                       "selection-background-color: %7; selection-color: %4; }")
+            .arg(ThemeColors::css(c.DeviceRightBgColor), ThemeColors::css(c.DeviceBorderColor),
+                 ThemeColors::css(c.TextDefaultColor), ThemeColors::css(c.TextCheckedColor), c.TextFont,
+                 // The list is a window of its own: it needs an opaque background.
+                 ThemeColors::css(c.DeviceRightBgColor, 255), ThemeColors::css(c.MacroListItemHoverColor)));
     ui->lineEdit_profileName->setStyleSheet(
-        QStringLiteral("QLineEdit { color: rgb(%2); font: 75 10pt \"%4\"; background-color: rgb(%1); "
-                       "border: 1px solid rgb(%5); border-radius: 4px; } "
-                       "QLineEdit:hover{ border: 1px solid rgb(%3); } "
-                       "QLineEdit:pressed { border: 1px solid rgb(%3); }")
-            .arg(c.DeviceRightBgColor, c.TextDefaultColor, c.TextCheckedColor, c.TextFont,
-                 c.DeviceBorderColor));
+        QStringLiteral("QLineEdit { color: %2; font: bold 10pt \"%4\"; background-color: %1; "
+                       "border: 1px solid %5; border-radius: 4px; } "
+                       "QLineEdit:hover{ border: 1px solid %3; } "
+                       "QLineEdit:pressed { border: 1px solid %3; }")
+            .arg(ThemeColors::css(c.DeviceRightBgColor), ThemeColors::css(c.TextDefaultColor),
+                 ThemeColors::css(c.TextCheckedColor), c.TextFont, ThemeColors::css(c.DeviceBorderColor)));
     ui->label_Tip->setStyleSheet(
-        QStringLiteral("QLabel#label_Tip{ color: rgb(%1);}").arg(c.TextCheckedColor));
+        QStringLiteral("QLabel#label_Tip{ color: %1;}").arg(ThemeColors::css(c.TextCheckedColor)));
     QFont tipFont = bold;
     tipFont.setPointSize(20);
     ui->label_Tip->setFont(tipFont);
     ui->label_Mode->setStyleSheet(
-        QStringLiteral("QLabel#label_Mode{ color: rgb(%1);}").arg(c.TextCheckedColor));
+        QStringLiteral("QLabel#label_Mode{ color: %1;}").arg(ThemeColors::css(c.TextCheckedColor)));
     QFont modeFont = normal;
     modeFont.setPointSize(13);
     ui->label_Mode->setFont(modeFont);
     ui->widget_RightBottom->setStyleSheet(
-        QStringLiteral("QWidget#widget_RightBottom { border: none; border-top: 3px solid rgb(%1); }")
-            .arg(c.DeviceBorderColor));
+        QStringLiteral("QWidget#widget_RightBottom { border: none; border-top: 3px solid %1; }")
+            .arg(ThemeColors::css(c.DeviceBorderColor)));
     QFont titleFont = normal;
     titleFont.setPointSize(12);
     ui->label->setFont(titleFont);
     ui->pushButton_Reset->setStyleSheet(
         QStringLiteral(
-            "QPushButton { border-radius: 8px; border: 2px solid rgb(%1); background-color: rgb(%2); "
-            "color: rgb(%3); } "
-            "QPushButton:hover { background-color: rgb(%4); border: 2px solid rgb(%6); border-radius: 8px; } "
-            "QPushButton:pressed { color: rgb(%6); background-color: rgb(%5); border: 2px solid rgb(%6); "
+            "QPushButton { border-radius: 8px; border: 2px solid %1; background-color: %2; "
+            "color: %3; } "
+            "QPushButton:hover { background-color: %4; border: 2px solid %6; border-radius: 8px; } "
+            "QPushButton:pressed { color: %6; background-color: %5; border: 2px solid %6; "
             "border-radius: 8px; }")
-            .arg(c.DeviceBorderColor, c.DeviceRightBgColor, c.TextDefaultColor, c.DeviceRightBgColor,
-                 c.DeviceRightBgColor, c.TextCheckedColor));
+            .arg(ThemeColors::css(c.DeviceBorderColor), ThemeColors::css(c.DeviceRightBgColor),
+                 ThemeColors::css(c.TextDefaultColor), ThemeColors::css(c.DeviceRightBgColor),
+                 ThemeColors::css(c.DeviceRightBgColor), ThemeColors::css(c.TextCheckedColor)));
     QFont resetFont = normal;
     resetFont.setPointSize(11);
     ui->pushButton_Reset->setFont(resetFont);

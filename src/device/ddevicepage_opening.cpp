@@ -19,6 +19,7 @@
 #include <QCoreApplication>
 #include <QLoggingCategory>
 #include <QPointer>
+#include <QScrollArea>
 #include <QStackedLayout>
 
 namespace {
@@ -219,7 +220,22 @@ void DDevicePage::setUpKeyboardView(hidStructInfoAll record)
     keyboardView = nullptr;
     dragArea = nullptr;
 
-    viewContainer = new QWidget(ui->hidDeviceShowFrame);
+    // Zoomed in, a large keyboard outgrows the frame: the view scrolls instead of being cut off.
+    auto *scroll =
+        ui->hidDeviceShowFrame->findChild<QScrollArea *>(QStringLiteral("scrollArea_KeyboardView"));
+    if (!scroll) {
+        scroll = new QScrollArea(ui->hidDeviceShowFrame);
+        scroll->setObjectName(QStringLiteral("scrollArea_KeyboardView"));
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setAlignment(Qt::AlignCenter);
+        scroll->setStyleSheet(
+            QStringLiteral("QScrollArea#scrollArea_KeyboardView{background: transparent;}"));
+        scroll->viewport()->setAutoFillBackground(false);
+        ui->hidDeviceShowFrame->layout()->addWidget(scroll);
+    }
+    viewContainer = new QWidget;
+    viewContainer->setAutoFillBackground(false);
     auto *view = new hidDeviceJoinFrame(viewContainer);
     auto *drag = new dragShowArea(viewContainer);
     installKeyboardView(view, drag);
@@ -235,7 +251,7 @@ void DDevicePage::setUpKeyboardView(hidStructInfoAll record)
     stack->setContentsMargins(0, 0, 0, 0);
     stack->addWidget(view);
     stack->addWidget(drag);
-    ui->hidDeviceShowFrame->layout()->addWidget(viewContainer);
+    scroll->setWidget(viewContainer);
 
     const QList<keyboardButCustom *> buttons = dm->keyButtonList();
     if (buttons.size() == 6 * 22) {

@@ -2,6 +2,8 @@
 // light engine's start and stop.
 #include "ddevicepage.h"
 
+#include "devicestatusrules.h"
+
 #include "cbnotice.h"
 #include "cquelmoxml.h"
 #include "dcustomkeyspage.h"
@@ -55,6 +57,9 @@ void DDevicePage::prepareProfileFiles(hidStructInfoAll record, int unused)
 
     currentSerial = link ? link->currentSN() : QString();
     currentRecord = record;
+    // No gauge left over from the keyboard shown before: a cabled-only one reports no battery.
+    ui->label_ElectricityNum->setVisible(devicestatus::hasBattery(
+        QString::fromLatin1(record.modelKey, int(qstrnlen(record.modelKey, sizeof record.modelKey)))));
     currentLayer = 0;
     lightEngine->setDeviceInfo(record);
     if (link)

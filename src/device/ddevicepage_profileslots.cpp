@@ -21,6 +21,7 @@
 #include <QLoggingCategory>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <QThread>
 
 #include <cstring>
@@ -149,8 +150,22 @@ void DDevicePage::onProfileModifyName()
     if (!*path ||
         !CQuelmoXML_SelectProfileNodeInfo(path, QByteArray::number(currentProfileIndex).constData(), &info))
         return;
-    ui->lineEdit_profileName->setText(utf8Of(info.name));
+    QLineEdit *edit = ui->lineEdit_profileName;
+    if (!edit->findChild<QShortcut *>(QStringLiteral("shortcut_CancelRename"))) {
+        // Enter saves and Escape cancels, as in any inline editor.
+        connect(edit, &QLineEdit::returnPressed, this, &DDevicePage::on_pushButton_Save_clicked);
+        auto *cancel =
+            new QShortcut(QKeySequence(Qt::Key_Escape), edit, nullptr, nullptr, Qt::WidgetShortcut);
+        cancel->setObjectName(QStringLiteral("shortcut_CancelRename"));
+        connect(cancel, &QShortcut::activated, this, &DDevicePage::on_pushButton_Cancel_clicked);
+        // Room for a twelve-character name besides the frame and the padding.
+        edit->ensurePolished();
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 12 + 12);
+    }
+    edit->setText(utf8Of(info.name));
     ui->stackedWidget_2->setCurrentWidget(ui->page_ModifyName);
+    edit->selectAll();
+    edit->setFocus(Qt::OtherFocusReason);
 }
 
 void DDevicePage::on_pushButton_Save_clicked()

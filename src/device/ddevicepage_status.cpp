@@ -49,7 +49,10 @@ void DDevicePage::onSendChargingStatusAndElectricity(int ChargingStatus, int Ele
         return;
     const devicestatus::BatteryView v =
         devicestatus::batteryView(ChargingStatus, Electricity, KeyboardMode, batteryTimer->isActive());
-    ui->label_Charging->setVisible(v.chargingMark);
+    const bool battery =
+        devicestatus::hasBattery(modelOf(currentLink ? currentLink->deviceRecord() : currentRecord));
+    ui->label_ElectricityNum->setVisible(battery);
+    ui->label_Charging->setVisible(battery && v.chargingMark);
     ui->label_ElectricityNum->setPercentTextVisible(v.percentVisible);
     if (v.animate) {
         if (v.restartCounter) {

@@ -30,13 +30,13 @@ void DProfileMenuToolWidget::retranslate()
 void DProfileMenuToolWidget::applyTheme()
 {
     const ThemeColors c = DDataManager::getInstance()->getThemeColors();
-    setStyleSheet(
-        QStringLiteral("QLabel{color: rgb(%1); font-weight: 75; font-size: 10pt; font-family: \"%2\"; "
-                       "background: rgb(%3);}"
-                       "QLabel:hover{background: rgb(%4);}"
-                       "QLabel:pressed{background: rgb(%5);}")
-            .arg(c.MacroListItemTextColor, c.TextFont, c.MacroLeftBgColor, c.MacroListItemHoverColor,
-                 c.MacroListItemSelectedColor));
+    setStyleSheet(QStringLiteral("QLabel{color: %1; font-weight: bold; font-size: 10pt; font-family: \"%2\"; "
+                                 "background: %3;}"
+                                 "QLabel:hover{background: %4;}"
+                                 "QLabel:pressed{background: %5;}")
+                      .arg(ThemeColors::css(c.MacroListItemTextColor), c.TextFont,
+                           ThemeColors::css(c.MacroLeftBgColor), ThemeColors::css(c.MacroListItemHoverColor),
+                           ThemeColors::css(c.MacroListItemSelectedColor)));
 }
 
 bool DProfileMenuToolWidget::eventFilter(QObject *watched, QEvent *event)

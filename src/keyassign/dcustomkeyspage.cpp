@@ -40,12 +40,13 @@ void DCustomKeysPage::applyTheme()
 {
     const ThemeColors c = DDataManager::getInstance()->getThemeColors();
     ui->pushButton_Download->setFont(DDataManager::getInstance()->getFont(1));
-    ui->pushButton_Download->setStyleSheet(
-        QStringLiteral("QPushButton{color:rgb(%1);background:rgb(%2);border:none;"
-                       "border-radius:4px;padding:6px 18px;}"
-                       "QPushButton:hover{background:rgb(%3);}")
-            .arg(c.TextDefaultColor, c.DeviceSoftkeyboardButColor, c.AllThemeColor));
-    ui->label_KeyName->setStyleSheet(QStringLiteral("color:rgb(%1);").arg(c.TextDefaultColor));
+    ui->pushButton_Download->setStyleSheet(QStringLiteral("QPushButton{color:%1;background:%2;border:none;"
+                                                          "border-radius:4px;padding:6px 18px;}"
+                                                          "QPushButton:hover{background:%3;}")
+                                               .arg(ThemeColors::css(c.TextDefaultColor),
+                                                    ThemeColors::css(c.DeviceSoftkeyboardButColor),
+                                                    ThemeColors::css(c.AllThemeColor)));
+    ui->label_KeyName->setStyleSheet(QStringLiteral("color:%1;").arg(ThemeColors::css(c.TextDefaultColor)));
     for (DKeyFunctionPage *page : qAsConst(m_functionPages))
         page->applyTheme();
 }

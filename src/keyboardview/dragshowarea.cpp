@@ -66,6 +66,15 @@ void dragShowArea::mouseMoveEvent(QMouseEvent *event)
     update();
 }
 
+void dragShowArea::leaveEvent(QEvent *event)
+{
+    // A pointer that leaves fast reports its last move still over a key; without this, that key
+    // kept its hover frame and looked selected.
+    if (m_active && !m_dragging)
+        emit sigDragShowAreaMouseMovePoint(-1, -1);
+    QWidget::leaveEvent(event);
+}
+
 void dragShowArea::mouseReleaseEvent(QMouseEvent *event)
 {
     if (!m_active || event->button() != Qt::LeftButton)

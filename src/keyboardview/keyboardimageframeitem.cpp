@@ -25,6 +25,7 @@ void keyboardImageFrameItem::showPicture(const QString &fileName)
 {
     m_picturePath =
         keyboardmodeldata::picturePath(DDataManager::getInstance()->applicationDirPath(), fileName);
+    keyboardmodeldata::notePicture("keyboard view", m_picturePath);
     ui->frame->setStyleSheet(QStringLiteral("QFrame#frame{border-image: url(%1);}").arg(m_picturePath));
 }
 

@@ -4,6 +4,13 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
+#include <QMutex>
+#include <QSet>
+
+namespace {
+Q_LOGGING_CATEGORY(lcPictures, "tidelumen.keyboardview.pictures")
+} // namespace
 
 namespace keyboardmodeldata {
 
@@ -37,6 +44,24 @@ QString pictureDirectory(const QString &applicationDir)
 QString picturePath(const QString &applicationDir, const QString &fileName)
 {
     return pictureDirectory(applicationDir) + QLatin1Char('/') + fileName;
+}
+
+bool notePicture(const char *user, const QString &path)
+{
+    const bool readable = QFileInfo(path).isReadable();
+    static QMutex mutex;
+    static QSet<QString> seen;
+    QMutexLocker lock(&mutex);
+    const QString key = QLatin1String(user) + QLatin1Char('\n') + path;
+    if (seen.contains(key))
+        return readable;
+    seen.insert(key);
+    if (readable)
+        qCInfo(lcPictures, "Loaded the %s picture %s", user, qUtf8Printable(path));
+    else
+        qCWarning(lcPictures, "The %s picture %s is missing; the frame stays empty", user,
+                  qUtf8Printable(path));
+    return readable;
 }
 
 } // namespace keyboardmodeldata

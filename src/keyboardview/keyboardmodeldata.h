@@ -19,5 +19,9 @@ bool hasDeepEnterNotch(const QString &model);
 // folder when the program runs from its installed place.
 QString pictureDirectory(const QString &applicationDir);
 QString picturePath(const QString &applicationDir, const QString &fileName);
+// Says in the log, once per file, whether the picture `user` shows (the keyboard view, a device
+// card) was there; a build or an installation without pictures shows empty frames otherwise.
+// Returns whether the file can be read.
+bool notePicture(const char *user, const QString &path);
 
 } // namespace keyboardmodeldata

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QGuiApplication>
 #include <QImage>
 #include <QLinearGradient>
@@ -65,9 +66,20 @@ void paintKey(QPainter &p, const KeyLayoutKey &key)
         font.setPixelSize(text.size() <= 4 ? 8 : 7);
     else
         font.setPixelSize(9);
+    const QRectF textRect = surface.adjusted(2, 1, -2, -1);
+    // Smaller until every line fits the key: a three-letter legend such as "Num" on a narrow key
+    // would otherwise lose its first and last letters to the key's edge.
+    for (int pixels = font.pixelSize(); pixels > 6; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetricsF metrics(font);
+        qreal widest = 0;
+        for (const QString &line : text.split(QLatin1Char('\n')))
+            widest = qMax(widest, metrics.horizontalAdvance(line));
+        if (widest <= textRect.width())
+            break;
+    }
     p.setFont(font);
     p.setPen(ink);
-    const QRectF textRect = surface.adjusted(2, 1, -2, -1);
     p.drawText(textRect, shortText ? Qt::AlignCenter : (Qt::AlignLeft | Qt::AlignTop), text);
 }
 

@@ -12,6 +12,7 @@
 #include "hiddevicemanager.h"
 #include "hotplugmonitor.h"
 #include "simulatedbackend.h"
+#include "titlebuttons.h"
 #include "ui_dmainwidget.h"
 
 #include <QDebug>
@@ -387,14 +388,32 @@ void DMainWidget::applyTheme(int themeIndex)
     const ThemeColors c = data->getThemeColors();
     ui->frame_Title->setStyleSheet(
         QStringLiteral("QFrame#frame_Title{background: qlineargradient(x1:0, y1:0, x2:1, y2:0, "
-                       "stop:0 rgb(%1), stop:1 rgb(%2));}")
-            .arg(c.MainWidgetTitleColorStart, c.MainWidgetTitleColorStop));
-    ui->frame_Main->setStyleSheet(
-        QStringLiteral("QFrame#frame_Main{border: none; border-top: 3px solid rgb(%1);}")
-            .arg(c.MainWidgetBorderColor));
+                       "stop:0 %1, stop:1 %2);}")
+            .arg(ThemeColors::css(c.MainWidgetTitleColorStart),
+                 ThemeColors::css(c.MainWidgetTitleColorStop)));
+    ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{border: none; border-top: 3px solid %1;}")
+                                      .arg(ThemeColors::css(c.MainWidgetBorderColor)));
     ui->frame_Bg->setStyleSheet(
-        QStringLiteral("QFrame#frame_Bg{border: 1px solid rgb(%1); background: transparent;}")
-            .arg(c.MainWidgetBorderColor));
+        QStringLiteral("QFrame#frame_Bg{border: 1px solid %1; background: transparent;}")
+            .arg(ThemeColors::css(c.MainWidgetBorderColor)));
+    ui->label_AppName->setStyleSheet(
+        QStringLiteral("QLabel#label_AppName{color: %1;}").arg(ThemeColors::css(c.TextCheckedColor)));
+    ui->label_ProductName->setStyleSheet(
+        QStringLiteral("QLabel#label_ProductName{color: %1;}").arg(ThemeColors::css(c.TextCheckedColor)));
+    ui->label_DeviceName->setStyleSheet(
+        QStringLiteral("QLabel#label_DeviceName{color: %1;}").arg(ThemeColors::css(c.TextDefaultColor)));
+    if (!m_titleButtons)
+        m_titleButtons = new TitleButtons(this);
+    const QColor normal = ThemeColors::toColor(c.TextDefaultColor);
+    const QColor hover = ThemeColors::toColor(c.TextCheckedColor);
+    m_titleButtons->apply(ui->pushButton_Setting, QStringLiteral(":/images/mainpage/settingDef.png"), normal,
+                          hover);
+    m_titleButtons->apply(ui->pushButton_Min, QStringLiteral(":/images/mainpage/minWindowDef.png"), normal,
+                          hover);
+    m_titleButtons->apply(ui->pushButton_Max, QStringLiteral(":/images/mainpage/maxWindowDef.png"), normal,
+                          hover);
+    m_titleButtons->apply(ui->pushButton_Close, QStringLiteral(":/images/mainpage/closeWindowDef.png"),
+                          normal, hover);
     if (m_devicePage)
         m_devicePage->applyTheme();
     update();

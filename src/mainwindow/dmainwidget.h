@@ -120,6 +120,7 @@ private:
     std::unique_ptr<Ui::DMainWidget> ui;
     class DDevicePage *m_devicePage = nullptr;
     QPushButton *m_listToggle = nullptr;
+    class TitleButtons *m_titleButtons = nullptr;
     bool m_deviceListVisible = true;
     QList<HidSupportInfoStu> m_supportList;
     QPoint m_dragOffset;

@@ -1,5 +1,6 @@
 #include "simulatedbackend.h"
 
+#include "simdownloadhandlers.h"
 #include "simkeyboard.h"
 #include "simlinkhandlers.h"
 #include "simstartuphandlers.h"
@@ -37,14 +38,17 @@ private:
 std::shared_ptr<SimKeyboard> SimulatedBackend::addKeyboard(const ModelInfo &model, LinkType link)
 {
     auto kb = std::make_shared<SimKeyboard>(model, link);
+    auto memory = std::make_shared<SimOnboardMemory>();
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         const quint64 instance = ++m_made;
         kb->update([&](SimKeyboardState &s) { s = simstartup::defaultState(model, instance); });
         m_keyboards.append(kb);
+        m_memories.append(memory);
     }
     simstartup::installHandlers(*kb);
     simlink::installHandlers(*kb);
+    simdownload::installHandlers(*kb, memory);
     kb->setPlugObserver(
         [weak = std::weak_ptr<PlugNotifier>(m_notifier)](SimKeyboard &keyboard, bool plugged) {
             const std::shared_ptr<PlugNotifier> notifier = weak.lock();
@@ -72,6 +76,16 @@ QVector<std::shared_ptr<SimKeyboard>> SimulatedBackend::keyboards() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_keyboards;
+}
+
+std::shared_ptr<SimOnboardMemory> SimulatedBackend::onboardMemory(const SimKeyboard &keyboard) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (int i = 0; i < m_keyboards.size(); ++i) {
+        if (m_keyboards[i].get() == &keyboard)
+            return m_memories[i];
+    }
+    return nullptr;
 }
 
 std::shared_ptr<SimKeyboard> SimulatedBackend::keyboardAt(const QByteArray &path) const

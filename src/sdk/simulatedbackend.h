@@ -8,14 +8,20 @@
 #include <mutex>
 
 class SimKeyboard;
+class SimOnboardMemory;
 
 // The simulated keyboards as a device back end: each plugged keyboard is one interface with a
 // syspath-shaped path, and opening it gives a channel straight into its firmware model.
 class SimulatedBackend : public HidBackend
 {
 public:
-    // A new keyboard of `model` on `link`, answering the start-up exchange, plugged in.
+    // A new keyboard of `model` on `link`, plugged in, answering everything the program asks:
+    // the start-up exchange, the link's settings and the onboard download. The program's
+    // simulation and the tests both build their keyboards here, so they never differ.
     std::shared_ptr<SimKeyboard> addKeyboard(const ModelInfo &model, LinkType link = LinkType::Cable);
+    // What the download wrote into a keyboard of this back end, and its acknowledgement controls;
+    // null for a keyboard made elsewhere.
+    std::shared_ptr<SimOnboardMemory> onboardMemory(const SimKeyboard &keyboard) const;
     QVector<std::shared_ptr<SimKeyboard>> keyboards() const;
     std::shared_ptr<SimKeyboard> keyboardAt(const QByteArray &path) const;
 
@@ -40,5 +46,6 @@ private:
     mutable std::mutex m_mutex;
     const std::shared_ptr<PlugNotifier> m_notifier = std::make_shared<PlugNotifier>();
     QVector<std::shared_ptr<SimKeyboard>> m_keyboards;
+    QVector<std::shared_ptr<SimOnboardMemory>> m_memories; // one per keyboard, same order
     quint64 m_made = 0;
 };

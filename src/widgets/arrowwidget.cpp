@@ -2,17 +2,42 @@
 
 #include "ddatamanager.h"
 #include "translucency.h"
+#include "windowfocus.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QGraphicsDropShadowEffect>
 #include <QHBoxLayout>
 #include <QPainter>
 #include <QPolygonF>
+#include <QTimer>
 
 namespace {
 constexpr int kBand = 15;      // transparent border that carries the shadow
 constexpr int kArrowRise = 10; // arrow height
 constexpr int kRadius = 5;
+constexpr int kFocusSettleMs = 100; // focus changes the window manager makes after a hide
+
+// Closes the bubble when, while it is the active window, a mouse press lands in another window.
+class OutsidePressFilter : public QObject
+{
+public:
+    explicit OutsidePressFilter(ArrowWidget *bubble) : QObject(bubble), m_bubble(bubble) {}
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType() &&
+            m_bubble->isActiveWindow() && static_cast<QWidget *>(watched)->window() != m_bubble) {
+            ArrowWidget *bubble = m_bubble; // hiding uninstalls this filter
+            bubble->hide();
+            emit bubble->sigArrowWidgetHide();
+        }
+        return false;
+    }
+
+private:
+    ArrowWidget *m_bubble;
+};
 } // namespace
 
 ArrowWidget::ArrowWidget(int side, QWidget *parent) : QDialog(parent), m_side(side)
@@ -117,7 +142,33 @@ void ArrowWidget::paintEvent(QPaintEvent *)
 void ArrowWidget::showEvent(QShowEvent *event)
 {
     updateMask();
+    QWidget *active = QApplication::activeWindow();
+    m_returnFocusTo =
+        active && active != this ? active : (parentWidget() ? parentWidget()->window() : nullptr);
+    if (!m_outsidePresses)
+        m_outsidePresses = new OutsidePressFilter(this);
+    qApp->installEventFilter(m_outsidePresses);
     QDialog::showEvent(event);
+}
+
+void ArrowWidget::hideEvent(QHideEvent *event)
+{
+    if (m_outsidePresses)
+        qApp->removeEventFilter(m_outsidePresses);
+    // The bubble took the keyboard when it was activated; it goes back to the window that had it.
+    // Under a window manager the activation request alone may not be heard (the manager believes
+    // that window never lost the focus), and typing would go nowhere until the user left the
+    // program and came back: once things settled, the focus is set again where the system has it.
+    QWidget *target = m_returnFocusTo;
+    if (target && target->isVisible()) {
+        if (isActiveWindow())
+            target->activateWindow();
+        QTimer::singleShot(kFocusSettleMs, target, [target] {
+            if (target->isVisible() && !QApplication::activeWindow())
+                windowFocus::reassertKeyboardFocus(target->winId());
+        });
+    }
+    QDialog::hideEvent(event);
 }
 
 void ArrowWidget::resizeEvent(QResizeEvent *event)

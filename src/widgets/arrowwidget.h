@@ -3,9 +3,12 @@
 #include <QColor>
 #include <QDialog>
 #include <QPainterPath>
+#include <QPointer>
 
 // The pop-up frame: a rounded box with an arrow on its top or bottom edge pointing at the control
-// it belongs to. It hides itself as soon as it stops being the active window.
+// it belongs to. It hides itself as soon as it stops being the active window, or, while active, when
+// a press lands in another of the program's windows (a window manager may keep reporting the
+// bubble active then). Hidden while active, it hands the keyboard back to the window that had it.
 class ArrowWidget : public QDialog
 {
     Q_OBJECT
@@ -39,6 +42,7 @@ protected:
     void leaveEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -48,4 +52,6 @@ private:
     int m_side = 1;
     QColor m_fillColor;
     bool m_popupShown = false;
+    QPointer<QWidget> m_returnFocusTo;
+    QObject *m_outsidePresses = nullptr; // application-wide filter while shown
 };

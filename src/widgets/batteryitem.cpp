@@ -1,9 +1,34 @@
 #include "batteryitem.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QtGlobal>
 
-BatteryItem::BatteryItem(QWidget *parent) : QLabel(parent) {}
+namespace {
+const QRect kTextBox(2, 2, 25, 11); // inside the outline
+} // namespace
+
+BatteryItem::BatteryItem(QWidget *parent) : QLabel(parent)
+{
+    // The outline and its tip are 31 x 15 pixels; a narrower layout slot would cut them.
+    setMinimumSize(32, 16);
+}
+
+QFont BatteryItem::percentFont(const QString &text)
+{
+    QFont f(QStringLiteral("Microsoft YaHei"), 7);
+    f.setBold(true);
+    f.setItalic(true);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, 0);
+    // Smaller until the text fits the box: "100%" in a wide fallback font would lose its "1".
+    for (int pixels = QFontMetrics(f).height(); pixels > 6; --pixels) {
+        const QRect needed = QFontMetrics(f).boundingRect(text);
+        if (needed.width() <= kTextBox.width() && needed.height() <= kTextBox.height() + 2)
+            break;
+        f.setPixelSize(pixels - 1);
+    }
+    return f;
+}
 
 void BatteryItem::setBatteryLevel(int level)
 {
@@ -48,12 +73,9 @@ void BatteryItem::paintEvent(QPaintEvent *)
     painter.drawRect(QRect(2, 2, m_fillWidth, 11));
 
     if (m_percentTextVisible) {
-        QFont f(QStringLiteral("Microsoft YaHei"), 7);
-        f.setBold(true);
-        f.setItalic(true);
-        f.setLetterSpacing(QFont::AbsoluteSpacing, 0);
-        painter.setFont(f);
+        const QString text = QString::number(m_level) + QLatin1Char('%');
+        painter.setFont(percentFont(text));
         painter.setPen(QColor(235, 245, 245, 255));
-        painter.drawText(QRect(2, 2, 25, 11), Qt::AlignCenter, QString::number(m_level) + QLatin1Char('%'));
+        painter.drawText(kTextBox, Qt::AlignCenter, text);
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QLabel>
 
 // The 29 x 15 pixel battery gauge with its percentage text.
@@ -18,6 +19,8 @@ public:
     int fillWidth() const { return m_fillWidth; }
     QColor fillColor() const { return m_fillColor; }
     bool isPercentTextVisible() const { return m_percentTextVisible; }
+    // The font the percentage `text` is drawn in: small enough to fit inside the outline.
+    static QFont percentFont(const QString &text);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -20,10 +20,10 @@ QLabel *makeLabel(const QString &text, const QString &objectName, const QString 
 
 DCustomEventTipExplain::DCustomEventTipExplain(QWidget *parent) : QWidget(parent)
 {
-    const QString style12 = QStringLiteral("color: rgb(245, 245, 245); font: 75 12pt \"Microsoft YaHei\";");
+    const QString style12 = QStringLiteral("color: rgb(245, 245, 245); font: bold 12pt \"Microsoft YaHei\";");
     m_titleLabel =
         makeLabel(QStringLiteral("A"), QStringLiteral("label_Title"),
-                  QStringLiteral("color: rgb(245, 245, 245); font: 75 14pt \"Microsoft YaHei\";"), this);
+                  QStringLiteral("color: rgb(245, 245, 245); font: bold 14pt \"Microsoft YaHei\";"), this);
     m_subtitleLabel = makeLabel(tr("Default"), QStringLiteral("label_SubTitle"), style12, this);
     m_detailLabel = makeLabel(QStringLiteral("ABC666666CFK"), QStringLiteral("label_Detail"), style12, this);
     auto *box = new QVBoxLayout(this);
@@ -41,7 +41,7 @@ void DCustomEventTipExplain::setEventInfo(const QString &title, const QString &s
     const QString colour =
         (fnKey || !remappable) ? QStringLiteral("255,143,31") : QStringLiteral("245,245,245");
     const QString style =
-        QStringLiteral("color: rgb(%2); font: 75 12pt \"%1\";").arg(QLatin1String(kFontFamily), colour);
+        QStringLiteral("color: rgb(%2); font: bold 12pt \"%1\";").arg(QLatin1String(kFontFamily), colour);
     m_titleLabel->setStyleSheet(style);
     m_detailLabel->setStyleSheet(style);
     m_titleLabel->setText(title);

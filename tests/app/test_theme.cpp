@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -36,9 +37,9 @@ TEST_P(ThemeTable, LoadsItsColoursWithDotsTurnedIntoCommas)
 
 INSTANTIATE_TEST_SUITE_P(Themes, ThemeTable,
                          testing::Values(ThemeCase{0, "205,205,205", "255,143,31", "34,34,58"},
-                                         ThemeCase{1, "140,140,140", "255,143,31", "240,240,240"},
-                                         ThemeCase{2, "225,225,225", "0,128,255", "100,149,237"},
-                                         ThemeCase{3, "225,205,225", "235,0,235", "255,80,255"},
+                                         ThemeCase{1, "97,97,97", "255,143,31", "240,240,240"},
+                                         ThemeCase{2, "26,26,26", "0,128,255", "100,149,237"},
+                                         ThemeCase{3, "71,43,71", "235,0,235", "255,80,255"},
                                          // The embedded "Other" theme carries Black's values.
                                          ThemeCase{4, "205,205,205", "255,143,31", "34,34,58"},
                                          // Out of range: Black.
@@ -106,3 +107,41 @@ TEST(Theme, UserOtherThemeFileBesideTheExecutable)
 }
 
 } // namespace
+
+// Every theme colour text becomes a colour Qt's style-sheet parser reads, with or without alpha.
+TEST(Theme, StyleSheetColourTexts)
+{
+    struct Case
+    {
+        const char *components;
+        int alpha; // -1: the colour's own
+        const char *css;
+    };
+    const Case cases[] = {
+        {"255,143,31", -1, "rgb(255,143,31)"},
+        {"52,52,86,128", -1, "rgba(52,52,86,128)"},
+        {"52, 52, 86, 255", -1, "rgb(52,52,86)"},
+        {"255,143,31", 0, "rgba(255,143,31,0)"},
+        {"255,143,31", 255, "rgb(255,143,31)"},
+        {"52,52,86,128", 255, "rgb(52,52,86)"},
+        {"", -1, "transparent"},
+        {"1,2,3,4,5", -1, "transparent"},
+        {"300,0,0", -1, "transparent"},
+        {"", 0, "transparent"},
+    };
+    for (const Case &c : cases) {
+        const QString css = c.alpha < 0 ? ThemeColors::css(QString::fromLatin1(c.components))
+                                        : ThemeColors::css(QString::fromLatin1(c.components), c.alpha);
+        EXPECT_EQ(css.toStdString(), c.css) << c.components << " alpha " << c.alpha;
+        // What Qt reads back is the colour itself.
+        if (css != QLatin1String("transparent")) {
+            QColor expected = ThemeColors::toColor(QString::fromLatin1(c.components));
+            if (c.alpha >= 0)
+                expected.setAlpha(c.alpha);
+            QLabel probe;
+            probe.setStyleSheet(QStringLiteral("QLabel{color: %1;}").arg(css));
+            probe.ensurePolished();
+            EXPECT_EQ(probe.palette().color(QPalette::WindowText), expected) << c.components;
+        }
+    }
+}

@@ -1,6 +1,7 @@
 // Test entry shared by every test binary: points HOME and the XDG folders at a scratch folder so
 // that no test touches the real user's files, creates the Qt application, and turns Qt's
-// warnings about failed connections into test failures.
+// warnings about failed connections and unreadable style sheets into test failures (and, inside a
+// testenv::WarningWatch, every warning).
 #include "testenv.h"
 
 #include <QDir>
@@ -23,33 +24,46 @@ extern std::unique_ptr<QTemporaryDir> s_home;
 extern QMutex s_mutex;
 extern QString s_lastConnectionWarning;
 extern bool s_connectionWarning;
+extern int s_watchers;
+extern QStringList s_watchedWarnings;
 } // namespace testenv::detail
 
 namespace {
 
 QtMessageHandler s_previous = nullptr;
 
+// Warnings that always mean a fault of ours: a connection that was not made, a style sheet (or a
+// colour in it) Qt could not read.
+bool isHarnessWarning(const QString &msg)
+{
+    return msg.startsWith(QLatin1String("QObject::connect")) ||
+           msg.contains(QLatin1String("No such signal")) || msg.contains(QLatin1String("No such slot")) ||
+           msg.startsWith(QLatin1String("QCssParser")) || msg.startsWith(QLatin1String("Could not parse"));
+}
+
 void messageHandler(QtMsgType type, const QMessageLogContext &context, const QString &msg)
 {
-    if (type == QtWarningMsg &&
-        (msg.startsWith(QLatin1String("QObject::connect")) || msg.contains(QLatin1String("No such signal")) ||
-         msg.contains(QLatin1String("No such slot")))) {
+    if (type == QtWarningMsg || type == QtCriticalMsg) {
         QMutexLocker lock(&testenv::detail::s_mutex);
-        testenv::detail::s_connectionWarning = true;
-        testenv::detail::s_lastConnectionWarning = msg;
+        if (isHarnessWarning(msg)) {
+            testenv::detail::s_connectionWarning = true;
+            testenv::detail::s_lastConnectionWarning = msg;
+        }
+        if (testenv::detail::s_watchers > 0)
+            testenv::detail::s_watchedWarnings << msg;
     }
     if (s_previous)
         s_previous(type, context, msg);
 }
 
-// Fails the running test when a connection warning appeared during it.
+// Fails the running test when a connection or style-sheet warning appeared during it.
 class ConnectionWarningListener : public testing::EmptyTestEventListener
 {
     void OnTestEnd(const testing::TestInfo &) override
     {
         QString msg;
         if (testenv::takeConnectionWarning(&msg))
-            ADD_FAILURE() << "Qt connection warning: " << msg.toStdString();
+            ADD_FAILURE() << "Qt warning: " << msg.toStdString();
     }
 };
 

@@ -115,10 +115,10 @@ TEST_F(ThemeTest, OfflineCardComesBackAndSelectionBorder)
     card.setDeviceInfo(record("P", "K", "TL87", 1, 0));
     card.setSelected(true);
     const std::string selected =
-        std::string("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(255,143,31, 255); } "
+        std::string("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(255,143,31); } "
                     "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(255,143,31); }");
     const std::string unselected =
-        std::string("QFrame#frame_DeviceImageBg{ border: 1px solid rgb(255,143,31, 0); } "
+        std::string("QFrame#frame_DeviceImageBg{ border: 1px solid rgba(255,143,31,0); } "
                     "QFrame#frame_DeviceImageBg:hover{ border: 1px solid rgb(255,143,31); }");
     EXPECT_EQ(sheetOf(&card, "frame_DeviceImageBg"), selected);
     card.setOnlineState(0);
@@ -158,23 +158,26 @@ TEST_F(ThemeTest, PageThemeGoldenStringsForTheBlackTheme)
     EXPECT_EQ(sheetOf(&page, "frame_Url"),
               std::string("QFrame#frame_Url{ border: none; border-top: 3px solid rgb(52,52,86); "
                           "background-color: rgb(34,34,58); }"));
-    EXPECT_EQ(sheetOf(&page, "comboBox_profileList"),
-              std::string(
-                  "QComboBox { background-color: rgb(26,27,49); padding-left:5px ; border: 1px solid "
-                  "rgb(52,52,86); font: 75 10pt \"Microsoft YaHei\"; color: rgb(205,205,205); border-radius: "
-                  "4px; } "
-                  "QComboBox:hover { border: 1px solid rgb(255,143,31); } "
-                  "QComboBox QAbstractItemView::item { height:40px; left:10px; } "
-                  "QComboBox::down-arrow { border-image: url(:/images/publicIco/comboxDef.png); width: 10px; "
-                  "height: 10px; } "
-                  "QComboBox::down-arrow:hover { border-image: url(:/images/publicIco/comboxDef.png); } "
-                  "QComboBox::down-arrow:on { border-image: url(:/images/publicIco/comboxSel.png); "
-                  "selection-background-color: rgb(255, 35, 76); } "
-                  "QComboBox::drop-down { width:20px; padding-right:3px; background:transparent; position: "
-                  "relative; top: 0px; right: 0px; } "
-                  "QComboBox QAbstractItemView { outline:0px; }"));
+    EXPECT_EQ(
+        sheetOf(&page, "comboBox_profileList"),
+        std::string(
+            "QComboBox { background-color: rgb(26,27,49); padding-left:5px ; border: 1px solid "
+            "rgb(52,52,86); font: bold 10pt \"Microsoft YaHei\"; color: rgb(205,205,205); border-radius: "
+            "4px; } "
+            "QComboBox:hover { border: 1px solid rgb(255,143,31); } "
+            "QComboBox QAbstractItemView::item { height:40px; left:10px; } "
+            "QComboBox::down-arrow { border-image: url(:/images/publicIco/comboxDef.png); width: 10px; "
+            "height: 10px; } "
+            "QComboBox::down-arrow:hover { border-image: url(:/images/publicIco/comboxDef.png); } "
+            "QComboBox::down-arrow:on { border-image: url(:/images/publicIco/comboxSel.png); "
+            "selection-background-color: rgb(255, 35, 76); } "
+            "QComboBox::drop-down { width:20px; padding-right:3px; background:transparent; position: "
+            "relative; top: 0px; right: 0px; } "
+            "QComboBox QAbstractItemView { outline:0px; background-color: rgb(26,27,49); color: "
+            "rgb(205,205,205); selection-background-color: rgb(37,37,60); selection-color: rgb(255,143,31); "
+            "}"));
     EXPECT_EQ(sheetOf(&page, "lineEdit_profileName"),
-              std::string("QLineEdit { color: rgb(205,205,205); font: 75 10pt \"Microsoft YaHei\"; "
+              std::string("QLineEdit { color: rgb(205,205,205); font: bold 10pt \"Microsoft YaHei\"; "
                           "background-color: rgb(26,27,49); border: 1px solid rgb(52,52,86); "
                           "border-radius: 4px; } QLineEdit:hover{ border: 1px solid rgb(255,143,31); } "
                           "QLineEdit:pressed { border: 1px solid rgb(255,143,31); }"));
@@ -202,8 +205,8 @@ TEST_F(ThemeTest, PageThemeGoldenStringsForTheBlackTheme)
     EXPECT_TRUE(list->styleSheet().isEmpty());
     EXPECT_TRUE(page.pendingScrollSheet().startsWith(QStringLiteral(
         "QScrollBar:vertical{ background:transparent; width:4px; margin: 3px 0px 3px 0px; } "
-        "QScrollBar::handle:vertical{ background:rgba(75,75,111); min-height: 20px; border-radius: 2px; } "
-        "QScrollBar::handle:vertical:hover{ background:rgba(255,143,31); }")));
+        "QScrollBar::handle:vertical{ background:rgb(75,75,111); min-height: 20px; border-radius: 2px; } "
+        "QScrollBar::handle:vertical:hover{ background:rgb(255,143,31); }")));
     EXPECT_TRUE(page.pendingScrollSheet().endsWith(QStringLiteral(
         "QScrollBar::add-page:vertical, QScrollBar:sub-page:vertical { background:rgb(52,52,86); "
         "border-radius:3px; }")));

@@ -82,8 +82,8 @@ protected:
     {
         kb = add(QString::fromLatin1(model));
         ASSERT_TRUE(kb);
-        memory = std::make_shared<SimOnboardMemory>();
-        simdownload::installHandlers(*kb, memory);
+        memory = sim->onboardMemory(*kb);
+        ASSERT_TRUE(memory);
         link = std::make_unique<SimDownloadLink>(kb->path());
         ASSERT_TRUE(link->isOpen());
         download = std::make_unique<DOnboardDownload>(&source);

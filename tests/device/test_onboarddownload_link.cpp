@@ -24,8 +24,8 @@ protected:
     {
         kb = addKeyboard(model);
         ASSERT_TRUE(kb);
-        memory = std::make_shared<SimOnboardMemory>();
-        simdownload::installHandlers(*kb, memory);
+        memory = m_backend->onboardMemory(*kb);
+        ASSERT_TRUE(memory);
         link = std::make_unique<DDeviceKeyboardLink>();
         link->setProfileStore(&store);
         link->setProfileXmlPath(QStringLiteral("/p/appProfile_Default.xml"));

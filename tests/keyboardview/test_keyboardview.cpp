@@ -7,6 +7,7 @@
 #include "keyboardbutcustom.h"
 #include "keyboardimageframeitem.h"
 #include "keyboardmodeldata.h"
+#include "keylayout.h"
 #include "keyselectframe.h"
 #include "keytippopup.h"
 #include "layoutfixture.h"
@@ -16,6 +17,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -649,6 +651,25 @@ TEST_F(DragTest, HoverTrackingAndSingleKeyToggle)
     EXPECT_EQ(store.keyReads, readsBefore) << "hover tracking through the overlay never reads the store";
 }
 
+// The pointer leaving the overlay straight from a key (no move outside the keys first) takes the
+// hover frame off that key, as on the trigger tab where a framed key looks selected.
+TEST_F(DragTest, LeavingTheOverlayFromAKeyClearsItsHover)
+{
+    dragShowArea overlay(frame.get());
+    overlay.setGeometry(frame->rect());
+    overlay.setActive(true);
+    QObject::connect(&overlay, &dragShowArea::sigDragShowAreaMouseMovePoint, frame.get(),
+                     [this](int x, int y) { frame->trackHoverKey(x, y, 4); });
+    keyboardButCustom *a = keyOf(frame->keyLayer(), 4);
+    QMouseEvent move(QEvent::MouseMove, corner(4) + QPoint(5, 5), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&overlay, &move);
+    ASSERT_EQ(frame->hoveredKey(), a);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&overlay, &leave);
+    EXPECT_EQ(frame->hoveredKey(), nullptr);
+    EXPECT_FALSE(a->isHovered());
+}
+
 TEST(DragOverlay, BandIsTwoPixelsShortOfThePointer)
 {
     const struct
@@ -706,6 +727,45 @@ TEST(DragOverlay, MouseSignals)
     area.setSingleKeyMode(false);
     QTest::mouseRelease(&area, Qt::LeftButton, {}, QPoint(90, 90));
     EXPECT_EQ(band.count(), 0);
+}
+
+} // namespace
+
+namespace {
+
+// No legend of the painted pictures runs into its key's edge (cut off there): the outermost pixel
+// columns of each key's legend area look like the key's surface beside them.
+TEST(KeyboardPictures, LegendsStayInsideTheirKeys)
+{
+    const int ratio = 2; // the pictures' pixels per layout unit
+    for (const char *model : {"TL68HE", "TL87", "TL104"}) {
+        QFile file(keylayout::resourcePath(QString::fromLatin1(model)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << model;
+        const std::optional<KeyLayout> layout = keylayout::parse(file.readAll());
+        ASSERT_TRUE(layout) << model;
+        const QImage picture(
+            QStringLiteral(TL_OUTPUT_DIR "/images/hidImages/Keyboard_%1.png").arg(QLatin1String(model)));
+        ASSERT_FALSE(picture.isNull()) << model;
+        for (const auto &row : layout->keys) {
+            for (const KeyLayoutKey &key : row) {
+                if (key.pos.code == 0 || key.pos.width <= 0 || key.pos.height <= 0)
+                    continue;
+                // The legend area: the key's top surface less a small margin, as painted.
+                const QRect area((key.pos.x + 5) * ratio, (key.pos.y + 3) * ratio,
+                                 (key.pos.width - 10) * ratio, (key.pos.height - 9) * ratio);
+                int inked = 0;
+                for (int y = area.top(); y <= area.bottom(); ++y) {
+                    const QColor surface = picture.pixelColor(area.left() - 2, y);
+                    for (const int x : {area.left(), area.right()}) {
+                        const QColor c = picture.pixelColor(x, y);
+                        inked += qAbs(c.lightness() - surface.lightness()) > 60;
+                    }
+                }
+                EXPECT_EQ(inked, 0) << model << " key " << key.pos.code << " \"" << key.caption.toStdString()
+                                    << "\"";
+            }
+        }
+    }
 }
 
 } // namespace

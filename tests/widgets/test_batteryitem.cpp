@@ -143,3 +143,19 @@ TEST(BatteryItem, PaintsOutlineBarAndText)
 }
 
 } // namespace
+
+namespace {
+
+// Every percentage fits inside the outline, "100%" included (its "1" was cut off).
+TEST(BatteryItem, PercentTextFitsInsideTheOutline)
+{
+    for (const int level : {0, 7, 50, 99, 100}) {
+        const QString text = QString::number(level) + QLatin1Char('%');
+        const QRect needed = QFontMetrics(BatteryItem::percentFont(text)).boundingRect(text);
+        EXPECT_LE(needed.width(), 25) << level;
+    }
+    BatteryItem battery;
+    EXPECT_GE(battery.minimumWidth(), 31) << "room for the outline and its tip";
+}
+
+} // namespace

@@ -62,7 +62,7 @@ TEST_P(TipColour, FnKeysAndFixedKeysAreOrange)
     tip.setEventInfo(QString::fromUtf8(c.title), QStringLiteral("Key function"), QStringLiteral("detail"),
                      c.remappable);
     const QString expected =
-        QStringLiteral("color: rgb(%1); font: 75 12pt \"Microsoft YaHei\";")
+        QStringLiteral("color: rgb(%1); font: bold 12pt \"Microsoft YaHei\";")
             .arg(c.orange ? QStringLiteral("255,143,31") : QStringLiteral("245,245,245"));
     EXPECT_EQ(label(tip, "label_Title")->styleSheet(), expected);
     EXPECT_EQ(label(tip, "label_Detail")->styleSheet(), expected);

@@ -1,5 +1,7 @@
 #include "devicestatusrules.h"
 
+#include "modelcatalogue.h"
+
 namespace devicestatus {
 
 namespace {
@@ -31,6 +33,12 @@ BatteryView batteryView(int chargingStatus, int electricity, int keyboardMode, b
     v.percentVisible = true;
     v.level = electricity;
     return v;
+}
+
+bool hasBattery(const QString &modelKey)
+{
+    const ModelInfo *model = ModelCatalogue::instance().find(modelKey);
+    return model && model->link(LinkType::Receiver);
 }
 
 int nextBatteryCounter(int counter)

@@ -23,6 +23,9 @@ struct BatteryView
     QString modeText;            // "USB" or "2.4G"
 };
 BatteryView batteryView(int chargingStatus, int electricity, int keyboardMode, bool animationRunning);
+// Whether a keyboard of this model has a battery to show: only models that also work without a
+// cable (through a receiver) have one. A cabled-only keyboard's status carries no real reading.
+bool hasBattery(const QString &modelKey);
 
 // The animation's next gauge value: 0 to 99, then 0 again.
 int nextBatteryCounter(int counter);

@@ -236,16 +236,16 @@ void DOnboardDownload::run()
                 qDebug() << (step.kind == Step::KeyLayer
                                  ? "USB serial port [Write keyboard Onboard-data] Failed ..."
                              : step.kind == Step::Advanced
-                                 ? "USB serial port [Write SeniorKes-data] Failed ..."
-                                 : "USB serial port [Write ADD SeniorKes-data] Failed ...");
+                                 ? "USB serial port [Write SeniorKeys-data] Failed ..."
+                                 : "USB serial port [Write ADD SeniorKeys-data] Failed ...");
                 failAttempt();
                 return;
             }
             if (step.kind == Step::Advanced)
-                qDebug() << "USB serial port [Write SeniorKes-data] Successful ...  storeIndex:"
+                qDebug() << "USB serial port [Write SeniorKeys-data] Successful ...  storeIndex:"
                          << step.frame[2];
             else if (step.kind == Step::BlankAdvanced)
-                qDebug() << "USB serial port ADD [Write SeniorKes-data] Successful ...  ADD storeIndex:"
+                qDebug() << "USB serial port ADD [Write SeniorKeys-data] Successful ...  ADD storeIndex:"
                          << step.frame[2];
             ++m_pos;
             break;
@@ -386,7 +386,7 @@ void DOnboardDownload::finish(bool ok, const QString &message)
     m_phase = Phase::Idle;
     m_steps.clear();
     m_link.clear();
-    qDebug() << "-------------------------- *** Onboard Download at laster [ Hid back download status ] *** "
+    qDebug() << "-------------------------- *** Onboard Download at last [ Hid back download status ] *** "
                 "--------------------------";
     emit sigRunningChanged(false);
     emit sigDownloadFinished(ok, message);
