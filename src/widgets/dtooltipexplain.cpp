@@ -8,8 +8,8 @@ DToolTipExplain::DToolTipExplain(QWidget *parent) : QWidget(parent)
     m_label = new QLabel(QStringLiteral("ABC66666666666"), this);
     m_label->setObjectName(QStringLiteral("label_TipText"));
     m_label->setMinimumHeight(40);
-    m_label->setStyleSheet(QStringLiteral(
-        "border: 0px solid rgb(46, 47, 80); color: rgb(245, 245, 245); font: bold 12pt \"Microsoft YaHei\";"));
+    m_label->setStyleSheet(QStringLiteral("border: 0px solid rgb(46, 47, 80); color: rgb(245, 245, 245); "
+                                          "font: bold 12pt \"Microsoft YaHei\";"));
     m_label->setAlignment(Qt::AlignCenter);
     auto *box = new QVBoxLayout(this);
     box->setContentsMargins(0, 0, 0, 0);
