@@ -92,7 +92,8 @@ protected:
 
     void chooseRename()
     {
-        click(page->profileMenu()->findChild<QLabel *>(QStringLiteral("label_ModifyNanme")));
+        click(page->findChild<DProfileMenuToolWidget *>()->findChild<QLabel *>(
+            QStringLiteral("label_ModifyNanme")));
         ASSERT_TRUE(QTest::qWaitFor([&] { return nameEdit()->isVisible(); }, 3000));
         EXPECT_FALSE(bubble()->isVisible());
     }
