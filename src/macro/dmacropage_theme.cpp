@@ -43,17 +43,17 @@ QString buttonRules(const ThemeColors &t)
 
 QString scrollBarRules(const ThemeColors &t)
 {
-    return QStringLiteral(
-               "QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}"
-               "QScrollBar::handle:vertical{background: rgba(%1); min-height: 20px; border-radius: 2px;}"
-               "QScrollBar::handle:vertical:hover{background: rgba(%2);}"
-               "QScrollBar::add-line:vertical{height: 0px; subcontrol-position: bottom; "
-               "subcontrol-origin: margin;}"
-               "QScrollBar::sub-line:vertical{height: 0px; subcontrol-position: top; "
-               "subcontrol-origin: margin;}"
-               "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical"
-               "{background: rgb(%3); border-radius: 3px;}")
-        .arg(t.AllScrollBarColorDef, t.AllScrollBarColorHover, t.AllScrollBgColor);
+    return QStringLiteral("QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}"
+                          "QScrollBar::handle:vertical{background: %1; min-height: 20px; border-radius: 2px;}"
+                          "QScrollBar::handle:vertical:hover{background: %2;}"
+                          "QScrollBar::add-line:vertical{height: 0px; subcontrol-position: bottom; "
+                          "subcontrol-origin: margin;}"
+                          "QScrollBar::sub-line:vertical{height: 0px; subcontrol-position: top; "
+                          "subcontrol-origin: margin;}"
+                          "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical"
+                          "{background: %3; border-radius: 3px;}")
+        .arg(ThemeColors::css(t.AllScrollBarColorDef), ThemeColors::css(t.AllScrollBarColorHover),
+             ThemeColors::css(t.AllScrollBgColor));
 }
 
 QString panel(const char *selector, const QString &background, const ThemeColors &t)

@@ -36,8 +36,8 @@ TEST(MainWindowSimulatedDownload, DownloadSucceedsForEverySimulatedModel)
             const std::shared_ptr<SimOnboardMemory> memory = sim->onboardMemory(*sim->keyboards().first());
             ASSERT_NE(memory, nullptr);
 
-            auto *button =
-                page->keysPage()->findChild<QAbstractButton *>(QStringLiteral("pushButton_Download"));
+            auto *button = page->findChild<DCustomKeysPage *>()->findChild<QAbstractButton *>(
+                QStringLiteral("pushButton_Download"));
             ASSERT_NE(button, nullptr);
             button->click();
             auto *download = page->findChild<DOnboardDownload *>();
@@ -45,8 +45,9 @@ TEST(MainWindowSimulatedDownload, DownloadSucceedsForEverySimulatedModel)
             QSignalSpy finished(download, &DOnboardDownload::sigDownloadFinished);
             ASSERT_TRUE(finished.wait(30000) || finished.size() == 1);
             EXPECT_TRUE(finished.first().at(0).toBool()) << finished.first().at(1).toString().toStdString();
-            EXPECT_EQ(page->pageNotice()->text().toStdString(),
-                      DOnboardDownload::successText().toStdString());
+            EXPECT_EQ(
+                page->findChild<CbNotice *>(QString(), Qt::FindDirectChildrenOnly)->text().toStdString(),
+                DOnboardDownload::successText().toStdString());
             EXPECT_GT(memory->keyLayerFramesReceived(), 0);
             EXPECT_GT(memory->macroFramesReceived(), 0);
             EXPECT_EQ(memory->acksSent(), memory->macroFramesReceived());
