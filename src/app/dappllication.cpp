@@ -202,8 +202,10 @@ void DAppllication::onLoginFinished(bool bok)
                    QSettings::IniFormat);
     const bool autoStart = user.value(QStringLiteral("AutoStart/isAutoStart"), false).toBool();
     if (autoStart && arguments().join(QLatin1Char(' ')).contains(QLatin1String("AutoUp"))) {
-        m_mainWidget->hide();
-        qDebug() << "[Start-up] main window hidden (auto start)";
+        // Without a tray a hidden window could not be reached: it starts minimised instead.
+        m_mainWidget->hideToTray();
+        qDebug() << "[Start-up] main window" << (m_mainWidget->isVisible() ? "minimised" : "hidden")
+                 << "(auto start)";
     }
 }
 
