@@ -7,13 +7,14 @@
 #include <QDir>
 #include <QProcess>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
-#include <X11/Xlib.h>
-#include <X11/extensions/XTest.h>
 #include <gtest/gtest.h>
 
 #include <memory>
+
+// Last: Xlib's macros (None, Bool, Status) would otherwise clash with the headers above.
+#include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
 
 namespace {
 
@@ -51,7 +52,7 @@ protected:
         ASSERT_NE(s_display, nullptr);
         if (!hasWindowManager(s_display)) {
             s_wm = new QProcess;
-            s_wm->start(QStringLiteral("openbox"), {});
+            s_wm->start(QStringLiteral("openbox"), QStringList());
             ASSERT_TRUE(s_wm->waitForStarted(5000)) << "openbox is needed (scripts/deps.sh installs it)";
             ASSERT_TRUE(QTest::qWaitFor([] { return hasWindowManager(s_display); }, 10000));
         }
@@ -119,8 +120,8 @@ TEST_F(TrayX11, WithoutATrayTheCloseButtonMinimises)
 TEST_F(TrayX11, CloseToTrayAndBackThroughTheTrayIcon)
 {
     QProcess tray;
-    tray.start(QStringLiteral("trayer"), {"--edge", "top", "--align", "right", "--widthtype", "request",
-                                          "--height", "32", "--SetDockType", "true"});
+    tray.start(QStringLiteral("trayer"), QStringList{"--edge", "top", "--align", "right", "--widthtype",
+                                                     "request", "--height", "32", "--SetDockType", "true"});
     ASSERT_TRUE(tray.waitForStarted(5000)) << "trayer is needed (scripts/deps.sh installs it)";
     ASSERT_TRUE(QTest::qWaitFor([] { return hasTrayHost(s_display); }, 10000));
     {
@@ -134,14 +135,16 @@ TEST_F(TrayX11, CloseToTrayAndBackThroughTheTrayIcon)
         w.findChild<QPushButton *>("pushButton_Close")->click();
         EXPECT_TRUE(QTest::qWaitFor([&] { return !w.isVisible(); }, 5000));
 
-        QSignalSpy activated(icon, &QSystemTrayIcon::activated);
+        QList<int> activated;
+        QObject::connect(
+            icon, &QSystemTrayIcon::activated, &w,
+            [&activated](QSystemTrayIcon::ActivationReason reason) { activated.append(reason); });
         click(icon->geometry().center());
         EXPECT_TRUE(QTest::qWaitFor([&] { return w.isVisible(); }, 5000))
             << "activations: " << activated.size();
         EXPECT_FALSE(w.isMinimized());
         ASSERT_GE(activated.size(), 1);
-        EXPECT_EQ(activated.first().first().value<QSystemTrayIcon::ActivationReason>(),
-                  QSystemTrayIcon::Trigger);
+        EXPECT_EQ(activated.first(), int(QSystemTrayIcon::Trigger));
     }
     tray.terminate();
     tray.waitForFinished(5000);
