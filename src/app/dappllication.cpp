@@ -204,8 +204,10 @@ void DAppllication::onLoginFinished(bool bok)
     if (autoStart && arguments().join(QLatin1Char(' ')).contains(QLatin1String("AutoUp"))) {
         // Without a tray a hidden window could not be reached: it starts minimised instead.
         m_mainWidget->hideToTray();
-        qDebug() << "[Start-up] main window" << (m_mainWidget->isVisible() ? "minimised" : "hidden")
-                 << "(auto start)";
+        if (m_mainWidget->isVisible())
+            qDebug() << "[Start-up] main window minimised (auto start, no tray)";
+        else
+            qDebug() << "[Start-up] main window hidden (auto start)";
     }
 }
 

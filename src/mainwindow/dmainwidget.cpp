@@ -184,29 +184,40 @@ DMainWidget::DMainWidget(QWidget *parent, const SdkInit &sdkInit)
 
 void DMainWidget::showDialogOverOverlay(QWidget *dialog)
 {
-    auto *overlay = new QWidget(this);
-    overlay->setObjectName(QStringLiteral("widget"));
-    overlay->setWindowFlags(Qt::FramelessWindowHint);
-    overlay->setAttribute(Qt::WA_StyledBackground);
-    overlay->setStyleSheet(
-        QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100); border-radius:0px;}"));
-    overlay->setGeometry(0, 0, width(), height());
-    overlay->raise();
-    overlay->show();
-    m_overlay = overlay;
+    if (!m_overlay) {
+        m_overlay = new QWidget(this);
+        m_overlay->setObjectName(QStringLiteral("widget"));
+        m_overlay->setWindowFlags(Qt::FramelessWindowHint);
+        m_overlay->setAttribute(Qt::WA_StyledBackground);
+        m_overlay->setStyleSheet(
+            QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100); border-radius:0px;}"));
+    }
+    m_overlay->setGeometry(0, 0, width(), height());
+    m_overlay->raise();
+    m_overlay->show();
 
     // A dialog that ends without its close signal (closed by the window system, deleted) must not
     // leave the window dimmed and blocked.
     if (auto *d = qobject_cast<QDialog *>(dialog))
-        connect(d, &QDialog::finished, overlay, &QWidget::hide);
-    connect(dialog, &QObject::destroyed, overlay, &QWidget::hide);
-    connect(dialog, &QObject::destroyed, overlay, &QObject::deleteLater);
+        connect(d, &QDialog::finished, this, &DMainWidget::releaseOverlay);
+    connect(dialog, &QObject::destroyed, this, &DMainWidget::releaseOverlay);
     m_openDialogs.removeAll(nullptr);
     m_openDialogs.append(dialog);
 
     dialog->move(x() + (width() - dialog->width()) / 2, y() + (height() - dialog->height()) / 2);
     dialog->setWindowModality(Qt::WindowModal);
     dialog->show();
+}
+
+void DMainWidget::releaseOverlay()
+{
+    // A dialog opened over another keeps the window dimmed until the last one ends.
+    for (const QPointer<QWidget> &dialog : qAsConst(m_openDialogs)) {
+        if (dialog && dialog != sender() && dialog->isVisible())
+            return;
+    }
+    if (m_overlay)
+        m_overlay->hide();
 }
 
 void DMainWidget::onShowMacroPage()
@@ -395,8 +406,8 @@ void DMainWidget::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     placeListToggleButton();
-    for (QWidget *overlay : findChildren<QWidget *>(QStringLiteral("widget"), Qt::FindDirectChildrenOnly))
-        overlay->setGeometry(0, 0, width(), height());
+    if (m_overlay)
+        m_overlay->setGeometry(0, 0, width(), height());
 }
 
 DMainWidget::~DMainWidget()
@@ -405,6 +416,11 @@ DMainWidget::~DMainWidget()
         sim->setPlugObserver(nullptr);
     DMainWidget *self = this;
     s_instance.compare_exchange_strong(self, nullptr);
+    // Dialogs still open go with the window's children, after this part of the window is gone.
+    for (const QPointer<QWidget> &dialog : qAsConst(m_openDialogs)) {
+        if (dialog)
+            disconnect(dialog, nullptr, this, nullptr);
+    }
 }
 
 void DMainWidget::createTrayMenu()

@@ -82,7 +82,7 @@ public:
     // Out of sight: into the tray when there is one, otherwise minimised, so that the window can
     // always be reached again.
     void hideToTray();
-    // Opens a dialog window-modal, centred over the window, with a dimming overlay that goes away
+    // Opens a dialog window-modal, centred over the window, over a dimming overlay that is hidden
     // however the dialog ends (its close signal, finished, or destruction).
     void showDialogOverOverlay(QWidget *dialog);
 
@@ -144,6 +144,7 @@ private:
     void shutDown();
     void setDeviceListVisible(bool visible);
     void placeListToggleButton();
+    void releaseOverlay();
     void updateMaxButtonPictures();
     void setWindowCursor(Qt::CursorShape shape);
     bool isInTitleDragArea(const QPoint &pos) const;
@@ -174,7 +175,7 @@ private:
     bool m_sdkReady = false;
     SdkInit m_sdkInit;
     HotplugMonitor *m_hotplug = nullptr;
-    // The most recent dimming overlay; each opening has its own.
+    // The dimming overlay, made at the first opening and reused.
     QPointer<QWidget> m_overlay;
     QList<QPointer<QWidget>> m_openDialogs;
     QPointer<QWidget> m_macroPage;
