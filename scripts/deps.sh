@@ -9,7 +9,7 @@ packages=(
   libhidapi-dev libudev-dev libcjson-dev libpugixml-dev libfftw3-dev libpulse-dev
   libx11-dev libxtst-dev libxi-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils xdotool openbox
+  xvfb xauth x11-utils xdotool openbox trayer
   fonts-dejavu-core
   fonts-wqy-microhei
   python3

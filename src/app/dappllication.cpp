@@ -202,8 +202,12 @@ void DAppllication::onLoginFinished(bool bok)
                    QSettings::IniFormat);
     const bool autoStart = user.value(QStringLiteral("AutoStart/isAutoStart"), false).toBool();
     if (autoStart && arguments().join(QLatin1Char(' ')).contains(QLatin1String("AutoUp"))) {
-        m_mainWidget->hide();
-        qDebug() << "[Start-up] main window hidden (auto start)";
+        // Without a tray a hidden window could not be reached: it starts minimised instead.
+        m_mainWidget->hideToTray();
+        if (m_mainWidget->isVisible())
+            qDebug() << "[Start-up] main window minimised (auto start, no tray)";
+        else
+            qDebug() << "[Start-up] main window hidden (auto start)";
     }
 }
 

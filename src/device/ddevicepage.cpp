@@ -142,7 +142,11 @@ DDevicePage::DDevicePage(QWidget *parent)
     QTimer::singleShot(200, this, &DDevicePage::onLoadDeviceList);
 }
 
-DDevicePage::~DDevicePage() = default;
+DDevicePage::~DDevicePage()
+{
+    // No I/O thread may outlive the page that owns its link.
+    closeAllLinks();
+}
 
 void DDevicePage::createSubPages()
 {

@@ -50,6 +50,8 @@ public:
     ~DDevicePage() override;
 
     void stopLightEngine();
+    // Stops the light engine and closes every keyboard link, joining its I/O thread.
+    void closeAllLinks();
     void setDeviceListVisible(bool visible);
     void clearDeviceCards();
     QPoint noticeAnchor() const;

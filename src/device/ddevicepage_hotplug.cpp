@@ -175,6 +175,17 @@ void DDevicePage::hotPlugRemoval(const QMap<QString, hidStructInfoAll> &found)
     }
 }
 
+void DDevicePage::closeAllLinks()
+{
+    stopLightEngine();
+    const QList<DDeviceKeyboardLink *> links = deviceLinks.values();
+    deviceLinks.clear();
+    currentLink = nullptr;
+    currentHid = nullptr;
+    for (DDeviceKeyboardLink *link : links)
+        disposeLink(link);
+}
+
 void DDevicePage::disposeLink(DDeviceKeyboardLink *link)
 {
     if (!link)

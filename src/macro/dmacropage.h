@@ -57,6 +57,7 @@ public slots:
     void onModifyMacroItemNameSuccess();
     void onScrollSheetSet();
     void reject() override;
+    void applyTheme();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -66,7 +67,6 @@ private slots:
     void on_pushButton_Close_clicked();
 
 private:
-    void applyTheme();
     DCatchKeyAndMouseItem *createEventItem(const QString &mark, int delay, const QString &type, int keyCode,
                                            const QString &codeName, const QString &operateExplain);
     void showToast(const QString &text);

@@ -15,10 +15,14 @@
 #include "titlebuttons.h"
 #include "ui_dmainwidget.h"
 
+#include <QAction>
+#include <QCloseEvent>
 #include <QDebug>
+#include <QDialog>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -26,10 +30,26 @@
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
 constexpr int kZone = 4;
+
+// Theme names by index; an index the data manager does not know is shown as Black, as it loads.
+QString themeName(int index)
+{
+    static const char *const names[] = {"Black", "Light", "Blue", "Pink", "Other"};
+    return QLatin1String(names[(index >= 0 && index <= 4) ? index : 0]);
+}
+
+QString threeStateSheet(const QString &base)
+{
+    return QStringLiteral("QPushButton{border-image: url(%1Def.png);}"
+                          "QPushButton:hover{border-image: url(%1Sel.png);}"
+                          "QPushButton:pressed{border-image: url(%1Sel.png);}")
+        .arg(base);
+}
 
 // A path in the local 8-bit form into a 256-byte SDK buffer; a path that does not fit is refused.
 bool storeLocalPath(char (&buffer)[256], const QString &path)
@@ -47,6 +67,8 @@ int hexText(const char *text)
 
 } // namespace
 
+std::atomic<DMainWidget *> DMainWidget::s_instance{nullptr};
+
 DMainWidget::SdkInit DMainWidget::defaultSdkInit()
 {
     return SdkInit{&CQuelmoXML_Init, &CQuelmoHid_Init, &CQuelmoLight_Init};
@@ -58,7 +80,9 @@ DMainWidget::DMainWidget(QWidget *parent, const SdkInit &sdkInit)
     : QWidget(parent), ui(new Ui::DMainWidget), m_sdkInit(sdkInit)
 {
     ui->setupUi(this);
+    m_titleButtons = new TitleButtons(this);
     setWindowFlags(Qt::FramelessWindowHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint);
+    s_instance.store(this);
 
     const QScreen *screen = QGuiApplication::primaryScreen();
     setMinimumSize(minimumSizeForScreen(screen ? screen->availableGeometry().size() : QSize(1920, 1080)));
@@ -72,14 +96,15 @@ DMainWidget::DMainWidget(QWidget *parent, const SdkInit &sdkInit)
     m_direction = NONE;
     setMouseTracking(true);
     setCursor(Qt::ArrowCursor);
+    m_cursorShape = Qt::ArrowCursor;
+    for (QObject *o : {static_cast<QObject *>(this), static_cast<QObject *>(ui->frame_Bg),
+                       static_cast<QObject *>(ui->frame_Title), static_cast<QObject *>(ui->frame_Main)})
+        o->installEventFilter(this);
 
     m_listToggle = new QPushButton(this);
     m_listToggle->setObjectName(QStringLiteral("pushButton_ListToggle"));
     m_listToggle->setFocusPolicy(Qt::NoFocus);
-    m_listToggle->setStyleSheet(
-        QStringLiteral("QPushButton{border-image: url(:/images/listCtrlHideDef.png);}"
-                       "QPushButton:hover{border-image: url(:/images/listCtrlHideSel.png);}"
-                       "QPushButton:pressed{border-image: url(:/images/listCtrlHideSel.png);}"));
+    m_listToggle->setStyleSheet(threeStateSheet(QStringLiteral(":/images/listCtrlHide")));
     connect(m_listToggle, &QPushButton::clicked, this, &DMainWidget::onClickCtrlHidListStatusBut);
 
     QSettings defaults(QStringLiteral(":/images/configDir/QuelmoDefaultConfig.ini"), QSettings::IniFormat);
@@ -115,6 +140,7 @@ DMainWidget::DMainWidget(QWidget *parent, const SdkInit &sdkInit)
         m_userSettings->sync();
     }
 
+    createTrayIcon();
     registerDeviceNotifications();
     initSdk();
 
@@ -150,11 +176,15 @@ DMainWidget::DMainWidget(QWidget *parent, const SdkInit &sdkInit)
         onClickCtrlHidListStatusBut();
     }
 
+    // Links are closed and settings written once every event loop has returned, whichever way
+    // the program ends.
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &DMainWidget::shutDown);
+
     QSettings local(m_userIniPath, QSettings::IniFormat);
-    applyTheme(local.value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt());
+    onChangAppTheme(local.value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt());
 }
 
-void DMainWidget::showDimmingOverlay()
+void DMainWidget::showDialogOverOverlay(QWidget *dialog)
 {
     if (!m_overlay) {
         m_overlay = new QWidget(this);
@@ -164,22 +194,43 @@ void DMainWidget::showDimmingOverlay()
         m_overlay->setStyleSheet(
             QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100); border-radius:0px;}"));
     }
-    m_overlay->setGeometry(rect());
+    m_overlay->setGeometry(0, 0, width(), height());
     m_overlay->raise();
     m_overlay->show();
+
+    // A dialog that ends without its close signal (closed by the window system, deleted) must not
+    // leave the window dimmed and blocked.
+    if (auto *d = qobject_cast<QDialog *>(dialog))
+        connect(d, &QDialog::finished, this, &DMainWidget::releaseOverlay);
+    connect(dialog, &QObject::destroyed, this, &DMainWidget::releaseOverlay);
+    m_openDialogs.removeAll(nullptr);
+    m_openDialogs.append(dialog);
+
+    dialog->move(x() + (width() - dialog->width()) / 2, y() + (height() - dialog->height()) / 2);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->show();
+}
+
+void DMainWidget::releaseOverlay()
+{
+    // A dialog opened over another keeps the window dimmed until the last one ends.
+    for (const QPointer<QWidget> &dialog : qAsConst(m_openDialogs)) {
+        if (dialog && dialog != sender() && dialog->isVisible())
+            return;
+    }
+    if (m_overlay)
+        m_overlay->hide();
 }
 
 void DMainWidget::onShowMacroPage()
 {
-    showDimmingOverlay();
     auto *page = new DMacroPage(this);
     connect(page, &DMacroPage::sigMacroPageClose, this, &DMainWidget::onMacroPageClose);
     connect(page, &DMacroPage::sigMacroListHaveChanged, m_devicePage,
             &DDevicePage::sigMacroListHaveChangedSendToDevice);
     page->setMacroXmlPath(m_macroXmlPath);
-    page->move(mapToGlobal(rect().center()) - page->rect().center());
-    page->setWindowModality(Qt::WindowModal);
-    page->show();
+    m_macroPage = page;
+    showDialogOverOverlay(page);
 }
 
 void DMainWidget::onMacroPageClose()
@@ -192,6 +243,91 @@ void DMainWidget::onShowSeniorKeysPage()
 {
     // The advanced-keys dialog is not part of the program yet.
     qDebug() << "[Main window] advanced-keys dialog requested";
+}
+
+void DMainWidget::onSeniorKeysPageClose()
+{
+    if (m_overlay)
+        m_overlay->hide();
+}
+
+void DMainWidget::on_pushButton_Setting_clicked()
+{
+    // The settings dialog is not part of the program yet.
+    qDebug() << "[Main window] settings dialog requested";
+}
+
+void DMainWidget::onSettingsWindowClose()
+{
+    if (m_overlay)
+        m_overlay->hide();
+}
+
+void DMainWidget::onUpdateApp() {}
+
+void DMainWidget::omUpdataAllUI()
+{
+    ui->retranslateUi(this);
+    setWindowTitle(m_title);
+    ui->label_AppName->setText(m_title);
+    ui->label_ProductName->setText(m_productName);
+    ui->label_DeviceName->setText(m_deviceName);
+    retranslateTrayMenu();
+    if (m_devicePage)
+        m_devicePage->retranslate();
+}
+
+void DMainWidget::onChangAppTheme(int index)
+{
+    DDataManager *data = DDataManager::getInstance();
+    // The data manager shows an unknown index as Black; the logo and images follow it.
+    const int theme = (index >= 0 && index <= 4) ? index : 0;
+    data->loadTheme(theme);
+    const ThemeColors c = data->getThemeColors();
+
+    QSettings defaults(QStringLiteral(":/images/configDir/QuelmoDefaultConfig.ini"), QSettings::IniFormat);
+    defaults.setIniCodec("UTF_8");
+    data->setUseLocalFont(defaults.value(QStringLiteral("UseLocalFont/useFontStatus"), false).toBool());
+    QFont titleFont = data->getFont(0);
+    titleFont.setPointSize(16);
+    ui->label_AppName->setFont(titleFont);
+
+    const QString name = themeName(theme);
+    ui->pushButton->setStyleSheet(
+        QStringLiteral("QPushButton{border-image: url(:/images/mainpage/leftTopLogo_%1.png);}").arg(name));
+
+    if (data->isBgImageUsing()) {
+        const QString dir = data->applicationDirPath();
+        ui->frame_Title->setStyleSheet(
+            QStringLiteral("QFrame#frame_Title{border-image:url(%1);}")
+                .arg(dir + QStringLiteral("/images/bgImageTitle_%1.png").arg(name)));
+        ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{border-image:url(%1);}")
+                                          .arg(dir + QStringLiteral("/images/bgImageMain_%1.png").arg(name)));
+    } else {
+        ui->frame_Title->setStyleSheet(QStringLiteral("QFrame#frame_Title{ background-color: %1;}")
+                                           .arg(ThemeColors::css(c.MainWidgetTitleColorStart)));
+        ui->frame_Bg->setStyleSheet(
+            QStringLiteral("QFrame#frame_Bg{border: none; border:1px solid %1;background:transparent;}")
+                .arg(ThemeColors::css(c.MainWidgetBorderColor)));
+        ui->frame_Main->setStyleSheet(
+            QStringLiteral("QFrame#frame_Main{ border: none; border-top: 3px solid %1; }")
+                .arg(ThemeColors::css(c.MainWidgetBorderColor)));
+        QFont nameFont = data->getFont(0);
+        nameFont.setPointSize(14);
+        ui->label_ProductName->setFont(nameFont);
+        ui->label_DeviceName->setFont(nameFont);
+    }
+    applyTitleColours(c);
+
+    if (m_devicePage)
+        m_devicePage->applyTheme();
+    // Dialogs open over the window take the new theme too.
+    m_openDialogs.removeAll(nullptr);
+    for (const QPointer<QWidget> &dialog : qAsConst(m_openDialogs)) {
+        if (dialog->metaObject()->indexOfMethod("applyTheme()") >= 0)
+            QMetaObject::invokeMethod(dialog, "applyTheme");
+    }
+    update();
 }
 
 void DMainWidget::onReturnHidLikeName(QString productName, QString likeName)
@@ -256,12 +392,8 @@ void DMainWidget::setDeviceListVisible(bool visible)
     m_deviceListVisible = visible;
     if (m_devicePage)
         m_devicePage->setDeviceListVisible(visible);
-    const QString kind = visible ? QStringLiteral("Hide") : QStringLiteral("Show");
-    m_listToggle->setStyleSheet(
-        QStringLiteral("QPushButton{border-image: url(:/images/listCtrl%1Def.png);}"
-                       "QPushButton:hover{border-image: url(:/images/listCtrl%1Sel.png);}"
-                       "QPushButton:pressed{border-image: url(:/images/listCtrl%1Sel.png);}")
-            .arg(kind));
+    m_listToggle->setStyleSheet(threeStateSheet(visible ? QStringLiteral(":/images/listCtrlHide")
+                                                        : QStringLiteral(":/images/listCtrlShow")));
     placeListToggleButton();
 }
 
@@ -270,6 +402,7 @@ void DMainWidget::placeListToggleButton()
     const int h = contentsRect().height();
     m_listToggle->setGeometry(m_deviceListVisible ? 233 : 5, (h - 300) / 2, 10, 100);
     m_listToggle->raise();
+    update();
 }
 
 void DMainWidget::resizeEvent(QResizeEvent *event)
@@ -277,13 +410,131 @@ void DMainWidget::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     placeListToggleButton();
     if (m_overlay)
-        m_overlay->setGeometry(rect());
+        m_overlay->setGeometry(0, 0, width(), height());
 }
 
 DMainWidget::~DMainWidget()
 {
     if (SimulatedBackend *sim = HidDeviceManager::instance().simulatedBackend())
         sim->setPlugObserver(nullptr);
+    DMainWidget *self = this;
+    s_instance.compare_exchange_strong(self, nullptr);
+    // Dialogs still open go with the window's children, after this part of the window is gone.
+    for (const QPointer<QWidget> &dialog : qAsConst(m_openDialogs)) {
+        if (dialog)
+            disconnect(dialog, nullptr, this, nullptr);
+    }
+}
+
+void DMainWidget::createTrayMenu()
+{
+    m_minAction = new QAction(this);
+    m_minAction->setObjectName(QStringLiteral("action_Minimize"));
+    connect(m_minAction, &QAction::triggered, this, &DMainWidget::onMinApp);
+    m_maxAction = new QAction(this);
+    m_maxAction->setObjectName(QStringLiteral("action_Maximize"));
+    connect(m_maxAction, &QAction::triggered, this, &QWidget::showMaximized);
+    m_restoreAction = new QAction(this);
+    m_restoreAction->setObjectName(QStringLiteral("action_Revert"));
+    connect(m_restoreAction, &QAction::triggered, this, &QWidget::showNormal);
+    m_quitAction =
+        new QAction(QIcon(QStringLiteral(":/images/mainpage/closeWindowSel.png")), QString(), this);
+    m_quitAction->setObjectName(QStringLiteral("action_Quit"));
+    connect(m_quitAction, &QAction::triggered, this, &DMainWidget::onQuitApp);
+    retranslateTrayMenu();
+
+    m_trayMenu = new QMenu(this);
+    m_trayMenu->setObjectName(QStringLiteral("menu_Tray"));
+    m_trayMenu->addAction(m_minAction);
+    m_trayMenu->addAction(m_maxAction);
+    m_trayMenu->addAction(m_restoreAction);
+    m_trayMenu->addSeparator();
+    m_trayMenu->addAction(m_quitAction);
+}
+
+void DMainWidget::retranslateTrayMenu()
+{
+    m_minAction->setText(tr("Minimize(&N)"));
+    m_maxAction->setText(tr("Maximize(&X)"));
+    m_restoreAction->setText(tr("Revert(&R)"));
+    m_quitAction->setText(tr("Quit(&Q)"));
+}
+
+void DMainWidget::createTrayIcon()
+{
+    createTrayMenu();
+    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        qDebug() << "[Tray] no system tray; closing to the tray minimises the window instead";
+        return;
+    }
+    QIcon icon(QStringLiteral(":/images/trayLogo.png"));
+    icon.addFile(QStringLiteral(":/images/trayLogo.ico"));
+    m_trayIcon = new QSystemTrayIcon(icon, this);
+    m_trayIcon->setObjectName(QStringLiteral("trayIcon"));
+    m_trayIcon->setToolTip(m_title);
+    m_trayIcon->setContextMenu(m_trayMenu);
+    m_trayIcon->show();
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &DMainWidget::iconActivated);
+}
+
+void DMainWidget::iconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason != QSystemTrayIcon::DoubleClick && reason != QSystemTrayIcon::Trigger)
+        return;
+    showNormal();
+    raise();
+    activateWindow();
+}
+
+void DMainWidget::hideToTray()
+{
+    // The tray host may have gone since start-up; a hidden window would then be out of reach.
+    if (m_trayIcon && QSystemTrayIcon::isSystemTrayAvailable())
+        hide();
+    else
+        showMinimized();
+}
+
+void DMainWidget::onMinApp()
+{
+    hide();
+}
+
+void DMainWidget::onQuitApp()
+{
+    quitApplication();
+}
+
+void DMainWidget::quitApplication()
+{
+    close();
+    // The event loop returns with 0; shutDown() runs from aboutToQuit once every loop has ended.
+    QCoreApplication::quit();
+}
+
+void DMainWidget::shutDown()
+{
+    if (m_shutDown)
+        return;
+    m_shutDown = true;
+    if (m_devicePage)
+        m_devicePage->closeAllLinks();
+    if (m_userSettings) {
+        m_userSettings->sync();
+        if (m_userSettings->status() != QSettings::NoError)
+            qWarning() << "[Exit] cannot write the user settings" << m_userIniPath;
+    }
+    if (m_trayIcon)
+        m_trayIcon->hide();
+}
+
+void DMainWidget::closeEvent(QCloseEvent *event)
+{
+    if (m_devicePage)
+        m_devicePage->stopLightEngine();
+    if (m_trayIcon)
+        m_trayIcon->hide();
+    event->accept();
 }
 
 QSize DMainWidget::minimumSizeForScreen(const QSize &available)
@@ -381,44 +632,6 @@ void DMainWidget::loadUpgradeLibrary()
         qDebug() << "-------------------- *** [ Load JL dll Failed ] *** -----------------------";
 }
 
-void DMainWidget::applyTheme(int themeIndex)
-{
-    DDataManager *data = DDataManager::getInstance();
-    data->loadTheme(themeIndex);
-    const ThemeColors c = data->getThemeColors();
-    ui->frame_Title->setStyleSheet(
-        QStringLiteral("QFrame#frame_Title{background: qlineargradient(x1:0, y1:0, x2:1, y2:0, "
-                       "stop:0 %1, stop:1 %2);}")
-            .arg(ThemeColors::css(c.MainWidgetTitleColorStart),
-                 ThemeColors::css(c.MainWidgetTitleColorStop)));
-    ui->frame_Main->setStyleSheet(QStringLiteral("QFrame#frame_Main{border: none; border-top: 3px solid %1;}")
-                                      .arg(ThemeColors::css(c.MainWidgetBorderColor)));
-    ui->frame_Bg->setStyleSheet(
-        QStringLiteral("QFrame#frame_Bg{border: 1px solid %1; background: transparent;}")
-            .arg(ThemeColors::css(c.MainWidgetBorderColor)));
-    ui->label_AppName->setStyleSheet(
-        QStringLiteral("QLabel#label_AppName{color: %1;}").arg(ThemeColors::css(c.TextCheckedColor)));
-    ui->label_ProductName->setStyleSheet(
-        QStringLiteral("QLabel#label_ProductName{color: %1;}").arg(ThemeColors::css(c.TextCheckedColor)));
-    ui->label_DeviceName->setStyleSheet(
-        QStringLiteral("QLabel#label_DeviceName{color: %1;}").arg(ThemeColors::css(c.TextDefaultColor)));
-    if (!m_titleButtons)
-        m_titleButtons = new TitleButtons(this);
-    const QColor normal = ThemeColors::toColor(c.TextDefaultColor);
-    const QColor hover = ThemeColors::toColor(c.TextCheckedColor);
-    m_titleButtons->apply(ui->pushButton_Setting, QStringLiteral(":/images/mainpage/settingDef.png"), normal,
-                          hover);
-    m_titleButtons->apply(ui->pushButton_Min, QStringLiteral(":/images/mainpage/minWindowDef.png"), normal,
-                          hover);
-    m_titleButtons->apply(ui->pushButton_Max, QStringLiteral(":/images/mainpage/maxWindowDef.png"), normal,
-                          hover);
-    m_titleButtons->apply(ui->pushButton_Close, QStringLiteral(":/images/mainpage/closeWindowDef.png"),
-                          normal, hover);
-    if (m_devicePage)
-        m_devicePage->applyTheme();
-    update();
-}
-
 void DMainWidget::onHidDeviceConnectChanging_Into(QString hidPath)
 {
     Q_UNUSED(hidPath)
@@ -442,15 +655,53 @@ void DMainWidget::on_pushButton_Min_clicked()
 
 void DMainWidget::on_pushButton_Max_clicked()
 {
-    if (isMaximized())
+    if (isMaximized() || isFullScreen()) {
         showNormal();
-    else
+        setWindowCursor(Qt::ArrowCursor);
+    } else {
         showMaximized();
+    }
+    updateMaxButtonPictures();
 }
 
-void DMainWidget::on_pushButton_Close_clicked()
+void DMainWidget::updateMaxButtonPictures()
 {
-    close();
+    // The button shows what it will do: maximise while normal, restore while maximised.
+    const bool maximised = isMaximized() || isFullScreen();
+    const ThemeColors c = DDataManager::getInstance()->getThemeColors();
+    m_titleButtons->apply(ui->pushButton_Max,
+                          maximised ? QStringLiteral(":/images/mainpage/intoMaxWindowDef.png")
+                                    : QStringLiteral(":/images/mainpage/maxWindowDef.png"),
+                          ThemeColors::toColor(c.TextDefaultColor), ThemeColors::toColor(c.TextCheckedColor));
+}
+
+void DMainWidget::applyTitleColours(const ThemeColors &c)
+{
+    // The title texts and window buttons in the theme's text colours, so that they stay readable on
+    // every title bar.
+    ui->label_AppName->setStyleSheet(
+        QStringLiteral("QLabel#label_AppName{color: %1;}").arg(ThemeColors::css(c.TextCheckedColor)));
+    ui->label_ProductName->setStyleSheet(
+        QStringLiteral("QLabel#label_ProductName{color: %1;}").arg(ThemeColors::css(c.TextCheckedColor)));
+    ui->label_DeviceName->setStyleSheet(
+        QStringLiteral("QLabel#label_DeviceName{color: %1;}").arg(ThemeColors::css(c.TextDefaultColor)));
+    const QColor normal = ThemeColors::toColor(c.TextDefaultColor);
+    const QColor hover = ThemeColors::toColor(c.TextCheckedColor);
+    m_titleButtons->apply(ui->pushButton_Setting, QStringLiteral(":/images/mainpage/settingDef.png"), normal,
+                          hover);
+    m_titleButtons->apply(ui->pushButton_Min, QStringLiteral(":/images/mainpage/minWindowDef.png"), normal,
+                          hover);
+    m_titleButtons->apply(ui->pushButton_Close, QStringLiteral(":/images/mainpage/closeWindowDef.png"),
+                          normal, hover);
+    updateMaxButtonPictures();
+}
+
+void DMainWidget::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // Maximised or restored by any means (the tray menu, the window manager) keeps the icon right.
+    if (event->type() == QEvent::WindowStateChange)
+        updateMaxButtonPictures();
 }
 
 DMainWidget::ResizeDirection DMainWidget::zoneAt(const QRect &window, const QPoint &global)
@@ -501,27 +752,97 @@ Qt::CursorShape cursorFor(DMainWidget::ResizeDirection d)
     }
     return Qt::ArrowCursor;
 }
+
+Qt::Edges edgesFor(DMainWidget::ResizeDirection d)
+{
+    switch (d) {
+    case DMainWidget::UP:
+        return Qt::TopEdge;
+    case DMainWidget::DOWN:
+        return Qt::BottomEdge;
+    case DMainWidget::LEFT:
+        return Qt::LeftEdge;
+    case DMainWidget::RIGHT:
+        return Qt::RightEdge;
+    case DMainWidget::LEFTTOP:
+        return Qt::LeftEdge | Qt::TopEdge;
+    case DMainWidget::LEFTBOTTOM:
+        return Qt::LeftEdge | Qt::BottomEdge;
+    case DMainWidget::RIGHTBOTTOM:
+        return Qt::RightEdge | Qt::BottomEdge;
+    case DMainWidget::RIGHTTOP:
+        return Qt::RightEdge | Qt::TopEdge;
+    case DMainWidget::NONE:
+        break;
+    }
+    return {};
+}
+
+// A Wayland client cannot place its own window; the compositor moves and resizes it instead.
+bool compositorPlacesWindows()
+{
+    static const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    return wayland;
+}
 } // namespace
+
+QRect DMainWidget::globalWindowRect() const
+{
+    // A top-level widget's geometry is already in screen coordinates.
+    return isWindow() ? geometry() : QRect(mapToGlobal(QPoint(0, 0)), size());
+}
+
+void DMainWidget::setWindowCursor(Qt::CursorShape shape)
+{
+    if (shape == m_cursorShape)
+        return;
+    m_cursorShape = shape;
+    setCursor(shape);
+}
+
+bool DMainWidget::isInTitleDragArea(const QPoint &pos) const
+{
+    return ui->frame_4->geometry().contains(ui->frame_4->parentWidget()->mapFrom(this, pos));
+}
 
 void DMainWidget::resizeZoneAt(int x, int y)
 {
+    // Runs for every mouse move of the program: a few comparisons, and the cursor only on change.
     if (m_leftPressed)
         return;
-    const QRect global(mapToGlobal(rect().topLeft()), mapToGlobal(rect().bottomRight()));
-    setCursor(cursorFor(zoneAt(global, QPoint(x, y))));
+    const ResizeDirection d = (windowState() & (Qt::WindowMaximized | Qt::WindowFullScreen))
+                                  ? NONE
+                                  : zoneAt(globalWindowRect(), QPoint(x, y));
+    setWindowCursor(cursorFor(d));
+}
+
+bool DMainWidget::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Enter && watched == ui->frame_Main)
+        setWindowCursor(Qt::ArrowCursor);
+    return QWidget::eventFilter(watched, event);
 }
 
 void DMainWidget::mousePressEvent(QMouseEvent *event)
 {
     m_dragging = false;
     if (event->button() == Qt::LeftButton) {
+        const bool maximised = isMaximized() || isFullScreen();
         m_leftPressed = true;
         m_pressGlobal = event->globalPos();
         m_pressGeometry = geometry();
-        const QRect global(mapToGlobal(rect().topLeft()), mapToGlobal(rect().bottomRight()));
-        m_direction = zoneAt(global, event->globalPos());
-        if (m_direction == NONE &&
-            ui->frame_4->geometry().contains(ui->frame_4->parentWidget()->mapFrom(this, event->pos()))) {
+        m_direction = maximised ? NONE : zoneAt(globalWindowRect(), event->globalPos());
+        const bool inTitle = m_direction == NONE && isInTitleDragArea(event->pos());
+        if (compositorPlacesWindows() && windowHandle() && !maximised) {
+            if (m_direction != NONE)
+                windowHandle()->startSystemResize(edgesFor(m_direction));
+            else if (inTitle)
+                windowHandle()->startSystemMove();
+            m_leftPressed = false;
+            m_direction = NONE;
+            return;
+        }
+        if (inTitle) {
             m_dragOffset = event->globalPos() - frameGeometry().topLeft();
             m_dragging = true;
             event->accept();
@@ -533,54 +854,51 @@ void DMainWidget::mousePressEvent(QMouseEvent *event)
     QWidget::mousePressEvent(event);
 }
 
+void DMainWidget::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton && isInTitleDragArea(event->pos())) {
+        on_pushButton_Max_clicked();
+        event->accept();
+        return;
+    }
+    QWidget::mouseDoubleClickEvent(event);
+}
+
 void DMainWidget::mouseMoveEvent(QMouseEvent *event)
 {
     const QPoint g = event->globalPos();
+    const bool maximised = isMaximized() || isFullScreen();
     if (!m_leftPressed) {
-        const QRect global(mapToGlobal(rect().topLeft()), mapToGlobal(rect().bottomRight()));
-        m_direction = zoneAt(global, g);
-        setCursor(cursorFor(m_direction));
+        m_direction = maximised ? NONE : zoneAt(globalWindowRect(), g);
+        setWindowCursor(cursorFor(m_direction));
+        QWidget::mouseMoveEvent(event);
         return;
     }
     if (m_dragging) {
-        if (!isMaximized() && !isFullScreen())
+        if (!maximised)
             move(g - m_dragOffset);
         event->accept();
         return;
     }
-    if (isMaximized() || isFullScreen() || m_direction == NONE)
+    if (maximised || m_direction == NONE)
         return;
+    // Each dragged edge follows the mouse until the window reaches its minimum size; the opposite
+    // edge stays where it is.
     const QPoint d = g - m_pressGlobal;
     QRect r = m_pressGeometry;
-    switch (m_direction) {
-    case UP:
-        r.setTop(r.top() + d.y());
-        break;
-    case DOWN:
-        r.setBottom(r.bottom() + d.y());
-        break;
-    case LEFT:
-        r.setLeft(r.left() + d.x());
-        break;
-    case RIGHT:
-        r.setRight(r.right() + d.x());
-        break;
-    case LEFTTOP:
-        r.setTopLeft(r.topLeft() + d);
-        break;
-    case LEFTBOTTOM:
-        r.setBottomLeft(r.bottomLeft() + d);
-        break;
-    case RIGHTBOTTOM:
-        r.setBottomRight(r.bottomRight() + d);
-        break;
-    case RIGHTTOP:
-        r.setTopRight(r.topRight() + d);
-        break;
-    case NONE:
-        break;
-    }
-    if (r.width() >= minimumWidth() && r.height() >= minimumHeight())
+    const bool left = m_direction == LEFT || m_direction == LEFTTOP || m_direction == LEFTBOTTOM;
+    const bool right = m_direction == RIGHT || m_direction == RIGHTTOP || m_direction == RIGHTBOTTOM;
+    const bool top = m_direction == UP || m_direction == LEFTTOP || m_direction == RIGHTTOP;
+    const bool bottom = m_direction == DOWN || m_direction == LEFTBOTTOM || m_direction == RIGHTBOTTOM;
+    if (left)
+        r.setLeft(qMin(r.left() + d.x(), r.right() + 1 - minimumWidth()));
+    if (right)
+        r.setRight(qMax(r.right() + d.x(), r.left() - 1 + minimumWidth()));
+    if (top)
+        r.setTop(qMin(r.top() + d.y(), r.bottom() + 1 - minimumHeight()));
+    if (bottom)
+        r.setBottom(qMax(r.bottom() + d.y(), r.top() - 1 + minimumHeight()));
+    if (r != geometry())
         setGeometry(r);
 }
 
@@ -591,17 +909,36 @@ void DMainWidget::mouseReleaseEvent(QMouseEvent *event)
     m_leftPressed = false;
     m_dragging = false;
     if (m_direction != NONE) {
-        setCursor(Qt::ArrowCursor);
+        setWindowCursor(Qt::ArrowCursor);
         m_direction = NONE;
     }
 }
 
-void DMainWidget::paintEvent(QPaintEvent *)
+void DMainWidget::paintEvent(QPaintEvent *event)
 {
     const ThemeColors c = DDataManager::getInstance()->getThemeColors();
+    // The bands are opaque: only the red, green and blue of the theme entries count.
+    QColor left = ThemeColors::toColor(c.DeviceLeftBgColor);
+    QColor right = ThemeColors::toColor(c.DeviceRightBgColor);
+    left.setAlpha(255);
+    right.setAlpha(255);
     QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
     const QRect r = contentsRect();
-    p.fillRect(QRect(0, 45, 231, r.height()), ThemeColors::toColor(c.DeviceLeftBgColor));
-    p.fillRect(QRect(231, 45, r.width(), r.height()), ThemeColors::toColor(c.DeviceRightBgColor));
-    p.fillRect(QRect(0, 0, r.width(), 45), ThemeColors::toColor(c.MainWidgetTitleColorStart));
+    p.fillRect(QRect(0, 45, 231, r.height()), m_deviceListVisible ? left : right);
+    p.fillRect(QRect(231, 45, r.width(), r.height()), right);
+    p.end();
+    QWidget::paintEvent(event);
+}
+
+void DMainWidget::on_pushButton_Close_clicked()
+{
+    QSettings user(m_userIniPath, QSettings::IniFormat);
+    if (user.value(QStringLiteral("CloseToTray/isCloseToTray"), false).toBool()) {
+        hideToTray();
+        return;
+    }
+    qDebug().noquote()
+        << "------------------------- *** App Exit (Normal) *** ------------------------------ ";
+    quitApplication();
 }

@@ -3,15 +3,21 @@
 #include "chipvendorlibrary.h"
 #include "hidstructinfoall.h"
 #include "hidsupportinfostu.h"
+#include "themecolors.h"
 
 #include <QList>
 #include <QPoint>
+#include <QPointer>
 #include <QSize>
+#include <QSystemTrayIcon>
 #include <QWidget>
+#include <atomic>
 #include <memory>
 
 class FirmwareUpgradeController;
 class HotplugMonitor;
+class QAction;
+class QMenu;
 class QPushButton;
 class QSettings;
 
@@ -53,6 +59,9 @@ public:
     DMainWidget(QWidget *parent, const SdkInit &sdkInit);
     ~DMainWidget() override;
 
+    // The window while it exists; worker threads (firmware progress) reach it through this.
+    static DMainWidget *instance() { return s_instance.load(); }
+
     // Called for every mouse move of the process with the global cursor position.
     void resizeZoneAt(int x, int y);
     // Zone test of a global point against a window rectangle (global coordinates).
@@ -69,6 +78,14 @@ public:
     bool isNewerFirmwareAvailable(hidStructInfoAll record);
     HotplugMonitor *hotplugMonitor() const { return m_hotplug; }
     bool isDeviceListVisible() const { return m_deviceListVisible; }
+    bool hasTrayIcon() const { return m_trayIcon != nullptr; }
+    QSystemTrayIcon *trayIcon() const { return m_trayIcon; }
+    // Out of sight: into the tray when there is one, otherwise minimised, so that the window can
+    // always be reached again.
+    void hideToTray();
+    // Opens a dialog window-modal, centred over the window, over a dimming overlay that is hidden
+    // however the dialog ends (its close signal, finished, or destruction).
+    void showDialogOverOverlay(QWidget *dialog);
 
 signals:
     void sigHidDeviceConnectChanging_Into(QString hidPath);
@@ -83,6 +100,11 @@ public slots:
     void onShowMacroPage();
     void onMacroPageClose();
     void onShowSeniorKeysPage();
+    void onSeniorKeysPageClose();
+    void onSettingsWindowClose();
+    void omUpdataAllUI();
+    void onChangAppTheme(int index);
+    void onUpdateApp();
     void onReturnHidLikeName(QString productName, QString likeName);
     void onHaveCheckUpgradeFirmwareNUC();
     // The user's firmware check (the settings dialog's button).
@@ -91,27 +113,44 @@ public slots:
     void onUpdateFirmwareWindowOpen();
     void ontheHidIntoFirmwareUpgrade();
     void onClickCtrlHidListStatusBut();
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void onMinApp();
+    void onQuitApp();
 
 private slots:
+    void on_pushButton_Setting_clicked();
     void on_pushButton_Min_clicked();
     void on_pushButton_Max_clicked();
     void on_pushButton_Close_clicked();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void initSdk();
     void loadUpgradeLibrary();
     void registerDeviceNotifications();
-    void applyTheme(int themeIndex);
+    void createTrayMenu();
+    void createTrayIcon();
+    void retranslateTrayMenu();
+    void quitApplication();
+    void shutDown();
     void setDeviceListVisible(bool visible);
     void placeListToggleButton();
-    void showDimmingOverlay();
+    void releaseOverlay();
+    void updateMaxButtonPictures();
+    void applyTitleColours(const ThemeColors &c);
+    void setWindowCursor(Qt::CursorShape shape);
+    bool isInTitleDragArea(const QPoint &pos) const;
+    QRect globalWindowRect() const;
 
     // Chip-vendor upgrade entry points; null while that upgrade path is unavailable.
     ChipVendorLibrary m_chipVendor;
@@ -139,5 +178,18 @@ private:
     bool m_sdkReady = false;
     SdkInit m_sdkInit;
     HotplugMonitor *m_hotplug = nullptr;
-    QWidget *m_overlay = nullptr;
+    // The dimming overlay, made at the first opening and reused.
+    QPointer<QWidget> m_overlay;
+    QList<QPointer<QWidget>> m_openDialogs;
+    QPointer<QWidget> m_macroPage;
+    Qt::CursorShape m_cursorShape = Qt::ArrowCursor;
+    QMenu *m_trayMenu = nullptr;
+    QAction *m_minAction = nullptr;
+    QAction *m_maxAction = nullptr;
+    QAction *m_restoreAction = nullptr;
+    QAction *m_quitAction = nullptr;
+    QSystemTrayIcon *m_trayIcon = nullptr;
+    bool m_shutDown = false;
+
+    static std::atomic<DMainWidget *> s_instance;
 };

@@ -181,7 +181,7 @@ TEST(SingleInstance, AnotherUserCannotStopTheProgramFromStarting)
     QDir(tmpFolder).removeRecursively();
 }
 
-TEST(Start, AutoUpHidesTheWindowOnlyWithAutoStartAndExactCase)
+TEST(Start, AutoUpPutsTheWindowAwayOnlyWithAutoStartAndExactCase)
 {
     const QString settings =
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/UserConfig/QuelmoConfig.ini";
@@ -196,7 +196,8 @@ TEST(Start, AutoUpHidesTheWindowOnlyWithAutoStartAndExactCase)
         QSettings(settings, QSettings::IniFormat).setValue("AutoStart/isAutoStart", r.autoStart);
         Launch l({r.arg});
         ASSERT_TRUE(l.waitFor("main window shown"));
-        EXPECT_EQ(l.waitFor("main window hidden (auto start)", 1500), r.hidden) << r.arg;
+        // The offscreen platform has no tray: the window is minimised, never hidden out of reach.
+        EXPECT_EQ(l.waitFor("main window minimised (auto start, no tray)", 1500), r.hidden) << r.arg;
     }
 }
 

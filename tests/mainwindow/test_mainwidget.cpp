@@ -121,6 +121,8 @@ TEST(MainWidgetGeometry, ResizeZonesInTheirOrder)
     } rows[] = {
         {{100, 100}, D::LEFTTOP},
         {{104, 104}, D::LEFTTOP},
+        {{105, 105}, D::NONE},
+        {{105, 104}, D::UP},
         {{899, 599}, D::RIGHTBOTTOM},
         {{100, 599}, D::LEFTBOTTOM},
         {{899, 100}, D::RIGHTTOP},
