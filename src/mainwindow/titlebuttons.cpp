@@ -44,6 +44,7 @@ void TitleButtons::apply(QAbstractButton *button, const QString &picture, const 
     if (shape.isNull())
         return;
     const QSize size = shape.size().boundedTo(button->size());
+    button->setProperty("picture", picture);
     button->setProperty(kNormalIcon, tinted(shape, size, normal));
     button->setProperty(kHoverIcon, tinted(shape, size, hover));
     button->setStyleSheet(QStringLiteral("QPushButton{border: none; background: transparent;}"));

@@ -16,7 +16,8 @@ class TitleButtons : public QObject
 public:
     explicit TitleButtons(QObject *parent = nullptr);
 
-    // `picture`: the resource holding the shape, e.g. ":/images/mainpage/minWindowDef.png".
+    // `picture`: the resource holding the shape, e.g. ":/images/mainpage/minWindowDef.png"; the
+    // button keeps it in its "picture" property.
     void apply(QAbstractButton *button, const QString &picture, const QColor &normal, const QColor &hover);
 
 protected:
