@@ -38,7 +38,7 @@ struct TabSpec
     const char *stackedPage;
     const char *pageClass; // object name of the function page
     const char *tip;
-    const char *image; // base name under :/images/device/
+    const char *image;     // base name under :/images/device/
     bool reportsSuccess;   // false for pages that save on every captured key
     bool cancelsToDefault; // its Cancel goes back to the Default tab
 };
@@ -95,7 +95,8 @@ QColor opaqueThemeColour(const QString &text)
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() < 3)
         return QColor(0, 0, 0, 255);
-    return QColor(parts.at(0).trimmed().toInt(), parts.at(1).trimmed().toInt(), parts.at(2).trimmed().toInt(), 255);
+    return QColor(parts.at(0).trimmed().toInt(), parts.at(1).trimmed().toInt(), parts.at(2).trimmed().toInt(),
+                  255);
 }
 
 } // namespace
@@ -125,10 +126,11 @@ DCustomKeysPage::DCustomKeysPage(QWidget *parent, const PageFactory &pageFactory
     for (const FunctionTab &t : qAsConst(m_tabs)) {
         m_typeGroup->addButton(t.button, t.tabId);
         const char *image = specOf(t.tabId)->image;
-        t.button->setStyleSheet(QStringLiteral("QToolButton{border:none;border-image:url(:/images/device/%1Def.png);}"
-                                               "QToolButton:hover,QToolButton:pressed,QToolButton:checked{"
-                                               "border-image:url(:/images/device/%1Sel.png);}")
-                                    .arg(QLatin1String(image)));
+        t.button->setStyleSheet(
+            QStringLiteral("QToolButton{border:none;border-image:url(:/images/device/%1Def.png);}"
+                           "QToolButton:hover,QToolButton:pressed,QToolButton:checked{"
+                           "border-image:url(:/images/device/%1Sel.png);}")
+                .arg(QLatin1String(image)));
     }
     ui->toolButton_Default->setChecked(true);
     connect(m_typeGroup, &QButtonGroup::idClicked, this, &DCustomKeysPage::onCurIndexChanged_Key);
@@ -178,9 +180,11 @@ void DCustomKeysPage::connectFunctionPage(const FunctionTab &t)
 {
     const TabSpec *spec = specOf(t.tabId);
     if (t.tabId == TabDefault)
-        connect(t.page, &DKeyFunctionPage::sigShoudUpdateKeyboard, this, &DCustomKeysPage::onKeyboardAlreadyLoad);
+        connect(t.page, &DKeyFunctionPage::sigShoudUpdateKeyboard, this,
+                &DCustomKeysPage::onKeyboardAlreadyLoad);
     else
-        connect(t.page, &DKeyFunctionPage::sigShoudUpdateKeyboard, this, &DCustomKeysPage::onShoudUpdateKeyboard);
+        connect(t.page, &DKeyFunctionPage::sigShoudUpdateKeyboard, this,
+                &DCustomKeysPage::onShoudUpdateKeyboard);
     if (spec->reportsSuccess) {
         connect(t.page, &DKeyFunctionPage::sigCustomKeyInfoSaveSuccessful, this,
                 [this] { emit sigSomeMessageTip_CustomKeysPage(tr("Operate successful")); });
@@ -279,11 +283,14 @@ void DCustomKeysPage::applyTheme()
     font10.setPointSize(10);
 
     ui->frame_Bg01->setStyleSheet(
-        QStringLiteral("QFrame#frame_Bg01{ background-color: rgb(%1); border-radius:0px; }").arg(c.DeviceRightBgColor));
+        QStringLiteral("QFrame#frame_Bg01{ background-color: rgb(%1); border-radius:0px; }")
+            .arg(c.DeviceRightBgColor));
     ui->frame_4->setStyleSheet(
-        QStringLiteral("QFrame#frame_4{ border: 3px solid rgb(%1); border-radius:8px; }").arg(c.DeviceBorderColor));
+        QStringLiteral("QFrame#frame_4{ border: 3px solid rgb(%1); border-radius:8px; }")
+            .arg(c.DeviceBorderColor));
     ui->frame_2->setStyleSheet(
-        QStringLiteral("QFrame#frame_2{ border: 3px solid rgb(%1); border-radius:8px; }").arg(c.DeviceBorderColor));
+        QStringLiteral("QFrame#frame_2{ border: 3px solid rgb(%1); border-radius:8px; }")
+            .arg(c.DeviceBorderColor));
     for (QLabel *label : {ui->label, ui->label_2, ui->label_3}) {
         label->setStyleSheet(QStringLiteral("QLabel{ color: rgb(%1); }").arg(c.TextDefaultColor));
         label->setFont(font12);
@@ -297,7 +304,8 @@ void DCustomKeysPage::applyTheme()
         button->setFont(font10);
     }
     ui->label_KeyChar->setStyleSheet(
-        QStringLiteral("QLabel#label_KeyChar{ color: rgb(%1); border: 3px solid rgb(%2); border-radius:8px; }")
+        QStringLiteral(
+            "QLabel#label_KeyChar{ color: rgb(%1); border: 3px solid rgb(%2); border-radius:8px; }")
             .arg(c.TextCheckedColor, c.DeviceBorderColor));
     ui->label_KeyChar->setFont(font12);
     ui->pushButton_Download->setStyleSheet(
@@ -381,7 +389,8 @@ bool DCustomKeysPage::hasLayerItem(int keyCode) const
     if (!dm->isMagneticKeyboard() || !dm->isDefaultLayerSelected())
         return false;
     KeyOperateInfo info{};
-    return keyfunctionitem::read({QByteArray(m_profileXmlPath), QByteArray::number(m_profileIndex)}, keyCode, info);
+    return keyfunctionitem::read({QByteArray(m_profileXmlPath), QByteArray::number(m_profileIndex)}, keyCode,
+                                 info);
 }
 
 void DCustomKeysPage::onShoudUpdateKeyboard(int keyDec)
@@ -472,8 +481,9 @@ void DCustomKeysPage::showDefaultPage()
 
     DDataManager *dm = DDataManager::getInstance();
     const ThemeColors c = dm->getThemeColors();
-    ui->frame_Line->setStyleSheet(QStringLiteral("QFrame#frame_Line{ border:none; border-left: 1px solid rgb(%1); }")
-                                      .arg(dm->isMagneticKeyboard() ? c.DeviceBorderColor : c.DeviceRightBgColor));
+    ui->frame_Line->setStyleSheet(
+        QStringLiteral("QFrame#frame_Line{ border:none; border-left: 1px solid rgb(%1); }")
+            .arg(dm->isMagneticKeyboard() ? c.DeviceBorderColor : c.DeviceRightBgColor));
     ui->toolButton_SeniorKeys->hide();
 }
 

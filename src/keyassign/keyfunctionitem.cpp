@@ -135,7 +135,8 @@ bool removeMacroCopy(const Target &target, int macroId)
     if (!target.isValid())
         return false;
     return CQuelmoXML_DeleteProFileBindMacroNode(target.path.constData(), target.index.constData(),
-                                                 decimal(macroId).constData(), macroNodeName(macroId).constData());
+                                                 decimal(macroId).constData(),
+                                                 macroNodeName(macroId).constData());
 }
 
 } // namespace keyfunctionitem
