@@ -55,6 +55,8 @@ public:
     keyboardButCustom *currentKey() const { return m_currentKey; }
     KeyTipPopup *keyTip() const { return m_tip.get(); }
 
+    // Unselects the selected key, so that a click on it selects it again.
+    void forgetCurrentKey();
     void setKeysViewMode(bool lightView, bool hoverHighlight);
     void setKeysHoverHighlight(bool on);
     void setKeysLightView(bool on);
@@ -77,7 +79,6 @@ public slots:
 private:
     void unpublish();
     void discardButtons();
-    void forgetCurrentKey();
 
     std::unique_ptr<Ui::keySelectFrame> ui;
     std::unique_ptr<KeyTipPopup> m_tip;
