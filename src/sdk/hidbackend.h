@@ -46,6 +46,9 @@ public:
     // 0 when none is waiting, -1 when the device failed or went away.
     virtual int read(HidReport *report) = 0;
     virtual int setNonblocking(bool nonblocking) = 0;
+    // True once a write or read has failed because the device went away (ENODEV, EIO); nothing
+    // will get through again.
+    virtual bool isGone() const { return false; }
 };
 
 // Finds and opens devices: hidraw for real keyboards, or the simulated keyboards.

@@ -148,6 +148,12 @@ int HidDeviceManager::setNonblocking(int handle, bool nonblocking)
     return dev ? dev->channel->setNonblocking(nonblocking) : -1;
 }
 
+bool HidDeviceManager::isGone(int handle) const
+{
+    const std::shared_ptr<OpenDevice> dev = device(handle);
+    return dev && dev->channel->isGone();
+}
+
 HidOpenError HidDeviceManager::lastOpenError() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -40,6 +40,8 @@ public:
     int write(int handle, const HidReport &report, const QByteArray &path);
     int read(int handle, HidReport *report);
     int setNonblocking(int handle, bool nonblocking);
+    // Whether the open device behind `handle` has gone away (false for an unknown handle).
+    bool isGone(int handle) const;
 
     HidOpenError lastOpenError() const;
     // True exactly once after the first open refused for lack of permission, so the user is told once.

@@ -4,6 +4,7 @@
 
 #include <QLoggingCategory>
 
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <hidapi/hidapi.h>
@@ -23,7 +24,7 @@ QString wideText(const wchar_t *s)
 class HidrawChannel : public HidChannel
 {
 public:
-    explicit HidrawChannel(hid_device *dev) : m_dev(dev) {}
+    HidrawChannel(hid_device *dev, QByteArray node) : m_dev(dev), m_node(std::move(node)) {}
     ~HidrawChannel() override { hid_close(m_dev); }
     HidrawChannel(const HidrawChannel &) = delete;
     HidrawChannel &operator=(const HidrawChannel &) = delete;
@@ -31,21 +32,38 @@ public:
     int write(const HidReport &report) override
     {
         const auto framed = hidpaths::frameOutputReport(report);
+        errno = 0;
         const int n = hid_write(m_dev, framed.data(), framed.size());
+        if (n < 0)
+            noteFailure(errno);
         return n < 0 ? -1 : static_cast<int>(hidproto::kReportSize);
     }
 
     int read(HidReport *report) override
     {
         uint8_t buf[hidproto::kReportSize];
+        errno = 0;
         const int n = hid_read(m_dev, buf, sizeof buf);
+        if (n < 0)
+            noteFailure(errno);
         return hidpaths::takeInputReport(buf, n, report);
     }
 
     int setNonblocking(bool nonblocking) override { return hid_set_nonblocking(m_dev, nonblocking ? 1 : 0); }
 
+    bool isGone() const override { return m_gone.load(); }
+
 private:
+    // hidapi reports a vanished node on read as a poll error without errno; the node itself tells.
+    void noteFailure(int error)
+    {
+        if (error == ENODEV || error == EIO || ::access(m_node.constData(), F_OK) != 0)
+            m_gone.store(true);
+    }
+
     hid_device *m_dev;
+    const QByteArray m_node;
+    std::atomic<bool> m_gone{false};
 };
 
 } // namespace
@@ -135,7 +153,7 @@ std::unique_ptr<HidChannel> HidrawBackend::open(const QByteArray &path, HidOpenE
     hid_device *dev = hid_open_path(node.constData());
     if (dev) {
         *error = HidOpenError::None;
-        return std::make_unique<HidrawChannel>(dev);
+        return std::make_unique<HidrawChannel>(dev, node);
     }
     // hidapi keeps only a message; ask the node itself whether it is a permission problem.
     if (::access(node.constData(), R_OK | W_OK) != 0 && (errno == EACCES || errno == EPERM)) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hidbackend.h"
 #include "hidreport.h"
 #include "modelinfo.h"
 #include "simkeyboardstate.h"
@@ -58,6 +59,12 @@ public:
     void setReplyDelay(std::chrono::milliseconds delay);
     void setSilent(bool silent); // writes are accepted and logged, nothing is answered
     void setRefuseWrites(bool refuse);
+    // Opening the keyboard fails for this reason (PermissionDenied: as hidraw's EACCES); None opens.
+    void setOpenRefusal(HidOpenError why);
+    HidOpenError openRefusal() const;
+    // Writes and reads fail with this errno while the keyboard stays listed, as a hidraw node whose
+    // device went away without a removal event (ENODEV, EIO); 0 lets them through.
+    void setTransferError(int errorNumber);
 
     // --- state and log
     SimKeyboardState state() const;
@@ -79,6 +86,8 @@ public:
     // --- transport
     int write(const HidReport &report, quint64 generation);
     int read(HidReport *report, quint64 generation);
+    // A handle of `generation` will never get through again: unplugged since, or ENODEV/EIO.
+    bool isGone(quint64 generation) const;
 
 private:
     void queueLocked(const HidReport &report);
@@ -99,6 +108,8 @@ private:
     std::chrono::milliseconds m_delay{0};
     bool m_silent = false;
     bool m_refuseWrites = false;
+    HidOpenError m_openRefusal = HidOpenError::None;
+    int m_transferError = 0;
     std::deque<HidReport> m_received; // the newest kLogLimit reports
     struct Pending
     {

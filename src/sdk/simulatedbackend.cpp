@@ -20,6 +20,7 @@ public:
     int read(HidReport *report) override { return m_keyboard->read(report, m_generation); }
     // Reads never block here; the flag only matters to a real device.
     int setNonblocking(bool) override { return 0; }
+    bool isGone() const override { return m_keyboard->isGone(m_generation); }
 
 private:
     std::shared_ptr<SimKeyboard> m_keyboard;
@@ -105,6 +106,10 @@ std::unique_ptr<HidChannel> SimulatedBackend::open(const QByteArray &path, HidOp
     std::shared_ptr<SimKeyboard> kb = keyboardAt(path);
     if (!kb) {
         *error = HidOpenError::NotFound;
+        return nullptr;
+    }
+    if (kb->openRefusal() != HidOpenError::None) {
+        *error = kb->openRefusal();
         return nullptr;
     }
     *error = HidOpenError::None;

@@ -1,6 +1,7 @@
 #include "mainhidinterface.h"
 
 #include "cquelmohid.h"
+#include "crashhandler.h"
 #include "modelcatalogue.h"
 
 #include <QDebug>
@@ -170,8 +171,9 @@ void MainHidInterFace::onShakeHandsRuning()
 
 void MainHidInterFace::run()
 {
+    crashhandler::prepareThread();
     m_turn = false;
-    while (m_open.load()) {
+    while (m_open.load() && !m_gone.load()) {
         const bool wrote = !m_turn && writeTurn();
         const bool didIo = m_turn ? readTurn() : wrote;
         m_turn = !m_turn;
@@ -216,7 +218,7 @@ bool MainHidInterFace::writeTurn()
     const int handle = m_handle.load();
     const int written =
         handle != 0 ? CQuelmoHid_HidWriteBuff(handle, report.data(), m_devicePathLatin1.constData()) : -1;
-    if (written == -1 && isCommand)
+    if (written == -1 && !checkGone(handle, "write") && isCommand)
         qDebug() << "-----------------------------------------****************** Send error, Cmd:"
                  << report[hidproto::kCmdByte];
     return true;
@@ -229,6 +231,8 @@ bool MainHidInterFace::readTurn()
         return false;
     HidReport buffer{};
     const int n = CQuelmoHid_HidReadBuff(handle, buffer.data());
+    if (n < 0)
+        checkGone(handle, "read");
     if (n <= 0)
         return false;
     QByteArray copy(reinterpret_cast<const char *>(buffer.data()), static_cast<int>(buffer.size()));
@@ -236,6 +240,18 @@ bool MainHidInterFace::readTurn()
         emit sigHidSnGetOver(copy, m_keyboardName);
     else
         emit sigHidDataArrived(copy, n, m_threadIndex);
+    return true;
+}
+
+bool MainHidInterFace::checkGone(int handle, const char *what)
+{
+    if (handle == 0 || !quelmosdk::deviceGone(handle))
+        return false;
+    if (!m_gone.exchange(true)) {
+        qWarning().noquote() << "Keyboard" << m_devicePath << "is gone (" << what
+                             << "failed); its link is closed";
+        emit sigDeviceGone();
+    }
     return true;
 }
 
