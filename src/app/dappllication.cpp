@@ -112,6 +112,18 @@ bool DAppllication::setLanguage(int language)
     return linguist()->loadLanguage(language);
 }
 
+int DAppllication::storedLanguage(const QString &userConfigFolder)
+{
+    if (QFileInfo(userConfigFolder).isDir()) {
+        const QSettings settings(userConfigFolder + QStringLiteral("/QuelmoConfig.ini"),
+                                 QSettings::IniFormat);
+        const int stored = settings.value(QStringLiteral("Language/selectLanguageIndex"), -1).toInt();
+        if (stored != -1)
+            return stored;
+    }
+    return QtLinguist::systemLanguage();
+}
+
 void DAppllication::initApp()
 {
     setAttribute(Qt::AA_DontCreateNativeWidgetSiblings);
@@ -121,17 +133,12 @@ void DAppllication::initApp()
     DDataManager *data = DDataManager::getInstance();
     qDebug() << "------------------------- *** App Running *** ------------------------------";
 
-    int language = QtLinguist::systemLanguage();
+    const QString folder = data->userConfigPath();
+    const int language = storedLanguage(folder);
     linguist();
 
-    const QString folder = data->userConfigPath();
     const QString file = folder + QStringLiteral("/QuelmoConfig.ini");
     m_settings = new QSettings(file, QSettings::IniFormat);
-    if (QFileInfo(folder).isDir()) {
-        const int stored = m_settings->value(QStringLiteral("Language/selectLanguageIndex"), -1).toInt();
-        if (stored != -1)
-            language = stored;
-    }
     linguist()->loadLanguage(language);
     m_settings->setValue(QStringLiteral("Language/selectLanguageIndex"), language);
     m_settings->sync();

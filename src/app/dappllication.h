@@ -33,6 +33,9 @@ public:
     // the user id and a digest of the settings folder, so two settings stores never meet and no
     // other user can create or hold them.
     static QString instanceTag(uint uid, const QString &appDataPath);
+    // The language the user chose, stored in the settings file of `userConfigFolder`; the
+    // system's language when none is stored (or stored as -1).
+    static int storedLanguage(const QString &userConfigFolder);
     // $XDG_RUNTIME_DIR when it is a folder of ours that no one else may enter; otherwise
     // <temp>/tidelumen-<uid>, made with mode 0700, used only when it is ours and 0700; else
     // <appDataPath>/run likewise. Empty when none is usable.

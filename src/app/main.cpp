@@ -1,6 +1,7 @@
 #include "crashhandler.h"
 #include "customlightdefaults.h"
 #include "dappllication.h"
+#include "qtlinguist.h"
 
 #include <QDebug>
 #include <QDir>
@@ -19,6 +20,11 @@ namespace {
 int showCrashNotice(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // In the user's language, like the program that crashed.
+    QCoreApplication::setApplicationName(QStringLiteral("tidelumen"));
+    QtLinguist linguist;
+    linguist.loadLanguage(DAppllication::storedLanguage(
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/UserConfig")));
     QMessageBox box(QMessageBox::Critical, QObject::tr("Software exit"),
                     QStringLiteral("<FONT size=3><div><b>%1</b></div>")
                         .arg(QObject::tr("Conflict, software out of operation!")),

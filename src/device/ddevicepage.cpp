@@ -247,6 +247,8 @@ void DDevicePage::connectLinkSignals(DDeviceKeyboardLink *link)
             &DDevicePage::onCustomLight_ConfigHaveChanged_HidSend0x09);
     connect(link, &DDeviceKeyboardLink::sigTheKeyboardModeChanged, this,
             &DDevicePage::onTheKeyboardModeChanged);
+    connect(link, &DDeviceKeyboardLink::sigLateReady, this, &DDevicePage::onLinkLateReady);
+    connect(link, &DDeviceKeyboardLink::sigDeviceGone, this, &DDevicePage::onKeyboardDeviceGone);
 }
 
 void DDevicePage::connectDeviceCard(DDeviceListItem *card)

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QMap>
 #include <QPoint>
+#include <QSet>
 #include <QString>
 #include <QWidget>
 
@@ -303,6 +304,10 @@ public slots:
     void onProfileModifyName();
     // Code 11: a keyboard arrived, 12: one went away; the path is not used, the page enumerates.
     void onHidDeviceConnectChanging(int code, QString hidPath);
+    // A link found its device gone: handled like a removal of that path.
+    void onKeyboardDeviceGone(QString strCurrentHidPath);
+    // A link that had kept silent finished its start-up exchange.
+    void onLinkLateReady();
 
 private:
     // Stores `index` as the layer file's current profile and loads it.
@@ -314,6 +319,11 @@ private:
     void hotPlugArrival(const QMap<QString, hidStructInfoAll> &found);
     void hotPlugRemoval(const QMap<QString, hidStructInfoAll> &found);
     void reorderDeviceCards();
+    // Handles the hot-plug codes remembered while the page was busy.
+    void workOffPendingHotPlug();
+    // After the shown keyboard went: the first cabled or reachable keyboard becomes current, else
+    // the no-keyboard page. Deferred to the end of a view build in progress.
+    void makeSuccessorCurrent();
     // Closes the link (its I/O thread is joined) and deletes it once control is back in the loop.
     void disposeLink(DDeviceKeyboardLink *link);
 
@@ -325,6 +335,11 @@ private:
     int lastHotPlugCode = 0;
     // Hot-plug codes that came while a round ran; each is handled again afterwards.
     QList<int> pendingHotPlugCodes;
+    // The start-up listing has run; hot plug before it is left to the listing.
+    bool deviceListLoaded = false;
+    bool successorPending = false;
+    // Paths whose device was found gone while the system may still list them.
+    QSet<QString> goneDevicePaths;
     // Closes every link, joining its I/O thread, before the page's other members go. Declared
     // last, so it runs first.
     struct LinkCloser

@@ -29,21 +29,35 @@ template <std::size_t N> QString utf8Of(const char (&field)[N])
 void DDevicePage::onHidDeviceConnectChanging(int code, QString hidPath)
 {
     Q_UNUSED(hidPath)
-    if (hotPlugBusy) {
-        // The link open and the view build process events, so a notification can come in the
-        // middle of a round; it is kept and handled once the round is over.
+    if (hotPlugBusy || !deviceListLoaded) {
+        // The start-up listing, the link open and the view build process events, so a
+        // notification can come in the middle of them; it is kept and handled once they are over.
         if (!pendingHotPlugCodes.contains(code))
             pendingHotPlugCodes.append(code);
         return;
     }
-    handleHotPlug(code);
-    // Each round handles one path: a remembered notification, or several keyboards changing at
-    // once, are worked off until the enumeration shows nothing new.
+    // One notification may stand for several keyboards (events that come close together are
+    // folded into one): each round handles one path, until the enumeration shows nothing new.
+    while (handleHotPlug(code)) {
+    }
+    workOffPendingHotPlug();
+}
+
+void DDevicePage::workOffPendingHotPlug()
+{
     while (!pendingHotPlugCodes.isEmpty()) {
         const int next = pendingHotPlugCodes.takeFirst();
         while (handleHotPlug(next)) {
         }
     }
+}
+
+void DDevicePage::onKeyboardDeviceGone(QString strCurrentHidPath)
+{
+    // Its removal event may never come (no udev daemon, or a lost event): the keyboard is taken
+    // out as if it had been reported, even while the system still lists its node.
+    goneDevicePaths.insert(strCurrentHidPath);
+    onHidDeviceConnectChanging(kHotPlugRemoval, strCurrentHidPath);
 }
 
 bool DDevicePage::handleHotPlug(int code)
@@ -56,6 +70,13 @@ bool DDevicePage::handleHotPlug(int code)
     QMap<QString, hidStructInfoAll> found = DeviceEnumeration::run().attached;
     for (hidStructInfoAll &record : found)
         record.online = 1;
+    // A device found gone stays out; paths are never reused, so one no longer listed is forgotten.
+    for (auto it = goneDevicePaths.begin(); it != goneDevicePaths.end();) {
+        if (found.remove(*it) == 0)
+            it = goneDevicePaths.erase(it);
+        else
+            ++it;
+    }
 
     bool handled = true;
     if (code == kHotPlugArrival) {
@@ -157,15 +178,23 @@ void DDevicePage::hotPlugRemoval(const QMap<QString, hidStructInfoAll> &found)
     }
     disposeLink(link);
 
-    if (!wasCurrent)
+    if (wasCurrent)
+        makeSuccessorCurrent();
+}
+
+void DDevicePage::makeSuccessorCurrent()
+{
+    if (viewBusy) {
+        // The shown keyboard went while its view was being built: the build stops, then this runs.
+        successorPending = true;
         return;
+    }
+    successorPending = false;
     for (const hidStructInfoAll &candidate : qAsConst(attachedRecords)) {
         const QString path = utf8Of(candidate.hidPath);
         if (candidate.linkType == 0 || dongleStates.value(path, 0) == 0) {
-            hidStructInfoAll next = candidate;
-            // A receiver whose keyboard answers counts as online for the switch.
-            next.online = 1;
-            onHidItemMouseClicked(next);
+            // The stored record as it is: a receiver is marked online by its own status report.
+            onHidItemMouseClicked(candidate);
             break;
         }
     }

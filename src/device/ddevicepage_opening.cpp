@@ -2,6 +2,7 @@
 #include "ddevicepage.h"
 
 #include "cbnotice.h"
+#include "cquelmohid.h"
 #include "dcustomkeyspage.h"
 #include "ddatamanager.h"
 #include "ddevicekeyboardlink.h"
@@ -50,6 +51,10 @@ DDevicePage::LinkCloser::~LinkCloser()
 
 void DDevicePage::onLoadDeviceList()
 {
+    // The opens below wait for their keyboards and process events: hot plug meanwhile is
+    // remembered and handled after the listing.
+    const bool wasBusy = hotPlugBusy;
+    hotPlugBusy = true;
     ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
 
     const DeviceEnumeration found = DeviceEnumeration::run();
@@ -98,6 +103,10 @@ void DDevicePage::onLoadDeviceList()
         emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
     }
     emit sigHaveCheckUpgradeFirmwareNUC();
+    hotPlugBusy = wasBusy;
+    deviceListLoaded = true;
+    if (!hotPlugBusy)
+        workOffPendingHotPlug();
 }
 
 void DDevicePage::openKeyboardLink(hidStructInfoAll record)
@@ -122,6 +131,9 @@ void DDevicePage::openKeyboardLink(hidStructInfoAll record)
 
     const int threadIndex = ++threadIndexCounter;
     link->openDevice(threadIndex, record);
+    // Without the permission the keyboard looks silent; the user is told why, once per run.
+    if (quelmosdk::takePermissionNotice())
+        notice->showNotice(QObject::tr(quelmosdk::kPermissionNotice), noticeAnchor());
 
     if (!waitForLinkReady(link, path, kLinkReadyWaitMs)) {
         qCInfo(lcOpening, "%s went away while it was being opened", qUtf8Printable(path));
@@ -291,6 +303,8 @@ void DDevicePage::setUpKeyboardView(hidStructInfoAll record)
         startLightEngine();
     viewBusy = false;
     qCInfo(lcOpening, "Keyboard view of %s shown", qUtf8Printable(utf8Of(record.modelKey)));
+    if (successorPending)
+        makeSuccessorCurrent();
 }
 
 bool DDevicePage::refuseWhileDownloading()

@@ -77,7 +77,9 @@ void DDevicePage::prepareProfileFiles(hidStructInfoAll record, int unused)
                   qUtf8Printable(path));
         profileDir.clear();
         std::memset(profileXmlPath.get(), 0, 256);
-        notice->showNotice(QObject::tr("Device not responding, please reconnect"), noticeAnchor());
+        // A keyboard refused for lack of permission has had its own notice.
+        if (!link || link->openError() != HidOpenError::PermissionDenied)
+            notice->showNotice(QObject::tr("Device not responding, please reconnect"), noticeAnchor());
         return;
     }
     profileDir = folder;
@@ -118,6 +120,27 @@ void DDevicePage::prepareProfileFiles(hidStructInfoAll record, int unused)
     }
     if (link)
         link->querySleepTimes();
+}
+
+void DDevicePage::onLinkLateReady()
+{
+    auto *link = qobject_cast<DDeviceKeyboardLink *>(sender());
+    // Only a link given up on missed anything; one answering within a wait is handled there.
+    if (!link || !silentLinks.removeAll(link))
+        return;
+    // Another keyboard gets its profiles when it is chosen; the shown one gets them now, once.
+    if (link != currentLink || profileLoaded || viewBusy)
+        return;
+    qCInfo(lcProfiles, "%s answered late; its profiles are set up now",
+           qUtf8Printable(utf8Of(currentRecord.hidPath)));
+    viewBusy = true;
+    prepareProfileFiles(currentRecord, 0);
+    if (currentLink == link && profileLoaded) {
+        // The engine runs on the defaults it had; the profile's light replaces them.
+        stopLightEngineThreads();
+        startLightEngine();
+    }
+    viewBusy = false;
 }
 
 bool DDevicePage::reportDamagedProfileFiles()

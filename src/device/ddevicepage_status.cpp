@@ -76,6 +76,10 @@ void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QStr
 {
     Q_UNUSED(strCurrentHidName)
     dongleStates[strCurrentHidPath] = is24GValid;
+    // A keyboard reached again by its receiver runs its start-up exchange anew (the link asks
+    // for it): a link that had kept silent gets a fresh wait.
+    if (is24GValid == 0)
+        silentLinks.removeAll(deviceLinks.value(strCurrentHidPath));
     DDeviceListItem *card = deviceCards.value(strCurrentHidPath);
     const QString currentPath = currentCard ? pathOf(currentCard->deviceRecord()) : QString();
 
@@ -98,7 +102,13 @@ void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QStr
             currentLink = nullptr;
         }
         if (!d.openPath.isEmpty() && attachedRecords.contains(d.openPath)) {
-            onHidItemMouseClicked(attachedRecords.value(d.openPath));
+            // A receiver's stored record says offline until now; its keyboard is reachable, so it
+            // is opened as online, and its card says so too.
+            hidStructInfoAll open = attachedRecords.value(d.openPath);
+            open.online = 1;
+            if (DDeviceListItem *openCard = deviceCards.value(d.openPath))
+                openCard->setDeviceInfo(open);
+            onHidItemMouseClicked(open);
             if (d.requery && currentLink)
                 currentLink->requeryLightConfig();
         }

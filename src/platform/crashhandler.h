@@ -11,7 +11,13 @@ namespace crashhandler {
 // started after the dump is written. Call once, early, from the GUI thread.
 bool install(const QString &dumpDir, const QStringList &noticeCommand);
 
-// Name of the dump file for a local time given as seconds since the epoch plus the UTC offset.
-QString dumpFileName(long long epochSeconds, long utcOffsetSeconds);
+// Name of the dump file for a time given as seconds since the epoch, in UTC: the local offset
+// cannot be looked up safely inside the fault handler, and one taken earlier goes stale.
+QString dumpFileName(long long epochSeconds);
+
+// Gives the calling thread its own alternate signal stack, so that a stack overflow on it still
+// reaches the handler. Every thread the program starts calls it first; released when the thread
+// ends. The main thread's is set by install().
+void prepareThread();
 
 } // namespace crashhandler

@@ -8,6 +8,7 @@
 #include <ctime>
 #include <execinfo.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,8 +20,8 @@ constexpr int kPathMax = 4096;
 char s_dumpDir[kPathMax];
 char s_noticeArgStore[kMaxArgs][kPathMax];
 char *s_noticeArgv[kMaxArgs + 1];
-long s_utcOffset = 0;
-char s_altStack[64 * 1024];
+constexpr std::size_t kAltStackSize = 64 * 1024;
+char s_altStack[kAltStackSize];
 volatile sig_atomic_t s_inHandler = 0;
 
 // Civil date from days since 1970-01-01 (H. Hinnant's algorithm); pure arithmetic, signal-safe.
@@ -56,12 +57,11 @@ char *putNumber(char *out, long long v, int width)
     return out;
 }
 
-// "yyyy_MM_dd_hh_mm_ss.dmp" into `out` (at least 32 bytes).
-void formatName(char *out, long long epochSeconds, long offset)
+// "yyyy_MM_dd_hh_mm_ss.dmp" (UTC) into `out` (at least 32 bytes).
+void formatName(char *out, long long epochSeconds)
 {
-    const long long local = epochSeconds + offset;
-    long long days = local / 86400;
-    long long secs = local % 86400;
+    long long days = epochSeconds / 86400;
+    long long secs = epochSeconds % 86400;
     if (secs < 0) {
         secs += 86400;
         --days;
@@ -106,7 +106,7 @@ void handler(int sig, siginfo_t *info, void *)
     path[dirLen] = '/';
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
-    formatName(path + dirLen + 1, now.tv_sec, s_utcOffset);
+    formatName(path + dirLen + 1, now.tv_sec);
 
     const int fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (fd >= 0) {
@@ -151,11 +151,37 @@ void handler(int sig, siginfo_t *info, void *)
 
 namespace crashhandler {
 
-QString dumpFileName(long long epochSeconds, long utcOffsetSeconds)
+QString dumpFileName(long long epochSeconds)
 {
     char name[40];
-    formatName(name, epochSeconds, utcOffsetSeconds);
+    formatName(name, epochSeconds);
     return QString::fromLatin1(name);
+}
+
+void prepareThread()
+{
+    // Owned by the thread; switched off before it is freed at the thread's end.
+    struct ThreadStack
+    {
+        std::unique_ptr<char[]> memory;
+        ~ThreadStack()
+        {
+            if (!memory)
+                return;
+            stack_t off{};
+            off.ss_flags = SS_DISABLE;
+            ::sigaltstack(&off, nullptr);
+        }
+    };
+    thread_local ThreadStack stack;
+    if (stack.memory)
+        return;
+    stack.memory = std::make_unique<char[]>(kAltStackSize);
+    stack_t ss{};
+    ss.ss_sp = stack.memory.get();
+    ss.ss_size = kAltStackSize;
+    if (::sigaltstack(&ss, nullptr) != 0)
+        stack.memory.reset();
 }
 
 bool install(const QString &dumpDir, const QStringList &noticeCommand)
@@ -174,11 +200,6 @@ bool install(const QString &dumpDir, const QStringList &noticeCommand)
         std::memcpy(s_noticeArgStore[i], arg.constData(), static_cast<std::size_t>(arg.size()) + 1);
         s_noticeArgv[i] = s_noticeArgStore[i];
     }
-
-    const time_t t = ::time(nullptr);
-    tm local{};
-    ::localtime_r(&t, &local);
-    s_utcOffset = local.tm_gmtoff;
 
     // backtrace() loads its unwinder lazily; do it now, not inside the handler.
     void *warm[2];

@@ -1,6 +1,7 @@
 #include "hotplugsource.h"
 
 #include <QDebug>
+#include <QFileInfo>
 #include <QSocketNotifier>
 
 #include <libudev.h>
@@ -81,5 +82,10 @@ std::unique_ptr<HotplugSource> HotplugSource::createSystem(QObject *parent)
         udev_unref(u);
         return nullptr;
     }
+    // The monitor hears the udev daemon's events; without the daemon (containers, minimal systems)
+    // it stays silent. A keyboard that goes away is then noticed when its link fails.
+    if (!QFileInfo::exists(QStringLiteral("/run/udev/control")))
+        qWarning() << "[Hot plug] no udev daemon is running (/run/udev/control is missing); keyboards "
+                      "plugged in or removed while the program runs are not seen";
     return std::make_unique<UdevHotplugSource>(u, m, parent);
 }

@@ -1,5 +1,6 @@
 #include "x11inputhook.h"
 
+#include "crashhandler.h"
 #include "wininputmap.h"
 
 #include <QCoreApplication>
@@ -195,6 +196,7 @@ void X11InputHook::remove()
 
 void X11InputHook::readEvents(_XDisplay *dpy, int opcode, int wakeFd, std::shared_ptr<Shared> shared)
 {
+    crashhandler::prepareThread();
     const Window root = DefaultRootWindow(dpy);
     QObject *const target = QCoreApplication::instance();
     bool altDown = false;

@@ -235,4 +235,9 @@ bool takePermissionNotice()
     return HidDeviceManager::instance().takePermissionNotice();
 }
 
+bool deviceGone(int handle)
+{
+    return HidDeviceManager::instance().isGone(handle);
+}
+
 } // namespace quelmosdk

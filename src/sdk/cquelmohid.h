@@ -66,4 +66,8 @@ constexpr const char *kPermissionNotice = "Cannot open the device (check permiss
 // kPermissionNotice when it gets true.
 bool takePermissionNotice();
 
+// True when the device behind `handle` has gone away: a write or read failed because the device
+// was removed (ENODEV, EIO), whether or not a removal event ever comes.
+bool deviceGone(int handle);
+
 } // namespace quelmosdk

@@ -53,6 +53,9 @@ public:
     virtual int waitForInput(int timeoutMs) = 0;
     // Ends the current or next waitForInput at once. Any thread.
     virtual void wake() = 0;
+    // True once a write or read has failed because the device went away (ENODEV, EIO); nothing
+    // will get through again.
+    virtual bool isGone() const { return false; }
 };
 
 // Finds and opens devices: hidraw for real keyboards, or the simulated keyboards.

@@ -163,6 +163,12 @@ int HidDeviceManager::wake(int handle)
     return 0;
 }
 
+bool HidDeviceManager::isGone(int handle) const
+{
+    const std::shared_ptr<OpenDevice> dev = device(handle);
+    return dev && dev->channel->isGone();
+}
+
 HidOpenError HidDeviceManager::lastOpenError() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);

@@ -42,6 +42,8 @@ public:
     int setNonblocking(int handle, bool nonblocking);
     int waitForInput(int handle, int timeoutMs);
     int wake(int handle);
+    // Whether the open device behind `handle` has gone away (false for an unknown handle).
+    bool isGone(int handle) const;
 
     HidOpenError lastOpenError() const;
     // True exactly once after the first open refused for lack of permission, so the user is told once.

@@ -108,7 +108,7 @@ std::unique_ptr<HidChannel> HidrawBackend::open(const QByteArray &path, HidOpenE
     }
     const int fd = ::open(node.constData(), O_RDWR | O_CLOEXEC);
     if (fd >= 0) {
-        auto channel = std::make_unique<HidrawChannel>(fd);
+        auto channel = std::make_unique<HidrawChannel>(fd, node);
         if (channel->isValid()) {
             *error = HidOpenError::None;
             return channel;

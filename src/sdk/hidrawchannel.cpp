@@ -9,7 +9,16 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
-HidrawChannel::HidrawChannel(int fd) : m_fd(fd), m_wakeFd(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
+HidrawChannel::HidrawChannel(int fd, QByteArray node)
+    : m_fd(fd), m_wakeFd(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)), m_node(std::move(node))
+{
+}
+
+void HidrawChannel::noteFailure(int error)
+{
+    if (error == ENODEV || error == EIO || (!m_node.isEmpty() && ::access(m_node.constData(), F_OK) != 0))
+        m_gone.store(true);
+}
 
 HidrawChannel::~HidrawChannel()
 {
@@ -26,6 +35,8 @@ int HidrawChannel::write(const HidReport &report)
     do {
         n = ::write(m_fd, framed.data(), framed.size());
     } while (n < 0 && errno == EINTR);
+    if (n < 0)
+        noteFailure(errno);
     return n < 0 ? -1 : static_cast<int>(hidproto::kReportSize);
 }
 
@@ -38,8 +49,10 @@ int HidrawChannel::read(HidReport *report)
     } while (n < 0 && errno == EINTR);
     if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
         return hidpaths::takeInputReport(buf, 0, report);
-    if (n <= 0)
+    if (n <= 0) {
         m_failed = true; // an error, or the end of a node that went away
+        noteFailure(n < 0 ? errno : ENODEV);
+    }
     return hidpaths::takeInputReport(buf, n <= 0 ? -1 : static_cast<int>(n), report);
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 
 namespace {
 
@@ -133,6 +134,30 @@ void SimKeyboard::setRefuseWrites(bool refuse)
     m_refuseWrites = refuse;
 }
 
+void SimKeyboard::setOpenRefusal(HidOpenError why)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_openRefusal = why;
+}
+
+HidOpenError SimKeyboard::openRefusal() const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_openRefusal;
+}
+
+void SimKeyboard::setTransferError(int errorNumber)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_transferError = errorNumber;
+}
+
+bool SimKeyboard::isGone(quint64 generation) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return !m_plugged || generation != m_generation || m_transferError == ENODEV || m_transferError == EIO;
+}
+
 SimKeyboardState SimKeyboard::state() const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -210,7 +235,7 @@ int SimKeyboard::write(const HidReport &report, quint64 generation)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     // A handle from an earlier attachment fails like a vanished hidraw node.
-    if (!m_plugged || generation != m_generation || m_refuseWrites)
+    if (!m_plugged || generation != m_generation || m_refuseWrites || m_transferError != 0)
         return -1;
     if (m_received.size() == kLogLimit)
         m_received.pop_front();
@@ -227,7 +252,7 @@ int SimKeyboard::write(const HidReport &report, quint64 generation)
 int SimKeyboard::read(HidReport *report, quint64 generation)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    if (!m_plugged || generation != m_generation)
+    if (!m_plugged || generation != m_generation || m_transferError != 0)
         return -1;
     if (m_outbox.empty() || m_outbox.front().due > Clock::now())
         return 0;

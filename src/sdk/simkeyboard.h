@@ -1,5 +1,6 @@
 #pragma once
 
+#include "hidbackend.h"
 #include "hidreport.h"
 #include "modelinfo.h"
 #include "simkeyboardstate.h"
@@ -59,6 +60,12 @@ public:
     void setReplyDelay(std::chrono::milliseconds delay);
     void setSilent(bool silent); // writes are accepted and logged, nothing is answered
     void setRefuseWrites(bool refuse);
+    // Opening the keyboard fails for this reason (PermissionDenied: as hidraw's EACCES); None opens.
+    void setOpenRefusal(HidOpenError why);
+    HidOpenError openRefusal() const;
+    // Writes and reads fail with this errno while the keyboard stays listed, as a hidraw node whose
+    // device went away without a removal event (ENODEV, EIO); 0 lets them through.
+    void setTransferError(int errorNumber);
 
     // --- state and log
     SimKeyboardState state() const;
@@ -85,6 +92,8 @@ public:
     // and is only touched under the keyboard's lock.
     int waitForInput(quint64 generation, std::chrono::milliseconds timeout, bool *woken);
     void wakeWaiter(bool *woken);
+    // A handle of `generation` will never get through again: unplugged since, or ENODEV/EIO.
+    bool isGone(quint64 generation) const;
 
 private:
     void queueLocked(const HidReport &report);
@@ -105,6 +114,8 @@ private:
     std::chrono::milliseconds m_delay{0};
     bool m_silent = false;
     bool m_refuseWrites = false;
+    HidOpenError m_openRefusal = HidOpenError::None;
+    int m_transferError = 0;
     std::deque<HidReport> m_received; // the newest kLogLimit reports
     struct Pending
     {

@@ -26,6 +26,7 @@ public:
         return m_keyboard->waitForInput(m_generation, std::chrono::milliseconds(timeoutMs), &m_woken);
     }
     void wake() override { m_keyboard->wakeWaiter(&m_woken); }
+    bool isGone() const override { return m_keyboard->isGone(m_generation); }
 
 private:
     std::shared_ptr<SimKeyboard> m_keyboard;
@@ -125,6 +126,10 @@ std::unique_ptr<HidChannel> SimulatedBackend::open(const QByteArray &path, HidOp
     std::shared_ptr<SimKeyboard> kb = keyboardAt(path);
     if (!kb) {
         *error = HidOpenError::NotFound;
+        return nullptr;
+    }
+    if (kb->openRefusal() != HidOpenError::None) {
+        *error = kb->openRefusal();
         return nullptr;
     }
     *error = HidOpenError::None;

@@ -1,4 +1,5 @@
 #include "dappllication.h"
+#include "qtlinguist.h"
 #include "testenv.h"
 
 #include <QDir>
@@ -242,3 +243,34 @@ TEST(KeySwallowing, SpaceReturnEnterReachOnlyTextEditors)
 }
 
 } // namespace
+
+TEST(ApplicationLanguage, StoredLanguageIsTheUsersOrTheSystems)
+{
+    // The crash notice, a separate process, uses this too, so it speaks the program's language.
+    QTemporaryDir dir;
+    const QString folder = dir.path() + "/UserConfig";
+    const struct
+    {
+        const char *name;
+        bool folderExists;
+        const char *stored; // null: no key
+        int expected;       // -1: the system's language
+    } rows[] = {
+        {"no settings folder", false, nullptr, -1},
+        {"no key", true, nullptr, -1},
+        {"system language stored", true, "-1", -1},
+        {"German stored", true, "10", QtLinguist::German},
+    };
+    for (const auto &r : rows) {
+        SCOPED_TRACE(r.name);
+        QDir(folder).removeRecursively();
+        if (r.folderExists) {
+            QDir().mkpath(folder);
+            QSettings settings(folder + "/QuelmoConfig.ini", QSettings::IniFormat);
+            if (r.stored)
+                settings.setValue("Language/selectLanguageIndex", QString::fromLatin1(r.stored).toInt());
+        }
+        EXPECT_EQ(DAppllication::storedLanguage(folder),
+                  r.expected < 0 ? QtLinguist::systemLanguage() : r.expected);
+    }
+}

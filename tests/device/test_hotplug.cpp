@@ -56,6 +56,8 @@ TEST_F(HotPlugTest, ScenarioTable)
         const char *model;
         LinkType link;
         int which;
+        // A plugged receiver then reports its keyboard reachable, which marks it online.
+        bool reportsReachable = false;
     };
     struct Case
     {
@@ -82,7 +84,7 @@ TEST_F(HotPlugTest, ScenarioTable)
          true},
         {"removal of current, reachable receiver remains",
          {{"TL87", cable}},
-         {{true, "TL68HE", receiver, 0}, {false, nullptr, cable, 0}},
+         {{true, "TL68HE", receiver, 0, true}, {false, nullptr, cable, 0}},
          1,
          1,
          true},
@@ -110,6 +112,14 @@ TEST_F(HotPlugTest, ScenarioTable)
             if (a.plug) {
                 kbs.push_back(addKeyboard(a.model, a.link));
                 plugged(kbs.back());
+                if (a.reportsReachable) {
+                    kbs.back()->sendStatus();
+                    const QString path = QString::fromLatin1(kbs.back()->path());
+                    ASSERT_TRUE(waitFor([&] {
+                        DDeviceListItem *card = page->deviceCardMapCopy().value(path);
+                        return card && card->isOnline() == 1;
+                    }));
+                }
             } else {
                 DDeviceKeyboardLink *link =
                     page->linkMapCopy().value(QString::fromLatin1(kbs[a.which]->path()));

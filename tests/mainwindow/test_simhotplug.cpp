@@ -53,3 +53,53 @@ TEST(MainWindowSimulatedHotPlug, PlugAndUnplugReachTheDevicePage)
     }
     qunsetenv("TIDELUMEN_SIMULATE");
 }
+
+TEST(MainWindowSimulatedHotPlug, KeyboardsChangingTogetherAllReachTheDevicePage)
+{
+    qputenv("TIDELUMEN_SIMULATE", "TL87");
+    {
+        DMainWidget window;
+        auto *page = window.findChild<DDevicePage *>();
+        ASSERT_NE(page, nullptr);
+        SimulatedBackend *sim = HidDeviceManager::instance().simulatedBackend();
+        ASSERT_NE(sim, nullptr);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !page->linkMapCopy().isEmpty(); }, 5000));
+        const ModelInfo *model = ModelCatalogue::instance().find(QStringLiteral("TL104"));
+        ASSERT_NE(model, nullptr);
+
+        // Changes within a few milliseconds reach the window as one notification of each kind.
+        struct Case
+        {
+            const char *name;
+            int unplug;
+            int plug;
+        };
+        const Case cases[] = {
+            {"two plugged", 0, 2},
+            {"three plugged", 0, 3},
+            {"one plugged while another is removed", 1, 1},
+            {"two removed while one is plugged", 2, 1},
+        };
+        std::vector<std::shared_ptr<SimKeyboard>> added;
+        for (const Case &c : cases) {
+            SCOPED_TRACE(c.name);
+            QStringList expected = page->linkMapCopy().keys();
+            for (int i = 0; i < c.unplug; ++i) {
+                std::shared_ptr<SimKeyboard> kb = added.back();
+                added.pop_back();
+                expected.removeAll(QString::fromLatin1(kb->path()));
+                kb->unplug();
+            }
+            for (int i = 0; i < c.plug; ++i) {
+                added.push_back(sim->addKeyboard(*model, LinkType::Cable));
+                expected << QString::fromLatin1(added.back()->path());
+            }
+            expected.sort();
+            EXPECT_TRUE(QTest::qWaitFor([&] { return page->linkMapCopy().keys() == expected; }, 8000))
+                << page->linkMapCopy().keys().join(' ').toStdString();
+            EXPECT_EQ(page->deviceRecordMapCopy().keys(), expected);
+            ASSERT_NE(page->currentKeyboardLink(), nullptr);
+        }
+    }
+    qunsetenv("TIDELUMEN_SIMULATE");
+}

@@ -141,6 +141,12 @@ void DDeviceHidCmdSend::queryLayoutInfo()
     queue(r.data(), "USB serial port [Check keyboard layout is support custom] Failed ...");
 }
 
+void DDeviceHidCmdSend::querySerialNumber()
+{
+    const HidReport r = makeReport(out::SerialInquiry, kReportIdPlain);
+    queue(r.data(), "---------- *** Inquire [Device SN] Failed *** ----------");
+}
+
 void DDeviceHidCmdSend::querySleepTimes()
 {
     HidReport r = makeReport(out::Settings);

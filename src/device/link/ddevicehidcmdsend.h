@@ -33,6 +33,8 @@ public:
     // Alt+Tab, so c and d swap places on the wire.
     void sendWinLock(int a, int b, int c, int d);
     void queryLayoutInfo();
+    // The inquiry the I/O object sends first on opening, for a keyboard that missed it.
+    void querySerialNumber();
     void querySleepTimes();
     void queryKeyTravelMax();
     void queryAntiShake();

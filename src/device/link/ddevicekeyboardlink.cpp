@@ -1,5 +1,6 @@
 #include "ddevicekeyboardlink.h"
 
+#include "cquelmohid.h"
 #include "ddatamanager.h"
 #include "ddevicehidcmdsend.h"
 #include "deviceprofilestore.h"
@@ -84,11 +85,15 @@ void DDeviceKeyboardLink::openDevice(int threadIndex, hidStructInfoAll record)
     connect(m_hid.get(), &MainHidInterFace::sigHidSnGetOver, this, &DDeviceKeyboardLink::onHidSNDataArrived);
 
     const std::string_view path = fixedtext::view(m_record.hidPath);
-    if (m_hid->openDevice(QString::fromLatin1(path.data(), static_cast<int>(path.size()))) == 0) {
+    const QString pathText = QString::fromLatin1(path.data(), static_cast<int>(path.size()));
+    connect(m_hid.get(), &MainHidInterFace::sigDeviceGone, this,
+            [this, pathText] { emit sigDeviceGone(pathText); });
+    if (m_hid->openDevice(pathText) == 0) {
         m_hid->start(QThread::InheritPriority);
         m_cmdSend = std::make_unique<DDeviceHidCmdSend>();
         m_cmdSend->setHidInterface(m_hid.get());
     } else {
+        m_openError = quelmosdk::lastOpenError();
         qDebug() << "Open the device-failed" << m_modelName;
     }
 }
@@ -129,6 +134,8 @@ void DDeviceKeyboardLink::mirrorLightConfig(int target)
     if (!isLightConfigValid(config, modes)) {
         qDebug() << "Light configuration from the keyboard refused: target" << target << "type"
                  << config.ledType << "brightness" << config.ledBrightness << "speed" << config.ledSpeed;
+        // The next valid change made on the keyboard is still mirrored and announced.
+        m_mirroringArmed = true;
         return;
     }
     const QByteArray index = profileIndexText();
@@ -294,6 +301,14 @@ void DDeviceKeyboardLink::handleStatus(const unsigned char *r)
     m_winLockOn = r[status::WinLock] == 1;
     emit sigSendChargingStatusAndElectricity(r[status::Charging], r[status::Battery], r[status::Connection],
                                              r[status::ReceiverState], m_serialNumber);
+    if (r[status::Connection] == 1) {
+        // A keyboard asleep behind its receiver when the link opened never answered the serial
+        // inquiry; once the receiver reaches it, the start-up exchange is run again.
+        const int reachable = r[status::ReceiverState] == 0 ? 1 : 0;
+        if (reachable == 1 && m_lastReachable == 0 && !m_ready && m_serialNumber.isEmpty() && m_cmdSend)
+            m_cmdSend->querySerialNumber();
+        m_lastReachable = reachable;
+    }
     if (m_active) {
         const int receiver = r[status::ReceiverState];
         if (r[status::Connection] == 1 && receiver != m_lastReceiverStatus) {
@@ -383,9 +398,12 @@ void DDeviceKeyboardLink::handleLightTypeList(const unsigned char *r)
     qDebug() << "-------------[Side] hidName:" << m_modelName << modes.lightTypes.size() << modes.speedSteps
              << modes.brightnessSteps;
     DDataManager::getInstance()->setHasSideLight(!modes.lightTypes.isEmpty());
+    const bool late = !m_ready && m_active;
     m_ready = true;
     if (m_cmdSend)
         m_cmdSend->queryLayoutInfo();
+    if (late)
+        emit sigLateReady();
 }
 
 void DDeviceKeyboardLink::handleLightConfig(const unsigned char *r)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colorinfodata.h"
+#include "hidbackend.h"
 #include "hidstructinfoall.h"
 #include "lightmodesupport.h"
 
@@ -73,6 +74,8 @@ public:
     QList<QPair<int, int>> fnLayerBlockedKeys() const { return m_fnBlockedKeys; }
     QMap<int, int> calibratedKeys() const { return m_calibratedKeys; }
     bool isMirroringArmed() const { return m_mirroringArmed; }
+    // Why the device could not be opened; None when it was.
+    HidOpenError openError() const { return m_openError; }
 
     // The store used for profile reads and writes; the SDK's store unless a test replaces it.
     void setProfileStore(DeviceProfileStore *store);
@@ -113,6 +116,12 @@ signals:
     void sigLightConfigHaveChanged_HidSend(int hidType, int ledType);
     void sigCustomLight_ConfigHaveChanged_HidSend0x09(int hidType, int ledType, int usingCustomIndex);
     void sigTheKeyboardModeChanged(int mode);
+    // The start-up exchange finished after the link had been marked active: a keyboard asleep
+    // behind its receiver at opening has answered.
+    void sigLateReady();
+    // A write or read found the device gone (no removal event may ever come); the I/O thread
+    // has stopped.
+    void sigDeviceGone(QString strCurrentHidPath);
 
 private:
     void parseReport(const unsigned char *r);
@@ -151,9 +160,11 @@ private:
     QList<QPair<int, int>> m_fnBlockedKeys;
     bool m_mirroringArmed = false;
     int m_lastReceiverStatus = -1;
+    int m_lastReachable = -1; // receiver links: 1 when the last status said the keyboard answers
     bool m_active = false;
     int m_lastKeyboardMode = -1;
     bool m_initialLightStored = false;
+    HidOpenError m_openError = HidOpenError::None;
     QMap<int, int> m_calibratedKeys;
     DeviceProfileStore *m_store = nullptr;
     std::shared_ptr<KeyInjector> m_keyInjector;

@@ -86,7 +86,8 @@ DongleDecision decideDongleStatus(int status, const QString &path, bool hasCard,
             return d;
         d.dropCurrent = true;
         for (const AttachedKeyboard &k : attached) {
-            if (k.linkType == 0 || (k.linkType == 1 && dongleStates.value(k.path, -1) == 0)) {
+            // A receiver that never reported (a second one of its model) counts as reachable.
+            if (k.linkType == 0 || (k.linkType == 1 && dongleStates.value(k.path, 0) == 0)) {
                 d.openPath = k.path;
                 break;
             }
@@ -95,7 +96,7 @@ DongleDecision decideDongleStatus(int status, const QString &path, bool hasCard,
         return d;
     }
     d.online = true;
-    if ((currentPath.isEmpty() || !currentOpen) && dongleStates.value(path, -1) == 0) {
+    if ((currentPath.isEmpty() || !currentOpen) && dongleStates.value(path, 0) == 0) {
         d.openPath = path;
         d.requery = true;
         d.showKeyboardPage = true;

@@ -1,6 +1,7 @@
 #include "mainhidinterface.h"
 
 #include "cquelmohid.h"
+#include "crashhandler.h"
 #include "modelcatalogue.h"
 
 #include <QDebug>
@@ -187,8 +188,9 @@ void MainHidInterFace::onShakeHandsRuning()
 
 void MainHidInterFace::run()
 {
+    crashhandler::prepareThread();
     m_turn = false;
-    while (m_open.load()) {
+    while (m_open.load() && !m_gone.load()) {
         const bool didIo = m_turn ? readTurn() : writeTurn();
         m_turn = !m_turn;
         pause(didIo);
@@ -233,7 +235,7 @@ bool MainHidInterFace::writeTurn()
     const int written =
         handle != 0 ? CQuelmoHid_HidWriteBuff(handle, report.data(), m_devicePathLatin1.constData()) : -1;
     m_lastWriteUs = nowUs();
-    if (written == -1 && isCommand)
+    if (written == -1 && !checkGone(handle, "write") && isCommand)
         qDebug() << "-----------------------------------------****************** Send error, Cmd:"
                  << report[hidproto::kCmdByte];
     if (isCommand) {
@@ -254,6 +256,8 @@ bool MainHidInterFace::readTurn()
         return false;
     HidReport buffer{};
     const int n = CQuelmoHid_HidReadBuff(handle, buffer.data());
+    if (n < 0)
+        checkGone(handle, "read");
     if (n <= 0)
         return false;
     QByteArray copy(reinterpret_cast<const char *>(buffer.data()), static_cast<int>(buffer.size()));
@@ -261,6 +265,18 @@ bool MainHidInterFace::readTurn()
         emit sigHidSnGetOver(copy, m_keyboardName);
     else
         emit sigHidDataArrived(copy, n, m_threadIndex);
+    return true;
+}
+
+bool MainHidInterFace::checkGone(int handle, const char *what)
+{
+    if (handle == 0 || !quelmosdk::deviceGone(handle))
+        return false;
+    if (!m_gone.exchange(true)) {
+        qWarning().noquote() << "Keyboard" << m_devicePath << "is gone (" << what
+                             << "failed); its link is closed";
+        emit sigDeviceGone();
+    }
     return true;
 }
 
@@ -294,7 +310,7 @@ void MainHidInterFace::pause(bool didIo)
         return;
     }
     // A read turn comes next: straight after a write it looks for the answer at once.
-    if (didIo || hasQueuedWork() || !m_open.load())
+    if (didIo || hasQueuedWork() || !m_open.load() || m_gone.load())
         return;
     const int handle = m_handle.load();
     if (handle != 0)

@@ -41,6 +41,9 @@ public:
     int closeDevice();
 
     bool isOpen() const { return m_open.load(); }
+    // The device went away under the loop (a write or read failed with the device gone); the loop
+    // has ended. closeDevice() still releases the handle.
+    bool isGone() const { return m_gone.load(); }
     int threadIndex() const { return m_threadIndex; }
     QString keyboardName() const { return m_keyboardName; }
     QString devicePath() const { return m_devicePath; }
@@ -67,6 +70,8 @@ signals:
     void sigHidDataArrived(QByteArray data, int length, int threadIndex);
     void sigHidSnGetOver(QByteArray data, QString strHidName);
     void sigCommandsWritten();
+    // Emitted once, from the loop, when the device is found gone.
+    void sigDeviceGone();
 
 protected:
     void run() override;
@@ -78,6 +83,8 @@ private:
     bool hasQueuedWork();
     void wake();
     void joinLoop();
+    // After a failed write or read: true (logged once, loop told to end) when the device is gone.
+    bool checkGone(int handle, const char *what);
 
     uint32_t m_highPrecisionTimerState[2] = {0, 0};
     bool m_timerRunning = false;
@@ -85,6 +92,7 @@ private:
     const QString m_keyboardName;
     std::atomic<int> m_handle{0};
     std::atomic<bool> m_open{false};
+    std::atomic<bool> m_gone{false};
     QString m_devicePath;
     QByteArray m_devicePathLatin1; // fixed before the thread starts
     QTimer *m_shakeTimer = nullptr;
