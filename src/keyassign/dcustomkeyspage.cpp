@@ -482,8 +482,8 @@ void DCustomKeysPage::showDefaultPage()
     DDataManager *dm = DDataManager::getInstance();
     const ThemeColors c = dm->getThemeColors();
     ui->frame_Line->setStyleSheet(
-        QStringLiteral("QFrame#frame_Line{ border:none; border-left: 1px solid rgb(%1); }")
-            .arg(dm->isMagneticKeyboard() ? c.DeviceBorderColor : c.DeviceRightBgColor));
+        QStringLiteral("QFrame#frame_Line{ border:none; border-left: 1px solid %1; }")
+            .arg(ThemeColors::css(dm->isMagneticKeyboard() ? c.DeviceBorderColor : c.DeviceRightBgColor)));
     ui->toolButton_SeniorKeys->hide();
 }
 

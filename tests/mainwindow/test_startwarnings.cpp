@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 TEST(MainWindowWarnings, StartAndKeyboardSwitchPrintNoWarningInAnyTheme)
 {
     qputenv("TIDELUMEN_SIMULATE", "TL68HE,TL87,TL104");
@@ -40,8 +42,14 @@ TEST(MainWindowWarnings, StartAndKeyboardSwitchPrintNoWarningInAnyTheme)
                 }
                 QTest::qWait(300); // sheets set from timers
             }
-            EXPECT_EQ(watch.warnings(), QStringList())
-                << watch.warnings().join(QLatin1Char('\n')).toStdString();
+            // A machine without udevd (a container, CI) is told about once; that is not a fault.
+            QStringList warnings = watch.warnings();
+            warnings.erase(std::remove_if(warnings.begin(), warnings.end(),
+                                          [](const QString &w) {
+                                              return w.startsWith(QLatin1String("[Hot plug] no udev daemon"));
+                                          }),
+                           warnings.end());
+            EXPECT_EQ(warnings, QStringList()) << warnings.join(QLatin1Char('\n')).toStdString();
         }
     }
     dm->setBgImageUsing(bgWas);
