@@ -32,7 +32,8 @@ QColor themeColour(const QString &text)
     const QStringList parts = text.split(QLatin1Char(','));
     if (parts.size() < 3)
         return QColor(0, 0, 0);
-    return QColor(parts.at(0).trimmed().toInt(), parts.at(1).trimmed().toInt(), parts.at(2).trimmed().toInt(), 255);
+    return QColor(parts.at(0).trimmed().toInt(), parts.at(1).trimmed().toInt(), parts.at(2).trimmed().toInt(),
+                  255);
 }
 
 QString rgbText(const QColor &c)
@@ -52,13 +53,14 @@ DLightsConfigPage::DLightsConfigPage(QWidget *parent)
 {
     qRegisterMetaType<colorInfoData>("colorInfoData");
     ui->setupUi(this);
-    m_presetColors = QStringList{QStringLiteral("255,0,0"),     QStringLiteral("255,85,0"),    QStringLiteral("255,170,0"),
-                      QStringLiteral("255,255,0"),   QStringLiteral("170,255,170"), QStringLiteral("85,255,85"),
-                      QStringLiteral("0,255,0"),     QStringLiteral("0,255,85"),    QStringLiteral("0,255,170"),
-                      QStringLiteral("0,255,255"),   QStringLiteral("0,170,255"),   QStringLiteral("0,85,255"),
-                      QStringLiteral("0,0,255"),     QStringLiteral("85,0,255"),    QStringLiteral("170,0,255"),
-                      QStringLiteral("255,0,255"),   QStringLiteral("255,85,255"),  QStringLiteral("255,170,255"),
-                      QStringLiteral("0,0,0"),       QStringLiteral("255,255,255")};
+    m_presetColors =
+        QStringList{QStringLiteral("255,0,0"),   QStringLiteral("255,85,0"),    QStringLiteral("255,170,0"),
+                    QStringLiteral("255,255,0"), QStringLiteral("170,255,170"), QStringLiteral("85,255,85"),
+                    QStringLiteral("0,255,0"),   QStringLiteral("0,255,85"),    QStringLiteral("0,255,170"),
+                    QStringLiteral("0,255,255"), QStringLiteral("0,170,255"),   QStringLiteral("0,85,255"),
+                    QStringLiteral("0,0,255"),   QStringLiteral("85,0,255"),    QStringLiteral("170,0,255"),
+                    QStringLiteral("255,0,255"), QStringLiteral("255,85,255"),  QStringLiteral("255,170,255"),
+                    QStringLiteral("0,0,0"),     QStringLiteral("255,255,255")};
     applyPresetColorStyles();
     setCodeTexts();
 
@@ -98,11 +100,11 @@ DLightsConfigPage::DLightsConfigPage(QWidget *parent)
 
     m_keyboardGroup = new QButtonGroup(this);
     const QList<QAbstractButton *> keyboardButtons{
-        ui->toolButton_Static,     ui->toolButton_Neon,          ui->toolButton_Breath,
-        ui->toolButton_Wave,       ui->toolButton_Twinkle,       ui->toolButton_Snack,
-        ui->toolButton_Radar,      ui->toolButton_AutoRipple,    ui->toolButton_Striation,
-        ui->toolButton_Aurora,     ui->toolButton_Ripple,        ui->toolButton_Reactive,
-        ui->toolButton_Cross,      ui->toolButton_MouseDPI,      ui->toolButton_Fireworks,
+        ui->toolButton_Static,       ui->toolButton_Neon,          ui->toolButton_Breath,
+        ui->toolButton_Wave,         ui->toolButton_Twinkle,       ui->toolButton_Snack,
+        ui->toolButton_Radar,        ui->toolButton_AutoRipple,    ui->toolButton_Striation,
+        ui->toolButton_Aurora,       ui->toolButton_Ripple,        ui->toolButton_Reactive,
+        ui->toolButton_Cross,        ui->toolButton_MouseDPI,      ui->toolButton_Fireworks,
         ui->toolButton_SpeedRespond, ui->toolButton_MusicalRhythm, ui->toolButton_CustomLed};
     for (int id = 0; id < keyboardButtons.size(); ++id)
         m_keyboardGroup->addButton(keyboardButtons.at(id), id);
@@ -111,8 +113,8 @@ DLightsConfigPage::DLightsConfigPage(QWidget *parent)
             &DLightsConfigPage::onCurIndexChanged_KB_LightMode);
 
     m_sideGroup = new QButtonGroup(this);
-    const QList<QAbstractButton *> sideButtons{ui->toolButton_SideStatic, ui->toolButton_SideNeon,
-                                               ui->toolButton_SideBreath, ui->toolButton_SideWave,
+    const QList<QAbstractButton *> sideButtons{ui->toolButton_SideStatic,    ui->toolButton_SideNeon,
+                                               ui->toolButton_SideBreath,    ui->toolButton_SideWave,
                                                ui->toolButton_SideCollision, ui->toolButton_SideClose};
     for (int i = 0; i < sideButtons.size(); ++i)
         m_sideGroup->addButton(sideButtons.at(i), lighttypes::kFirstSideButton + i);
@@ -213,7 +215,8 @@ void DLightsConfigPage::applyTheme()
     m_accentColor = t.TextCheckedColor;
 
     ui->frame_3->setStyleSheet(
-        QStringLiteral("QFrame#frame_3{border: 3px solid rgb(%1); border-radius: 8px;}").arg(t.DeviceBorderColor));
+        QStringLiteral("QFrame#frame_3{border: 3px solid rgb(%1); border-radius: 8px;}")
+            .arg(t.DeviceBorderColor));
 
     QFont big = dm->getFont(1);
     big.setPointSize(12);
@@ -229,7 +232,8 @@ void DLightsConfigPage::applyTheme()
         l->setFont(small);
     }
     ui->label_LightMode->setStyleSheet(
-        QStringLiteral("QLabel#label_LightMode{color: rgb(%1); border: 3px solid rgb(%2); border-radius: 8px;}")
+        QStringLiteral(
+            "QLabel#label_LightMode{color: rgb(%1); border: 3px solid rgb(%2); border-radius: 8px;}")
             .arg(t.TextCheckedColor, t.DeviceBorderColor));
     ui->label_LightMode->setFont(big);
     applyPresetColorStyles();
@@ -239,20 +243,23 @@ void DLightsConfigPage::applyTheme()
                        "border: 1px solid rgb(%4); border-radius: 4px;}"
                        "QLineEdit:hover{border: 1px solid rgb(%5);}"
                        "QLineEdit:pressed{border: 1px solid rgb(%5);}")
-            .arg(t.TextDefaultColor, t.TextFont, t.DeviceRightBgColor, t.DeviceBorderColor, t.TextCheckedColor);
+            .arg(t.TextDefaultColor, t.TextFont, t.DeviceRightBgColor, t.DeviceBorderColor,
+                 t.TextCheckedColor);
     for (QLineEdit *e : {ui->lineEdit_R, ui->lineEdit_G, ui->lineEdit_B})
         e->setStyleSheet(editSheet);
 
     ui->scrollAreaWidgetContents_3->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents_3{background-color: rgb(%1);}").arg(t.DeviceRightBgColor));
+        QStringLiteral("QWidget#scrollAreaWidgetContents_3{background-color: rgb(%1);}")
+            .arg(t.DeviceRightBgColor));
 
     m_scrollSheet =
-        QStringLiteral("QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}"
-                       "QScrollBar::handle:vertical{background: rgba(%1); min-height: 20px; border-radius: 2px;}"
-                       "QScrollBar::handle:vertical:hover{background: rgba(%2);}"
-                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height: 0px;}"
-                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background: rgb(%3); "
-                       "border-radius: 3px;}")
+        QStringLiteral(
+            "QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}"
+            "QScrollBar::handle:vertical{background: rgba(%1); min-height: 20px; border-radius: 2px;}"
+            "QScrollBar::handle:vertical:hover{background: rgba(%2);}"
+            "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height: 0px;}"
+            "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background: rgb(%3); "
+            "border-radius: 3px;}")
             .arg(t.AllScrollBarColorDef, t.AllScrollBarColorHover, t.AllScrollBgColor);
     QTimer::singleShot(200, this, &DLightsConfigPage::onScrollSheetSet);
     colourSteppers();
@@ -271,7 +278,8 @@ void DLightsConfigPage::applyPresetColorStyles()
 {
     for (int k = 0; k < m_presetColors.size(); ++k) {
         const QStringList c = m_presetColors.at(k).split(QLatin1Char(','));
-        auto *swatch = findChild<QLabel *>(QStringLiteral("label_Color%1").arg(k + 1, 2, 10, QLatin1Char('0')));
+        auto *swatch =
+            findChild<QLabel *>(QStringLiteral("label_Color%1").arg(k + 1, 2, 10, QLatin1Char('0')));
         if (!swatch || c.size() < 3)
             continue;
         swatch->setStyleSheet(QStringLiteral("QLabel{background-color: rgb(%1, %2, %3); border-radius: 7px;}"
@@ -287,7 +295,8 @@ void DLightsConfigPage::onInstallEventFilterOpen()
     for (QAbstractButton *b : m_sideGroup->buttons())
         b->installEventFilter(this);
     for (int n = 1; n <= 20; ++n) {
-        if (auto *swatch = findChild<QLabel *>(QStringLiteral("label_Color%1").arg(n, 2, 10, QLatin1Char('0'))))
+        if (auto *swatch =
+                findChild<QLabel *>(QStringLiteral("label_Color%1").arg(n, 2, 10, QLatin1Char('0'))))
             swatch->installEventFilter(this);
     }
     ui->toolButton_LightSelectTypeChanged->installEventFilter(this);
@@ -325,20 +334,25 @@ bool DLightsConfigPage::eventFilter(QObject *watched, QEvent *event)
 
 void DLightsConfigPage::showModeTip(int id)
 {
-    static const char *const kKeyboardTips[] = {
-        QT_TR_NOOP("Static"),   QT_TR_NOOP("Neon"),         QT_TR_NOOP("Breath"),         QT_TR_NOOP("Wave"),
-        QT_TR_NOOP("Twinkle"),  QT_TR_NOOP("Snake"),        QT_TR_NOOP("Radar"),          QT_TR_NOOP("Auto Ripple"),
-        QT_TR_NOOP("Striation"), QT_TR_NOOP("Aurora"),      QT_TR_NOOP("Ripple"),         QT_TR_NOOP("Reactive"),
-        QT_TR_NOOP("Cross"),    QT_TR_NOOP("DPI"),          QT_TR_NOOP("Fireworks"),      QT_TR_NOOP("Speed Respond"),
-        QT_TR_NOOP("Musical Rhythm"), QT_TR_NOOP("Custom")};
-    static const char *const kSideTips[] = {QT_TR_NOOP("Static"), QT_TR_NOOP("Neon"),      QT_TR_NOOP("Breath"),
-                                            QT_TR_NOOP("Wave"),   QT_TR_NOOP("Collision"), QT_TR_NOOP("Close")};
+    static const char *const kKeyboardTips[] = {QT_TR_NOOP("Static"),         QT_TR_NOOP("Neon"),
+                                                QT_TR_NOOP("Breath"),         QT_TR_NOOP("Wave"),
+                                                QT_TR_NOOP("Twinkle"),        QT_TR_NOOP("Snake"),
+                                                QT_TR_NOOP("Radar"),          QT_TR_NOOP("Auto Ripple"),
+                                                QT_TR_NOOP("Striation"),      QT_TR_NOOP("Aurora"),
+                                                QT_TR_NOOP("Ripple"),         QT_TR_NOOP("Reactive"),
+                                                QT_TR_NOOP("Cross"),          QT_TR_NOOP("DPI"),
+                                                QT_TR_NOOP("Fireworks"),      QT_TR_NOOP("Speed Respond"),
+                                                QT_TR_NOOP("Musical Rhythm"), QT_TR_NOOP("Custom")};
+    static const char *const kSideTips[] = {QT_TR_NOOP("Static"),    QT_TR_NOOP("Neon"),
+                                            QT_TR_NOOP("Breath"),    QT_TR_NOOP("Wave"),
+                                            QT_TR_NOOP("Collision"), QT_TR_NOOP("Close")};
     QWidget *anchor = nullptr;
     QString text;
     if (id >= 0 && id < lighttypes::kKeyboardButtonCount) {
         anchor = m_keyboardGroup->button(id);
         text = tr(kKeyboardTips[id]);
-    } else if (id >= lighttypes::kFirstSideButton && id < lighttypes::kFirstSideButton + lighttypes::kSideButtonCount) {
+    } else if (id >= lighttypes::kFirstSideButton &&
+               id < lighttypes::kFirstSideButton + lighttypes::kSideButtonCount) {
         anchor = m_sideGroup->button(id);
         text = tr(kSideTips[id - lighttypes::kFirstSideButton]);
     } else if (id == kSwitchTipId) {
@@ -422,7 +436,7 @@ void DLightsConfigPage::showKeyboardLightPage()
     ui->frame_D->hide();
     checkOnly(m_keyboardGroup, -1);
     m_keyboardLightType = CQuelmoXML_SelectProFileMouseLightTypeUsingIndex(m_profileXmlPath.constData(),
-                                                                          indexText().constData(), 0);
+                                                                           indexText().constData(), 0);
     const int id = lighttypes::buttonForType(0, m_keyboardLightType);
     if (id < 0)
         return;
@@ -442,16 +456,16 @@ void DLightsConfigPage::switchShownTarget()
         setStepCounts(m_sideModes);
         m_keyboardShown = false;
         ui->stackedWidget->setCurrentWidget(ui->page_SideLightMode);
-        m_sideLightType =
-            CQuelmoXML_SelectProFileMouseLightTypeUsingIndex(m_profileXmlPath.constData(), index.constData(), 1);
+        m_sideLightType = CQuelmoXML_SelectProFileMouseLightTypeUsingIndex(m_profileXmlPath.constData(),
+                                                                           index.constData(), 1);
         loadLightConfig(1);
         applyControlVisibility(1, m_sideLightType);
     } else {
         setStepCounts(m_keyboardModes);
         m_keyboardShown = true;
         ui->stackedWidget->setCurrentWidget(ui->page_KeyboardLightMode);
-        m_keyboardLightType =
-            CQuelmoXML_SelectProFileMouseLightTypeUsingIndex(m_profileXmlPath.constData(), index.constData(), 0);
+        m_keyboardLightType = CQuelmoXML_SelectProFileMouseLightTypeUsingIndex(m_profileXmlPath.constData(),
+                                                                               index.constData(), 0);
         loadLightConfig(0);
         applyControlVisibility(0, m_keyboardLightType);
         ui->frame_D->setVisible(m_keyboardLightType == lighttypes::kCustom);
@@ -566,8 +580,8 @@ void DLightsConfigPage::refreshControls()
     checkOnly(m_directionGroup, c.ledDirection);
     m_speed->setCurrentPosition(c.ledSpeed - 1);
     m_brightness->setCurrentPosition(c.ledBrightness - 1);
-    CQuelmoXML_ModifyProFileMouseLightUsingIndex(m_profileXmlPath.constData(), indexText().constData(), c.hidType,
-                                                 c.ledType);
+    CQuelmoXML_ModifyProFileMouseLightUsingIndex(m_profileXmlPath.constData(), indexText().constData(),
+                                                 c.hidType, c.ledType);
     showModeName();
 }
 
@@ -575,8 +589,10 @@ void DLightsConfigPage::showModeName()
 {
     const int hidType = m_current.hidType;
     const int type = m_current.ledType;
-    checkOnly(hidType == lighttypes::kSide ? m_sideGroup : m_keyboardGroup, lighttypes::buttonForType(hidType, type));
-    ui->label_LightMode->setText(*lighttypes::name(hidType, type) ? tr(lighttypes::name(hidType, type)) : QString());
+    checkOnly(hidType == lighttypes::kSide ? m_sideGroup : m_keyboardGroup,
+              lighttypes::buttonForType(hidType, type));
+    ui->label_LightMode->setText(*lighttypes::name(hidType, type) ? tr(lighttypes::name(hidType, type))
+                                                                  : QString());
 }
 
 void DLightsConfigPage::applyControlVisibility(int hidType, int type)
@@ -604,7 +620,8 @@ void DLightsConfigPage::saveLightConfig(int changeCode)
     const QByteArray index = indexText();
     const char *path = m_profileXmlPath.constData();
     // An item the profile lost since it was read is added again, so the edit is kept.
-    if (CQuelmoXML_IsProFileAlreadyHaveLightInfo(path, index.constData(), m_current.hidType, m_current.ledType))
+    if (CQuelmoXML_IsProFileAlreadyHaveLightInfo(path, index.constData(), m_current.hidType,
+                                                 m_current.ledType))
         CQuelmoXML_ModifyProFileLightInfoItem(path, index.constData(), m_current.hidType, m_current.ledType,
                                               m_current);
     else
@@ -680,13 +697,14 @@ void DLightsConfigPage::showPreview(const QColor &colour)
 
 void DLightsConfigPage::styleColourButton(QWidget *button, const QColor &colour)
 {
-    button->setStyleSheet(QStringLiteral("QPushButton{background-color: rgb(%1); border: 2px solid rgb(%2); "
-                                         "border-radius: 7px;}"
-                                         "QPushButton:hover{border: 2px solid rgb(%3); border-radius: 7px;}"
-                                         "QPushButton:pressed{border: 2px solid rgb(%3); border-radius: 7px;}"
-                                         "QPushButton::unchecked{border: 2px solid rgb(%2); border-radius: 7px;}"
-                                         "QPushButton::checked{border: 2px solid rgb(%3); border-radius: 7px;}")
-                              .arg(rgbText(colour), m_borderColor, m_accentColor));
+    button->setStyleSheet(
+        QStringLiteral("QPushButton{background-color: rgb(%1); border: 2px solid rgb(%2); "
+                       "border-radius: 7px;}"
+                       "QPushButton:hover{border: 2px solid rgb(%3); border-radius: 7px;}"
+                       "QPushButton:pressed{border: 2px solid rgb(%3); border-radius: 7px;}"
+                       "QPushButton::unchecked{border: 2px solid rgb(%2); border-radius: 7px;}"
+                       "QPushButton::checked{border: 2px solid rgb(%3); border-radius: 7px;}")
+            .arg(rgbText(colour), m_borderColor, m_accentColor));
 }
 
 void DLightsConfigPage::takeEditedColour(const QColor &colour)
@@ -704,8 +722,9 @@ void DLightsConfigPage::takeEditedColour(const QColor &colour)
 
 void DLightsConfigPage::onCurIndexChanged_LightTopOrBottomColor(int selIndex)
 {
-    m_currentColour = selIndex == 0 ? boundedColour(m_current.color1Red, m_current.color1Green, m_current.color1Blue)
-                                    : boundedColour(m_current.color2Red, m_current.color2Green, m_current.color2Blue);
+    m_currentColour = selIndex == 0
+                          ? boundedColour(m_current.color1Red, m_current.color1Green, m_current.color1Blue)
+                          : boundedColour(m_current.color2Red, m_current.color2Green, m_current.color2Blue);
     writeEdits(m_currentColour);
     showPreview(m_currentColour);
     m_wheel->resetKnob();
@@ -732,7 +751,8 @@ void DLightsConfigPage::onMoveingStatus(int valueRotate, int degRotate)
     if (valueRotate == 0)
         return;
     const int v = static_cast<int>((100 - valueRotate) * 2.55);
-    const QColor c = QColor::fromHsv(m_currentColour.hsvHue(), m_currentColour.hsvSaturation(), qBound(0, v, 255));
+    const QColor c =
+        QColor::fromHsv(m_currentColour.hsvHue(), m_currentColour.hsvSaturation(), qBound(0, v, 255));
     takeEditedColour(c.toRgb());
 }
 

@@ -87,8 +87,9 @@ QStringList sideHidden(int type)
 
 const QStringList &managedControls()
 {
-    static const QStringList all{kBrightness, kSpeed, kDirection, kLeft,       kRight,      kUp,          kDown,
-                                 kGather,     kDispersion, kCw,    kUnCw,      kFullColour, kSecondColour};
+    static const QStringList all{kBrightness, kSpeed,      kDirection,   kLeft,       kRight,
+                                 kUp,         kDown,       kGather,      kDispersion, kCw,
+                                 kUnCw,       kFullColour, kSecondColour};
     return all;
 }
 

@@ -100,7 +100,8 @@ void SVColorArea::resetKnob()
 void SVColorArea::setValueFromPoint(const QPoint &point)
 {
     const QPoint d = point - rect().center();
-    const double angle = qRadiansToDegrees(std::atan2(static_cast<double>(d.x()), static_cast<double>(d.y())));
+    const double angle =
+        qRadiansToDegrees(std::atan2(static_cast<double>(d.x()), static_cast<double>(d.y())));
     double v = (angle + 180.0) * (m_maximum - m_minimum) / 360.0 + m_minimum;
     if (v <= m_minimum)
         v = m_minimum;

@@ -54,7 +54,17 @@ constexpr int kFirstSideButton = 50;
 constexpr int kSideButtonCount = 6;
 
 // Direction codes, equal to the ids of the page's direction buttons.
-enum Direction { Right = 0, Left = 1, Up = 2, Down = 3, Dispersion = 4, Gather = 5, CW = 6, UnCW = 7 };
+enum Direction
+{
+    Right = 0,
+    Left = 1,
+    Up = 2,
+    Down = 3,
+    Dispersion = 4,
+    Gather = 5,
+    CW = 6,
+    UnCW = 7
+};
 constexpr int kDirectionCount = 8;
 
 struct Entry

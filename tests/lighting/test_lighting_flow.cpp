@@ -53,7 +53,7 @@ TEST_F(LightingFlowTest, ChosenEffectReachesTheKeyboardAndSurvivesARestart)
         return !sets.isEmpty() && sets.last()[9] == 0 && sets.last()[10] == 85 && sets.last()[15] == 7;
     }));
     const HidReport last = lightSets(*kb, out::KeyboardLight).last();
-    EXPECT_EQ(last[6], 4);  // Radar
+    EXPECT_EQ(last[6], 4); // Radar
     EXPECT_EQ(last[11], 255);
     EXPECT_EQ(kb->state().keyboardLight[0], 4);
     EXPECT_EQ(page->lightEngineObject()->keyboardLightConfig().ledType, 4);
@@ -77,7 +77,8 @@ TEST_F(LightingFlowTest, ChosenEffectReachesTheKeyboardAndSurvivesARestart)
     EXPECT_TRUE(button("pushButton_UnCW")->isChecked());
     EXPECT_EQ(lights()->findChild<QLabel *>(QStringLiteral("label_LightMode"))->text(), "Radar");
     const colorInfoData shown = lights()->currentRecord();
-    EXPECT_EQ(std::make_tuple(shown.ledType, shown.color1Red, shown.color1Green, shown.color1Blue, shown.ledDirection),
+    EXPECT_EQ(std::make_tuple(shown.ledType, shown.color1Red, shown.color1Green, shown.color1Blue,
+                              shown.ledDirection),
               std::make_tuple(4, 0, 85, 255, 7));
     EXPECT_EQ(page->lightEngineObject()->keyboardLightConfig().ledType, 4);
 }

@@ -52,9 +52,11 @@ TEST_P(LightReportTest, ExactBytes)
 
 std::map<int, int> bytes(int cmd, int length, int type, int brightness, int speed, int fullColour, int ms16)
 {
-    std::map<int, int> b{{0, 1},      {1, cmd},    {5, length}, {6, type}, {7, brightness}, {8, speed},
-                         {9, 255},    {10, 49},    {11, 53},    {12, 1},   {13, 2},         {14, 3},
-                         {15, 6},     {16, fullColour}, {17, 9}, {62, (ms16 >> 8) & 0xff}, {63, ms16 & 0xff}};
+    std::map<int, int> b{{0, 1},           {1, cmd},         {5, length}, {6, type},
+                         {7, brightness},  {8, speed},       {9, 255},    {10, 49},
+                         {11, 53},         {12, 1},          {13, 2},     {14, 3},
+                         {15, 6},          {16, fullColour}, {17, 9},     {62, (ms16 >> 8) & 0xff},
+                         {63, ms16 & 0xff}};
     for (auto it = b.begin(); it != b.end();)
         it = it->second == 0 ? b.erase(it) : std::next(it);
     return b;
@@ -97,9 +99,9 @@ struct DefaultCase
 TEST(LightRecordDefaults, PerTargetAndType)
 {
     const DefaultCase cases[] = {
-        {0, 0, 0},  {0, 1, 0},  {0, 2, 0},  {0, 3, 0},  {0, 4, 6},  {0, 5, 6},   {0, 6, 0},  {0, 7, 4},
-        {0, 8, 4},  {0, 9, 0},  {0, 10, 0}, {0, 11, 0}, {0, 12, 2}, {0, 13, 0},  {0, 14, 4}, {0, 15, 6},
-        {0, 16, 4}, {0, 100, 2}, {0, 42, 0}, {1, 0, 0}, {1, 2, 0},  {1, 4, 0},   {1, 5, 0},
+        {0, 0, 0},  {0, 1, 0},   {0, 2, 0},  {0, 3, 0},  {0, 4, 6},  {0, 5, 6},  {0, 6, 0},  {0, 7, 4},
+        {0, 8, 4},  {0, 9, 0},   {0, 10, 0}, {0, 11, 0}, {0, 12, 2}, {0, 13, 0}, {0, 14, 4}, {0, 15, 6},
+        {0, 16, 4}, {0, 100, 2}, {0, 42, 0}, {1, 0, 0},  {1, 2, 0},  {1, 4, 0},  {1, 5, 0},
     };
     for (const DefaultCase &d : cases) {
         SCOPED_TRACE(testing::Message() << "target " << d.hidType << " type " << d.type);

@@ -27,10 +27,10 @@
 namespace {
 
 const QStringList kKeyboardButtons{
-    "toolButton_Static",   "toolButton_Neon",      "toolButton_Breath",      "toolButton_Wave",
-    "toolButton_Twinkle",  "toolButton_Snack",     "toolButton_Radar",       "toolButton_AutoRipple",
-    "toolButton_Striation", "toolButton_Aurora",   "toolButton_Ripple",      "toolButton_Reactive",
-    "toolButton_Cross",    "toolButton_MouseDPI",  "toolButton_Fireworks",   "toolButton_SpeedRespond",
+    "toolButton_Static",        "toolButton_Neon",     "toolButton_Breath",    "toolButton_Wave",
+    "toolButton_Twinkle",       "toolButton_Snack",    "toolButton_Radar",     "toolButton_AutoRipple",
+    "toolButton_Striation",     "toolButton_Aurora",   "toolButton_Ripple",    "toolButton_Reactive",
+    "toolButton_Cross",         "toolButton_MouseDPI", "toolButton_Fireworks", "toolButton_SpeedRespond",
     "toolButton_MusicalRhythm", "toolButton_CustomLed"};
 const QStringList kSideButtons{"toolButton_SideStatic", "toolButton_SideNeon",      "toolButton_SideBreath",
                                "toolButton_SideWave",   "toolButton_SideCollision", "toolButton_SideClose"};
@@ -83,19 +83,22 @@ public:
     {
         colorInfoData c;
         EXPECT_TRUE(CQuelmoXML_SelectProfileColorDataInfo(profile.constData(), "1", hidType, type,
-                                                           reinterpret_cast<int *>(&c)));
+                                                          reinterpret_cast<int *>(&c)));
         return c;
     }
     void store(const colorInfoData &c) const
     {
         if (CQuelmoXML_IsProFileAlreadyHaveLightInfo(profile.constData(), "1", c.hidType, c.ledType))
-            ASSERT_TRUE(CQuelmoXML_ModifyProFileLightInfoItem(profile.constData(), "1", c.hidType, c.ledType, c));
+            ASSERT_TRUE(
+                CQuelmoXML_ModifyProFileLightInfoItem(profile.constData(), "1", c.hidType, c.ledType, c));
         else
             ASSERT_TRUE(CQuelmoXML_AddProFileLightInfoItem(profile.constData(), "1", c));
     }
     ino_t profileInode() const
     {
-        struct stat st{};
+        struct stat st
+        {
+        };
         ::stat(profile.constData(), &st);
         return st.st_ino;
     }
@@ -151,17 +154,28 @@ struct ModeCase
 TEST_F(LightsPageTest, EveryModeButtonSelectsItsType)
 {
     const ModeCase cases[] = {
-        {"toolButton_Static", 0, 0, "Static"},          {"toolButton_Neon", 0, 3, "Neon"},
-        {"toolButton_Breath", 0, 1, "Breath"},          {"toolButton_Wave", 0, 2, "Wave"},
-        {"toolButton_Twinkle", 0, 9, "Twinkle"},        {"toolButton_Snack", 0, 5, "Snake"},
-        {"toolButton_Radar", 0, 4, "Radar"},            {"toolButton_AutoRipple", 0, 14, "Auto Ripple"},
-        {"toolButton_Striation", 0, 15, "Striation"},   {"toolButton_Aurora", 0, 7, "Aurora"},
-        {"toolButton_Ripple", 0, 8, "Ripple"},          {"toolButton_Reactive", 0, 6, "Reactive"},
-        {"toolButton_Cross", 0, 11, "Cross"},           {"toolButton_Fireworks", 0, 16, "Fireworks"},
-        {"toolButton_SpeedRespond", 0, 12, "Speed Respond"}, {"toolButton_MusicalRhythm", 0, 100, "Musical Rhythm"},
-        {"toolButton_CustomLed", 0, 10, "Custom"},      {"toolButton_SideStatic", 1, 0, "Static"},
-        {"toolButton_SideNeon", 1, 4, "Neon"},          {"toolButton_SideBreath", 1, 1, "Breath"},
-        {"toolButton_SideWave", 1, 2, "Wave"},          {"toolButton_SideCollision", 1, 3, "Collision"},
+        {"toolButton_Static", 0, 0, "Static"},
+        {"toolButton_Neon", 0, 3, "Neon"},
+        {"toolButton_Breath", 0, 1, "Breath"},
+        {"toolButton_Wave", 0, 2, "Wave"},
+        {"toolButton_Twinkle", 0, 9, "Twinkle"},
+        {"toolButton_Snack", 0, 5, "Snake"},
+        {"toolButton_Radar", 0, 4, "Radar"},
+        {"toolButton_AutoRipple", 0, 14, "Auto Ripple"},
+        {"toolButton_Striation", 0, 15, "Striation"},
+        {"toolButton_Aurora", 0, 7, "Aurora"},
+        {"toolButton_Ripple", 0, 8, "Ripple"},
+        {"toolButton_Reactive", 0, 6, "Reactive"},
+        {"toolButton_Cross", 0, 11, "Cross"},
+        {"toolButton_Fireworks", 0, 16, "Fireworks"},
+        {"toolButton_SpeedRespond", 0, 12, "Speed Respond"},
+        {"toolButton_MusicalRhythm", 0, 100, "Musical Rhythm"},
+        {"toolButton_CustomLed", 0, 10, "Custom"},
+        {"toolButton_SideStatic", 1, 0, "Static"},
+        {"toolButton_SideNeon", 1, 4, "Neon"},
+        {"toolButton_SideBreath", 1, 1, "Breath"},
+        {"toolButton_SideWave", 1, 2, "Wave"},
+        {"toolButton_SideCollision", 1, 3, "Collision"},
         {"toolButton_SideClose", 1, 5, "Close"},
     };
     page->showKeyboardLightPage();
@@ -184,7 +198,8 @@ TEST_F(LightsPageTest, EveryModeButtonSelectsItsType)
         EXPECT_EQ(child<QLabel>("label_LightMode")->text(), c.name);
         EXPECT_TRUE(button(c.button)->isChecked());
         // The choice is remembered in the profile with a record of its own.
-        EXPECT_EQ(CQuelmoXML_SelectProFileMouseLightTypeUsingIndex(profile.constData(), "1", c.hidType), c.type);
+        EXPECT_EQ(CQuelmoXML_SelectProFileMouseLightTypeUsingIndex(profile.constData(), "1", c.hidType),
+                  c.type);
         EXPECT_TRUE(CQuelmoXML_IsProFileAlreadyHaveLightInfo(profile.constData(), "1", c.hidType, c.type));
     }
 }
@@ -198,12 +213,14 @@ struct VisibilityCase
 
 TEST_F(LightsPageTest, ControlsShownPerType)
 {
-    const QStringList all{"frame_Brightness",      "frame_Speed",       "frame_DirectionMain", "pushButton_Left",
-                          "pushButton_Right",      "pushButton_Up",     "pushButton_Down",     "pushButton_Gather",
-                          "pushButton_Dispersion", "pushButton_CW",     "pushButton_UnCW",     "frame_23",
-                          "frame_25",              "pushButton_TopColor"};
-    const QStringList noDirections{"pushButton_Left", "pushButton_Right",      "pushButton_Up", "pushButton_Down",
-                                   "pushButton_Gather", "pushButton_Dispersion", "pushButton_CW", "pushButton_UnCW"};
+    const QStringList all{"frame_Brightness", "frame_Speed",        "frame_DirectionMain",
+                          "pushButton_Left",  "pushButton_Right",   "pushButton_Up",
+                          "pushButton_Down",  "pushButton_Gather",  "pushButton_Dispersion",
+                          "pushButton_CW",    "pushButton_UnCW",    "frame_23",
+                          "frame_25",         "pushButton_TopColor"};
+    const QStringList noDirections{"pushButton_Left", "pushButton_Right",  "pushButton_Up",
+                                   "pushButton_Down", "pushButton_Gather", "pushButton_Dispersion",
+                                   "pushButton_CW",   "pushButton_UnCW"};
     const QStringList speedAndDirections = QStringList{"frame_Speed", "frame_DirectionMain"};
     const QStringList colourPair{"frame_23", "frame_25"};
     const VisibilityCase cases[] = {
@@ -213,14 +230,22 @@ TEST_F(LightsPageTest, ControlsShownPerType)
         {0, 1, {"frame_DirectionMain"}},
         {0, 16, {"frame_DirectionMain"}},
         {0, 2, {"pushButton_CW", "pushButton_UnCW"}},
-        {0, 4, {"pushButton_Left", "pushButton_Right", "pushButton_Up", "pushButton_Down", "pushButton_Gather",
-                "pushButton_Dispersion"}},
-        {0, 15, {"pushButton_Left", "pushButton_Right", "pushButton_Up", "pushButton_Down", "pushButton_Gather",
-                 "pushButton_Dispersion"}},
-        {0, 7, {"pushButton_Left", "pushButton_Right", "pushButton_Up", "pushButton_Down", "pushButton_CW",
-                "pushButton_UnCW"}},
-        {0, 12, {"frame_Speed", "pushButton_Left", "pushButton_Right", "pushButton_Gather", "pushButton_Dispersion",
-                 "pushButton_CW", "pushButton_UnCW"}},
+        {0,
+         4,
+         {"pushButton_Left", "pushButton_Right", "pushButton_Up", "pushButton_Down", "pushButton_Gather",
+          "pushButton_Dispersion"}},
+        {0,
+         15,
+         {"pushButton_Left", "pushButton_Right", "pushButton_Up", "pushButton_Down", "pushButton_Gather",
+          "pushButton_Dispersion"}},
+        {0,
+         7,
+         {"pushButton_Left", "pushButton_Right", "pushButton_Up", "pushButton_Down", "pushButton_CW",
+          "pushButton_UnCW"}},
+        {0,
+         12,
+         {"frame_Speed", "pushButton_Left", "pushButton_Right", "pushButton_Gather", "pushButton_Dispersion",
+          "pushButton_CW", "pushButton_UnCW"}},
         {1, 0, speedAndDirections + colourPair},
         {1, 1, {"frame_DirectionMain"}},
         {1, 3, {"frame_DirectionMain"}},
@@ -238,8 +263,8 @@ TEST_F(LightsPageTest, ControlsShownPerType)
                           Qt::LeftButton);
         for (const QString &name : all) {
             // A button inside a hidden row is hidden with it.
-            const bool rowHidden = c.hidden.contains("frame_DirectionMain") && name.startsWith("pushButton_") &&
-                                   name != "pushButton_TopColor";
+            const bool rowHidden = c.hidden.contains("frame_DirectionMain") &&
+                                   name.startsWith("pushButton_") && name != "pushButton_TopColor";
             EXPECT_EQ(shown(name), !c.hidden.contains(name) && !rowHidden) << name.toStdString();
         }
     }
@@ -249,7 +274,8 @@ TEST_F(LightsPageTest, SupportedModesDecideTheButtons)
 {
     page->setSupportedLightModes(modes({}), modes({}));
     for (const QString &n : kKeyboardButtons)
-        EXPECT_EQ(shown(n), n == "toolButton_MusicalRhythm" || n == "toolButton_CustomLed") << n.toStdString();
+        EXPECT_EQ(shown(n), n == "toolButton_MusicalRhythm" || n == "toolButton_CustomLed")
+            << n.toStdString();
     EXPECT_FALSE(shown("frame_B"));
 
     // The keyboard reports its side light: the switch comes back, but no side mode the list lacks.
@@ -267,7 +293,8 @@ TEST_F(LightsPageTest, SupportedModesDecideTheButtons)
     }
     // The side page is not on show: its buttons are only not hidden.
     for (const QString &n : kSideButtons)
-        EXPECT_EQ(!child(n)->isHidden(), n == "toolButton_SideBreath" || n == "toolButton_SideClose") << n.toStdString();
+        EXPECT_EQ(!child(n)->isHidden(), n == "toolButton_SideBreath" || n == "toolButton_SideClose")
+            << n.toStdString();
     EXPECT_TRUE(shown("frame_B"));
 }
 
@@ -320,23 +347,37 @@ TEST_F(LightsPageTest, EachEditStoresAnnouncesAndSendsOnce)
     page->showKeyboardLightPage();
     QTest::mouseClick(button("toolButton_Wave"), Qt::LeftButton);
     const EditCase cases[] = {
-        {"brightness", [](LightsPageTest &, DLightsConfigPage &p) { emit p.findChild<sliderCustomWidget *>("slider_Brightness")
-                                                 ->sigBackCurrentPositionNum(0); },
+        {"brightness",
+         [](LightsPageTest &, DLightsConfigPage &p) {
+             emit p.findChild<sliderCustomWidget *>("slider_Brightness")->sigBackCurrentPositionNum(0);
+         },
          2, [](const colorInfoData &c) { return c.ledBrightness == 1; }},
-        {"speed", [](LightsPageTest &, DLightsConfigPage &p) { emit p.findChild<sliderCustomWidget *>("slider_Speed")
-                                            ->sigBackCurrentPositionNum(4); },
+        {"speed",
+         [](LightsPageTest &, DLightsConfigPage &p) {
+             emit p.findChild<sliderCustomWidget *>("slider_Speed")->sigBackCurrentPositionNum(4);
+         },
          3, [](const colorInfoData &c) { return c.ledSpeed == 5; }},
-        {"direction", [](LightsPageTest &t, DLightsConfigPage &) { QTest::mouseClick(t.button("pushButton_Up"), Qt::LeftButton); }, 4,
-         [](const colorInfoData &c) { return c.ledDirection == 2; }},
-        {"full colour", [](LightsPageTest &t, DLightsConfigPage &) { QTest::mouseClick(t.button("checkBox_FullColorMode"), Qt::LeftButton, {}, QPoint(5, 5)); },
+        {"direction",
+         [](LightsPageTest &t, DLightsConfigPage &) {
+             QTest::mouseClick(t.button("pushButton_Up"), Qt::LeftButton);
+         },
+         4, [](const colorInfoData &c) { return c.ledDirection == 2; }},
+        {"full colour",
+         [](LightsPageTest &t, DLightsConfigPage &) {
+             QTest::mouseClick(t.button("checkBox_FullColorMode"), Qt::LeftButton, {}, QPoint(5, 5));
+         },
          1, [](const colorInfoData &c) { return c.fullColorMode == 0; }},
         {"swatch", [](LightsPageTest &, DLightsConfigPage &p) { p.pickPresetColor("0,85,255"); }, 0,
-         [](const colorInfoData &c) { return c.color1Red == 0 && c.color1Green == 85 && c.color1Blue == 255; }},
-        {"bottom colour", [](LightsPageTest &t, DLightsConfigPage &p) {
+         [](const colorInfoData &c) {
+             return c.color1Red == 0 && c.color1Green == 85 && c.color1Blue == 255;
+         }},
+        {"bottom colour",
+         [](LightsPageTest &t, DLightsConfigPage &p) {
              QTest::mouseClick(t.button("pushButton_BottomColor"), Qt::LeftButton);
              p.pickPresetColor("255,170,0");
          },
-         0, [](const colorInfoData &c) {
+         0,
+         [](const colorInfoData &c) {
              return c.color2Red == 255 && c.color2Green == 170 && c.color1Green == 85;
          }},
     };
@@ -441,11 +482,9 @@ TEST_F(LightsPageTest, RgbEditsRefuseWhatIsNoComponent)
     page->showKeyboardLightPage();
     QTest::mouseClick(button("toolButton_Wave"), Qt::LeftButton);
     const TypingCase cases[] = {
-        {"lineEdit_R", "12", "12", true},
-        {"lineEdit_G", "300", "0", false}, // its own last value, not the red edit's
-        {"lineEdit_G", "-5", "0", false},
-        {"lineEdit_B", "", "0", true},
-        {"lineEdit_B", "x", "0", true},
+        {"lineEdit_R", "12", "12", true},   {"lineEdit_G", "300", "0", false}, // its own last value, not the
+                                                                               // red edit's
+        {"lineEdit_G", "-5", "0", false},   {"lineEdit_B", "", "0", true},     {"lineEdit_B", "x", "0", true},
         {"lineEdit_G", "255", "255", true},
     };
     for (const TypingCase &c : cases) {
@@ -486,7 +525,8 @@ TEST_F(LightsPageTest, HoverTipsShareOnePopupAndSwatchesPick)
     EXPECT_EQ(tipText(), "Snake");
     QCoreApplication::sendEvent(button("toolButton_Snack"), &leave);
     EXPECT_FALSE(popups[0]->isVisible());
-    for (const char *name : {"toolButton_MouseDPI", "toolButton_SideCollision", "toolButton_LightSelectTypeChanged"})
+    for (const char *name :
+         {"toolButton_MouseDPI", "toolButton_SideCollision", "toolButton_LightSelectTypeChanged"})
         QCoreApplication::sendEvent(button(name), &enter);
     EXPECT_EQ(tipText(), "Keyboard/Ambient");
     int count = 0;
