@@ -481,11 +481,11 @@ TEST_F(LightsPageTest, RgbEditsRefuseWhatIsNoComponent)
 {
     page->showKeyboardLightPage();
     QTest::mouseClick(button("toolButton_Wave"), Qt::LeftButton);
+    // A refused value brings back that edit's own last value, not another edit's.
     const TypingCase cases[] = {
-        {"lineEdit_R", "12", "12", true},   {"lineEdit_G", "300", "0", false}, // its own last value, not the
-                                                                               // red edit's
-        {"lineEdit_G", "-5", "0", false},   {"lineEdit_B", "", "0", true},     {"lineEdit_B", "x", "0", true},
-        {"lineEdit_G", "255", "255", true},
+        {"lineEdit_R", "12", "12", true}, {"lineEdit_G", "300", "0", false},
+        {"lineEdit_G", "-5", "0", false}, {"lineEdit_B", "", "0", true},
+        {"lineEdit_B", "x", "0", true},   {"lineEdit_G", "255", "255", true},
     };
     for (const TypingCase &c : cases) {
         SCOPED_TRACE(testing::Message() << c.edit << " <- " << c.typed.toStdString());
