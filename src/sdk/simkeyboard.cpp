@@ -198,9 +198,9 @@ void SimKeyboard::replyLater(const HidReport &report, std::chrono::milliseconds 
 
 void SimKeyboard::dropQueued(const std::function<bool(const HidReport &)> &which)
 {
-    m_outbox.erase(std::remove_if(m_outbox.begin(), m_outbox.end(),
-                                  [&](const Pending &p) { return which(p.report); }),
-                   m_outbox.end());
+    m_outbox.erase(
+        std::remove_if(m_outbox.begin(), m_outbox.end(), [&](const Pending &p) { return which(p.report); }),
+        m_outbox.end());
 }
 
 void SimKeyboard::queueLocked(const HidReport &report)

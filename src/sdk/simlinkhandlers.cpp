@@ -38,7 +38,8 @@ constexpr int kCalibrationPresses = 4;
 
 // The live travel of one key pressed to the bottom and let go, from `start` on; returns when it
 // is back at rest.
-std::chrono::milliseconds pressKey(SimKeyboard &kb, uint8_t row, uint8_t column, std::chrono::milliseconds start)
+std::chrono::milliseconds pressKey(SimKeyboard &kb, uint8_t row, uint8_t column,
+                                   std::chrono::milliseconds start)
 {
     const int max = std::max<int>(kb.stateLocked().keyTravelMax, 1);
     std::chrono::milliseconds at = start;

@@ -36,8 +36,8 @@ QLabel *line(QWidget *owner, const char *name, Qt::Alignment alignment)
 }
 
 // A page holding one frame with the given labels.
-QWidget *page(QStackedWidget *stack, const char *name, const char *pageLayout, int pageSpacing, QFrame **frame,
-              const char *frameName, const char *frameLayout, int frameSpacing)
+QWidget *page(QStackedWidget *stack, const char *name, const char *pageLayout, int pageSpacing,
+              QFrame **frame, const char *frameName, const char *frameLayout, int frameSpacing)
 {
     auto *p = new QWidget();
     p->setObjectName(QLatin1String(name));

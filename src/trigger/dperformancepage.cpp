@@ -89,13 +89,14 @@ void DPerformancePage::loadPerformanceSettings()
     for (auto &s : switches)
         std::strcpy(s, "0");
     CQuelmoXML_GetProFileFunctionInfo(m_profileXmlPath.constData(), index.constData(), switches);
-    QCheckBox *boxes[4] = {ui->checkBox_disableALT_TAB, ui->checkBox_disableALT_F4, ui->checkBox_disableSHIFT_TAB,
-                           ui->checkBox_disableWindowsKey};
+    QCheckBox *boxes[4] = {ui->checkBox_disableALT_TAB, ui->checkBox_disableALT_F4,
+                           ui->checkBox_disableSHIFT_TAB, ui->checkBox_disableWindowsKey};
     for (int i = 0; i < 4; ++i)
         boxes[i]->setChecked(devicestatus::winLockSwitchOn(switches[i]));
 
     int light = 600, keyboard = 30;
-    CQuelmoXML_GetProFileIntoSleepTimeInfo(m_profileXmlPath.constData(), index.constData(), &light, &keyboard);
+    CQuelmoXML_GetProFileIntoSleepTimeInfo(m_profileXmlPath.constData(), index.constData(), &light,
+                                           &keyboard);
     ui->lineEdit_LightSleep->setText(QString::number(light));
     ui->lineEdit_KeyboardSleep->setText(QString::number(keyboard));
 
@@ -118,10 +119,10 @@ void DPerformancePage::saveWinLockOptions()
     const int shiftTab = ui->checkBox_disableSHIFT_TAB->isChecked() ? 1 : 0;
     const int winKey = ui->checkBox_disableWindowsKey->isChecked() ? 1 : 0;
     const QByteArray index = QByteArray::number(m_profileIndex);
-    CQuelmoXML_AddProFileFunctionInfo(m_profileXmlPath.constData(), index.constData(),
-                                      QByteArray::number(altTab).constData(), QByteArray::number(altF4).constData(),
-                                      QByteArray::number(shiftTab).constData(),
-                                      QByteArray::number(winKey).constData());
+    CQuelmoXML_AddProFileFunctionInfo(
+        m_profileXmlPath.constData(), index.constData(), QByteArray::number(altTab).constData(),
+        QByteArray::number(altF4).constData(), QByteArray::number(shiftTab).constData(),
+        QByteArray::number(winKey).constData());
     emit sigLockWinKeyAbout(winKey, shiftTab, altTab, altF4);
 }
 
@@ -211,18 +212,21 @@ void DPerformancePage::applyTheme()
         l->setFont(small);
     }
     const QString editStyle =
-        QStringLiteral("QLineEdit{color: %1; font: 75 8pt \"%5\"; background-color: %2; border: 1px solid %3; "
-                       "border-radius: 4px;}QLineEdit:hover, QLineEdit:focus{border: 1px solid %4;}")
+        QStringLiteral(
+            "QLineEdit{color: %1; font: 75 8pt \"%5\"; background-color: %2; border: 1px solid %3; "
+            "border-radius: 4px;}QLineEdit:hover, QLineEdit:focus{border: 1px solid %4;}")
             .arg(text, background, border, checked, t.TextFont);
     ui->lineEdit_LightSleep->setStyleSheet(editStyle);
     ui->lineEdit_KeyboardSleep->setStyleSheet(editStyle);
     const QString buttonStyle =
-        QStringLiteral("QPushButton{border-radius: 8px; border: 2px solid %1; background-color: %2; color: %3;}"
-                       "QPushButton:hover{background-color: %2; border: 2px solid %4;}"
-                       "QPushButton:pressed{color: %4; background-color: %2; border: 2px solid %4;}"
-                       "QPushButton:disabled{color: %1;}")
+        QStringLiteral(
+            "QPushButton{border-radius: 8px; border: 2px solid %1; background-color: %2; color: %3;}"
+            "QPushButton:hover{background-color: %2; border: 2px solid %4;}"
+            "QPushButton:pressed{color: %4; background-color: %2; border: 2px solid %4;}"
+            "QPushButton:disabled{color: %1;}")
             .arg(border, background, text, checked);
-    for (QPushButton *b : {ui->pushButton_SubmitSleepTime, ui->pushButton_Restore, ui->pushButton_keyboardProperties}) {
+    for (QPushButton *b :
+         {ui->pushButton_SubmitSleepTime, ui->pushButton_Restore, ui->pushButton_keyboardProperties}) {
         b->setStyleSheet(buttonStyle);
         b->setFont(big);
     }

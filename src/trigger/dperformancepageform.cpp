@@ -65,7 +65,8 @@ QPushButton *commandButton(QWidget *parent, const char *name, const char *icon)
     return b;
 }
 
-const char kPageStyle[] = R"(QLabel#label, QLabel#label_2, QLabel#label_5{color: rgb(158, 158, 158); font: 75 12pt "微软雅黑";}
+const char kPageStyle[] =
+    R"(QLabel#label, QLabel#label_2, QLabel#label_5{color: rgb(158, 158, 158); font: 75 12pt "微软雅黑";}
 QLabel#label_3, QLabel#label_4{color: rgb(158, 158, 158); font: 75 10pt "微软雅黑";}
 QCheckBox{color: rgb(158, 158, 158); font: 75 10pt "微软雅黑";}
 QCheckBox:checked{color: rgb(255, 143, 31);}

@@ -54,11 +54,12 @@ DTriggerSettingPage::DTriggerSettingPage(QWidget *parent) : QWidget(parent), ui(
     setOwnTexts();
 
     // Rows without behaviour a user could reach.
-    for (QWidget *w : {static_cast<QWidget *>(ui->frame_Top), static_cast<QWidget *>(ui->frame_Center),
-                       static_cast<QWidget *>(ui->frame_CCC), static_cast<QWidget *>(ui->toolButton_QuickTriggerExplain),
-                       static_cast<QWidget *>(ui->toolButton_LeftIco), static_cast<QWidget *>(ui->toolButton_RightIco),
-                       static_cast<QWidget *>(ui->checkBox_IntensityTracking),
-                       static_cast<QWidget *>(ui->pushButton_ResetSensitivity)})
+    for (QWidget *w :
+         {static_cast<QWidget *>(ui->frame_Top), static_cast<QWidget *>(ui->frame_Center),
+          static_cast<QWidget *>(ui->frame_CCC), static_cast<QWidget *>(ui->toolButton_QuickTriggerExplain),
+          static_cast<QWidget *>(ui->toolButton_LeftIco), static_cast<QWidget *>(ui->toolButton_RightIco),
+          static_cast<QWidget *>(ui->checkBox_IntensityTracking),
+          static_cast<QWidget *>(ui->pushButton_ResetSensitivity)})
         w->hide();
 
     DDataManager *dm = DDataManager::getInstance();
@@ -96,8 +97,9 @@ DTriggerSettingPage::DTriggerSettingPage(QWidget *parent) : QWidget(parent), ui(
     }
 
     ui->stackedWidget->setCurrentWidget(ui->page_SecondClose);
-    for (QWidget *button : {ui->toolButton_Explain, ui->toolButton_MagneticKeyExplain, ui->toolButton_Explain_2,
-                            ui->toolButton_QuickTriggerExplain, ui->toolButton_LeftIco, ui->toolButton_RightIco})
+    for (QWidget *button :
+         {ui->toolButton_Explain, ui->toolButton_MagneticKeyExplain, ui->toolButton_Explain_2,
+          ui->toolButton_QuickTriggerExplain, ui->toolButton_LeftIco, ui->toolButton_RightIco})
         button->installEventFilter(this);
 }
 
@@ -117,8 +119,9 @@ void DTriggerSettingPage::setOwnTexts()
     ui->pushButton_KeyCalibration->setText(tr("Start calibration"));
     ui->pushButton_KeyCalibration_AllKeys->setText(tr("Start calibration"));
     ui->label_6->setText(tr("All keys calibration"));
-    ui->label_QuickExplain->setText(tr("Customize and adjust your trigger stroke and reset stroke based on your "
-                                       "intention to press or release the button."));
+    ui->label_QuickExplain->setText(
+        tr("Customize and adjust your trigger stroke and reset stroke based on your "
+           "intention to press or release the button."));
     ui->label_SecondExplain->setText(tr("You can separately set the stroke values for quick trigger pressing "
                                         "(triggering) and releasing (resetting)."));
     const QString press = tr("Press") + QStringLiteral("(") + tr("Trigger") + QStringLiteral(")");
@@ -166,7 +169,8 @@ void DTriggerSettingPage::loadInitData()
 {
     const int max = DDataManager::getInstance()->keyTravelMax();
     const int n = max + 1;
-    m_SensitivityShow->setWidgetSize(ui->widget_SensitivityShow->width(), ui->widget_SensitivityShow->height());
+    m_SensitivityShow->setWidgetSize(ui->widget_SensitivityShow->width(),
+                                     ui->widget_SensitivityShow->height());
     m_SensitivityShow->setSegmentCount(n);
     m_SensitivityShow->setBarWidth(38);
     const int mid = n / 2;
@@ -202,8 +206,8 @@ void DTriggerSettingPage::on_checkBox_QuickTrigger_clicked()
 void DTriggerSettingPage::on_checkBox_SecondarySensitivity_clicked()
 {
     resetQuickTrigger();
-    ui->stackedWidget->setCurrentWidget(ui->checkBox_SecondarySensitivity->isChecked() ? ui->page_SecondOpen
-                                                                                        : ui->page_SecondClose);
+    ui->stackedWidget->setCurrentWidget(
+        ui->checkBox_SecondarySensitivity->isChecked() ? ui->page_SecondOpen : ui->page_SecondClose);
 }
 
 // A slider's value counts as soon as it shows, however it was moved (mouse, keys, loading).
@@ -276,7 +280,8 @@ void DTriggerSettingPage::on_pushButton_TriggerApply_clicked()
     const int quickR = quickTravel(separate ? m_QuickTrigger_StrengthNum_R : m_QuickTrigger_StrengthNum_C);
     emit sigMagnetsKeysApplyConfig(selMode, pressL, pressR, quickL, quickR);
     qDebug() << "----------- Setting selMode:" << selMode << " m_StrengthNum_L:" << m_StrengthNum_L
-             << " m_StrengthNum_R:" << m_StrengthNum_R << " m_QuickTrigger_StrengthNum_L:" << m_QuickTrigger_StrengthNum_L
+             << " m_StrengthNum_R:" << m_StrengthNum_R
+             << " m_QuickTrigger_StrengthNum_L:" << m_QuickTrigger_StrengthNum_L
              << " m_QuickTrigger_StrengthNum_R:" << m_QuickTrigger_StrengthNum_R;
 }
 
@@ -284,8 +289,9 @@ void DTriggerSettingPage::onQueryDynamicDisplaySensitivityNum_BackInfo(int type,
                                                                        int QuickTriggerPressNum,
                                                                        int QuickTriggerReleaseNum)
 {
-    qDebug() << "----------- Getting type:" << type << " pressNum:" << pressNum << " releaseNum:" << releaseNum
-             << " QuickTriggerPressNum:" << QuickTriggerPressNum << " QuickTriggerReleaseNum:" << QuickTriggerReleaseNum;
+    qDebug() << "----------- Getting type:" << type << " pressNum:" << pressNum
+             << " releaseNum:" << releaseNum << " QuickTriggerPressNum:" << QuickTriggerPressNum
+             << " QuickTriggerReleaseNum:" << QuickTriggerReleaseNum;
     const bool separate = separateTravel(type);
     ui->checkBox_SecondarySensitivity->setChecked(separate);
     ui->stackedWidget->setCurrentWidget(separate ? ui->page_SecondOpen : ui->page_SecondClose);
@@ -429,15 +435,15 @@ void DTriggerSettingPage::applyTheme()
     const ThemeColors t = dm->getThemeColors();
     applyScaleColors();
 
-    ui->frame_004->setStyleSheet(
-        QStringLiteral("QFrame#frame_AAA{border: 3px solid %1; border-radius: 8px;}").arg(rgbOf(t.DeviceBorderColor)));
+    ui->frame_004->setStyleSheet(QStringLiteral("QFrame#frame_AAA{border: 3px solid %1; border-radius: 8px;}")
+                                     .arg(rgbOf(t.DeviceBorderColor)));
 
     QFont captionFont = dm->getFont(1);
     captionFont.setPointSize(10);
     const QString captionStyle = QStringLiteral("QLabel{color: %1;}").arg(rgbOf(t.TextDefaultColor));
-    for (QLabel *l : {ui->label_3, ui->label_4, ui->label_5, ui->label_QuickExplain, ui->label_SecondExplain,
-                      ui->label_6, ui->label_Journey3, ui->label_PressJourneySecond4,
-                      ui->label_ReleaseJourneySecond5}) {
+    for (QLabel *l :
+         {ui->label_3, ui->label_4, ui->label_5, ui->label_QuickExplain, ui->label_SecondExplain, ui->label_6,
+          ui->label_Journey3, ui->label_PressJourneySecond4, ui->label_ReleaseJourneySecond5}) {
         l->setStyleSheet(captionStyle);
         l->setFont(captionFont);
     }
@@ -455,13 +461,14 @@ void DTriggerSettingPage::applyTheme()
     QFont buttonFont = dm->getFont(1);
     buttonFont.setPointSize(11);
     const QString buttonStyle =
-        QStringLiteral("QPushButton{border-radius: 8px; border: 2px solid %1; background-color: %2; color: %3;}"
-                       "QPushButton:hover{background-color: %2; border: 2px solid %4;}"
-                       "QPushButton:pressed{color: %4; background-color: %2; border: 2px solid %4;}")
+        QStringLiteral(
+            "QPushButton{border-radius: 8px; border: 2px solid %1; background-color: %2; color: %3;}"
+            "QPushButton:hover{background-color: %2; border: 2px solid %4;}"
+            "QPushButton:pressed{color: %4; background-color: %2; border: 2px solid %4;}")
             .arg(rgbOf(t.DeviceBorderColor), rgbOf(t.DeviceRightBgColor), rgbOf(t.TextDefaultColor),
                  rgbOf(t.TextCheckedColor));
-    for (QPushButton *b :
-         {ui->pushButton_TriggerApply, ui->pushButton_KeyCalibration, ui->pushButton_KeyCalibration_AllKeys}) {
+    for (QPushButton *b : {ui->pushButton_TriggerApply, ui->pushButton_KeyCalibration,
+                           ui->pushButton_KeyCalibration_AllKeys}) {
         b->setStyleSheet(buttonStyle);
         b->setFont(buttonFont);
     }

@@ -146,7 +146,8 @@ border-radius: 8px;}
 QPushButton:hover{border: 2px solid rgb(255, 143, 31);}
 QPushButton:pressed{color: rgb(255, 143, 31); border: 2px solid rgb(255, 143, 31);})";
 
-const char kScrollStyle[] = R"(QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}
+const char kScrollStyle[] =
+    R"(QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}
 QScrollBar::handle:vertical{background: rgba(75, 75, 111, 255); min-height: 20px; border-radius: 2px;}
 QScrollBar::handle:vertical:hover{background: rgb(255, 143, 31);}
 QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height: 0px;}
@@ -181,7 +182,8 @@ void Ui_DTriggerSettingPage::setupUi(QWidget *page)
         QStringLiteral("QWidget#widget_TriggerKeyBg{border-image: url(:/images/triggerBg.png);}"));
     QVBoxLayout *keyBg = column(widget_TriggerKeyBg, "verticalLayout_3", 0, 3, 0, 3, 15);
     frame_8 = frameIn(widget_TriggerKeyBg, "frame_8");
-    frame_8->setStyleSheet(QStringLiteral("QToolButton{border: 0px; border-radius: 6px;}\nQToolButton:hover{}"));
+    frame_8->setStyleSheet(
+        QStringLiteral("QToolButton{border: 0px; border-radius: 6px;}\nQToolButton:hover{}"));
     QVBoxLayout *top = column(frame_8, "verticalLayout_17", 0);
     frame_17 = frameIn(frame_8, "frame_17");
     QHBoxLayout *explainRow = row(frame_17, "horizontalLayout_25", 6);
@@ -248,8 +250,8 @@ void Ui_DTriggerSettingPage::setupUi(QWidget *page)
     page_SecondClose->setObjectName(QStringLiteral("page_SecondClose"));
     QVBoxLayout *closeLayout = column(page_SecondClose, "verticalLayout_14", 0);
     const SliderRow shared = sliderRow(
-        page_SecondClose, {"frame_Top_2", "verticalLayout_10", "frame_9", "horizontalLayout_14", "label_3", "frame_10",
-                           "horizontalLayout_15", "frame_SliderNum_2", "horizontalLayout_16",
+        page_SecondClose, {"frame_Top_2", "verticalLayout_10", "frame_9", "horizontalLayout_14", "label_3",
+                           "frame_10", "horizontalLayout_15", "frame_SliderNum_2", "horizontalLayout_16",
                            "horizontalSlider_PressReleaseJourney", "label_Journey3"});
     frame_Top_2 = shared.top;
     label_3 = shared.caption;
@@ -264,8 +266,8 @@ void Ui_DTriggerSettingPage::setupUi(QWidget *page)
     page_SecondOpen->setObjectName(QStringLiteral("page_SecondOpen"));
     QVBoxLayout *openLayout = column(page_SecondOpen, "verticalLayout_13", 0);
     const SliderRow press = sliderRow(
-        page_SecondOpen, {"frame_Top_3", "verticalLayout_11", "frame_11", "horizontalLayout_17", "label_4", "frame_12",
-                          "horizontalLayout_18", "frame_SliderNum_3", "horizontalLayout_19",
+        page_SecondOpen, {"frame_Top_3", "verticalLayout_11", "frame_11", "horizontalLayout_17", "label_4",
+                          "frame_12", "horizontalLayout_18", "frame_SliderNum_3", "horizontalLayout_19",
                           "horizontalSlider_PressJourney", "label_PressJourneySecond4"});
     frame_Top_3 = press.top;
     label_4 = press.caption;
@@ -274,8 +276,8 @@ void Ui_DTriggerSettingPage::setupUi(QWidget *page)
     horizontalSlider_PressJourney->setSingleStep(1);
     label_PressJourneySecond4 = press.value;
     const SliderRow release = sliderRow(
-        page_SecondOpen, {"frame_Top_4", "verticalLayout_12", "frame_13", "horizontalLayout_20", "label_5", "frame_14",
-                          "horizontalLayout_21", "frame_SliderNum_4", "horizontalLayout_22",
+        page_SecondOpen, {"frame_Top_4", "verticalLayout_12", "frame_13", "horizontalLayout_20", "label_5",
+                          "frame_14", "horizontalLayout_21", "frame_SliderNum_4", "horizontalLayout_22",
                           "horizontalSlider_ReleaseJourney", "label_ReleaseJourneySecond5"});
     frame_Top_4 = release.top;
     label_5 = release.caption;
@@ -372,7 +374,8 @@ void Ui_DTriggerSettingPage::setupUi(QWidget *page)
     toolButton_Explain_2 = questionButton(frame_19, "toolButton_Explain_2");
     allRow->addWidget(toolButton_Explain_2);
     all->addWidget(frame_19);
-    pushButton_KeyCalibration_AllKeys = named<QPushButton>(frame_RightBottom_2, "pushButton_KeyCalibration_AllKeys");
+    pushButton_KeyCalibration_AllKeys =
+        named<QPushButton>(frame_RightBottom_2, "pushButton_KeyCalibration_AllKeys");
     pushButton_KeyCalibration_AllKeys->setMinimumHeight(35);
     all->addWidget(pushButton_KeyCalibration_AllKeys);
     commands->addWidget(frame_RightBottom_2);

@@ -219,7 +219,8 @@ TEST(WinLockSwitch, AnyNonZeroNumberDisables)
     {
         const char *text;
         bool on;
-    } cases[] = {{"0", false}, {"1", true}, {"2", true}, {" 1", true}, {"", false}, {"x", false}, {nullptr, false}};
+    } cases[] = {{"0", false}, {"1", true},  {"2", true},     {" 1", true},
+                 {"", false},  {"x", false}, {nullptr, false}};
     for (const auto &c : cases)
         EXPECT_EQ(devicestatus::winLockSwitchOn(c.text), c.on) << (c.text ? c.text : "(null)");
 }

@@ -13,10 +13,10 @@ TEST(KeyTriggerQuery, OneQuestionInFlightAndAnswersForEarlierClicksDropped)
     struct Step
     {
         const char *what;
-        int at;            // ms after t0
-        int click;         // key column clicked, -1: an answer arrives, -2: the timeout check
-        int expectAsk;     // column asked now, -1 none
-        bool expectShown;  // for answers
+        int at;           // ms after t0
+        int click;        // key column clicked, -1: an answer arrives, -2: the timeout check
+        int expectAsk;    // column asked now, -1 none
+        bool expectShown; // for answers
     };
     const Step steps[] = {
         {"first click is asked", 0, 1, 1, false},

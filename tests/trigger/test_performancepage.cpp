@@ -64,8 +64,8 @@ TEST_F(PerformancePage, LoadShowsTheProfileOrItsDefaultsAndEmitsNothing)
     QSignalSpy win(&page, &DPerformancePage::sigLockWinKeyAbout);
     QSignalSpy sleep(&page, &DPerformancePage::sigLightAndKeyboardSleepTime);
     page.loadPerformanceSettings();
-    for (const char *box : {"checkBox_disableWindowsKey", "checkBox_disableSHIFT_TAB", "checkBox_disableALT_TAB",
-                            "checkBox_disableALT_F4"})
+    for (const char *box : {"checkBox_disableWindowsKey", "checkBox_disableSHIFT_TAB",
+                            "checkBox_disableALT_TAB", "checkBox_disableALT_F4"})
         EXPECT_FALSE(child<QCheckBox>(box)->isChecked()) << box;
     EXPECT_EQ(child<QLineEdit>("lineEdit_LightSleep")->text(), QStringLiteral("600"));
     EXPECT_EQ(child<QLineEdit>("lineEdit_KeyboardSleep")->text(), QStringLiteral("30"));
@@ -87,7 +87,7 @@ TEST_F(PerformancePage, WinLockClickStoresInProfileOrderAndAnnouncesInKeyboardOr
     const struct
     {
         const char *box;
-        QStringList stored; // Alt+Tab, Alt+F4, Shift+Tab, Windows key
+        QStringList stored;   // Alt+Tab, Alt+F4, Shift+Tab, Windows key
         QList<QVariant> sent; // Windows key, Shift+Tab, Alt+Tab, Alt+F4
     } cases[] = {
         {"checkBox_disableWindowsKey", {"0", "0", "0", "1"}, {1, 0, 0, 0}},
@@ -117,7 +117,7 @@ TEST_F(PerformancePage, SubmitSendsSecondsAndThePohibitSwitchAndCannotBeRepeated
     auto *button = child<QPushButton>("pushButton_SubmitSleepTime");
     bool enabledDuringWait = true;
     QObject::connect(&page, &DPerformancePage::sigLightAndKeyboardSleepTime, &page,
-            [&] { enabledDuringWait = button->isEnabled(); });
+                     [&] { enabledDuringWait = button->isEnabled(); });
     submit(QStringLiteral("30"), QStringLiteral("10"));
     EXPECT_FALSE(enabledDuringWait);
     EXPECT_TRUE(button->isEnabled());
@@ -133,11 +133,9 @@ TEST_F(PerformancePage, SleepRowsFollowModelAndProhibitState)
         bool prohibitRow, readOnly, sleepColumn;
         int sentProhibit;
     } cases[] = {
-        {"TL104", false, 2, 1, true, true, true, 1},
-        {"TL104", false, 2, 0, true, false, true, 0},
+        {"TL104", false, 2, 1, true, true, true, 1},   {"TL104", false, 2, 0, true, false, true, 0},
         {"TL87", false, 2, 1, false, false, true, 1}, // hidden row, its box still counts
-        {"TL87", false, 5, 0, false, false, false, 0},
-        {"TL68HE", true, 4, 0, false, false, false, 0},
+        {"TL87", false, 5, 0, false, false, false, 0}, {"TL68HE", true, 4, 0, false, false, false, 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << c.model << " prohibit " << c.prohibit << " type " << c.deviceType);

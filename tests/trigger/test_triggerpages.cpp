@@ -32,7 +32,10 @@ protected:
     QCheckBox *quick() { return child<QCheckBox>("checkBox_QuickTrigger"); }
     QCheckBox *separate() { return child<QCheckBox>("checkBox_SecondarySensitivity"); }
     DSensitivityShowWidget *scale() { return page.findChild<DSensitivityShowWidget *>(); }
-    QString currentStackPage() { return child<QStackedWidget>("stackedWidget")->currentWidget()->objectName(); }
+    QString currentStackPage()
+    {
+        return child<QStackedWidget>("stackedWidget")->currentWidget()->objectName();
+    }
     QString label(const char *name) { return child<QLabel>(name)->text(); }
 
     // Apply, and what it asked for; empty when nothing was emitted.
@@ -60,8 +63,8 @@ TEST_F(TriggerPage, ShownTabStartsAtMidTravelWithQuickTriggerOff)
     EXPECT_EQ(scale()->markerCount(), 20);
     EXPECT_FALSE(scale()->isLiveTravelShown());
     EXPECT_FALSE(quick()->isChecked());
-    for (const char *hidden : {"checkBox_SecondarySensitivity", "frame_SecondExplain", "stackedWidget", "frame_Top",
-                               "frame_Center", "frame_CCC", "toolButton_QuickTriggerExplain"})
+    for (const char *hidden : {"checkBox_SecondarySensitivity", "frame_SecondExplain", "stackedWidget",
+                               "frame_Top", "frame_Center", "frame_CCC", "toolButton_QuickTriggerExplain"})
         EXPECT_TRUE(child<QWidget>(hidden)->isHidden()) << hidden;
     EXPECT_EQ(child<QStackedWidget>("stackedWidget")->count(), 3);
     EXPECT_EQ(apply(), (QList<QVariant>{0, 20, 20, 1, 1}));

@@ -64,7 +64,8 @@ TEST(TravelScale, LiveFillDarkensDownwardsAndIsDrawnOnlyWhenShown)
     const int x = 50;
     auto segmentColour = [&](const QImage &img, int i) { return img.pixelColor(x, 5 + i * 10 + 4); };
     QImage img = s.image();
-    const QColor expected[] = {{255, 143, 31}, {252, 142, 31}, {249, 141, 31}, {246, 140, 31}, {243, 139, 31}};
+    const QColor expected[] = {
+        {255, 143, 31}, {252, 142, 31}, {249, 141, 31}, {246, 140, 31}, {243, 139, 31}};
     for (int i = 0; i < 5; ++i)
         EXPECT_EQ(segmentColour(img, i), expected[i]) << "segment " << i;
     EXPECT_EQ(segmentColour(img, 5), QColor(92, 92, 126));
@@ -112,7 +113,9 @@ TEST(CalibrationExplanation, TypesPickTheirPageAndTexts)
          {"1.Into key calibration mode first;", "2.Select one key;", "3.Clicked \"Start calibration\";",
           "4.Press the selected key;", "5.Return key calibration results;"}},
         {2, "page_3", {"Set the required press key duration for triggering."}},
-        {3, "page_4", {"When all keys calibration is enabled, please press all keys to complete the calibration."}},
+        {3,
+         "page_4",
+         {"When all keys calibration is enabled, please press all keys to complete the calibration."}},
         {7, "page_2", {"Explain"}},
     };
     for (const auto &c : cases) {

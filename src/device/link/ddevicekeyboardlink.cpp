@@ -5,8 +5,8 @@
 #include "deviceprofilestore.h"
 #include "devicestatusrules.h"
 #include "fixedtext.h"
-#include "magneticreports.h"
 #include "hidreport.h"
+#include "magneticreports.h"
 #include "mainhidinterface.h"
 #include "modelcatalogue.h"
 
