@@ -181,10 +181,8 @@ void DDeviceKeyboardLink::sendKeyQuery(const std::optional<KeyTriggerQuery::KeyP
 {
     if (!key)
         return;
-    if (!m_hid || m_hid->sendCommand(magneticreport::queryKeyTrigger(key->first, key->second).data()) < 0) {
-        m_keyQuery.clear();
-        return;
-    }
+    if (!m_hid || m_hid->sendCommand(magneticreport::queryKeyTrigger(key->first, key->second).data()) < 0)
+        qDebug() << "USB serial port [Query Keyboard Sensitivity] Failed ...";
     // A question the keyboard leaves unanswered must not hold back the next click.
     m_keyQueryTimer.start(static_cast<int>(KeyTriggerQuery::kAnswerTimeout.count()) + 20);
 }
