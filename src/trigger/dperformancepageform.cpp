@@ -66,7 +66,8 @@ QPushButton *commandButton(QWidget *parent, const char *name, const char *icon)
 }
 
 const char kPageStyle[] =
-    R"(QLabel#label, QLabel#label_2, QLabel#label_5{color: rgb(158, 158, 158); font: 75 12pt "微软雅黑";}
+    R"(QFrame{border: none;}
+QLabel#label, QLabel#label_2, QLabel#label_5{color: rgb(158, 158, 158); font: 75 12pt "微软雅黑";}
 QLabel#label_3, QLabel#label_4{color: rgb(158, 158, 158); font: 75 10pt "微软雅黑";}
 QCheckBox{color: rgb(158, 158, 158); font: 75 10pt "微软雅黑";}
 QCheckBox:checked{color: rgb(255, 143, 31);}

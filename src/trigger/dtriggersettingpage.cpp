@@ -435,8 +435,9 @@ void DTriggerSettingPage::applyTheme()
     const ThemeColors t = dm->getThemeColors();
     applyScaleColors();
 
-    ui->frame_004->setStyleSheet(QStringLiteral("QFrame#frame_AAA{border: 3px solid %1; border-radius: 8px;}")
-                                     .arg(rgbOf(t.DeviceBorderColor)));
+    ui->frame_004->setStyleSheet(
+        QStringLiteral("QFrame{border: none;}QFrame#frame_AAA{border: 3px solid %1; border-radius: 8px;}")
+            .arg(rgbOf(t.DeviceBorderColor)));
 
     QFont captionFont = dm->getFont(1);
     captionFont.setPointSize(10);
@@ -483,9 +484,11 @@ void DTriggerSettingPage::applyTheme()
                         ui->horizontalSlider_ReleaseJourney})
         s->setStyleSheet(sliderStyle);
 
-    ui->scrollArea->setStyleSheet(QStringLiteral("QScrollArea{background: rgba(0,0,0,1);}"));
+    // See-through, so the travel column's own background shows.
+    ui->scrollArea->setStyleSheet(QStringLiteral("QScrollArea{background: transparent;}"));
+    ui->scrollArea->viewport()->setAutoFillBackground(false);
     ui->scrollAreaWidgetContents->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents{background: rgba(0,0,0,1);}"));
+        QStringLiteral("QWidget#scrollAreaWidgetContents{background: transparent;}"));
     m_ScrollBarStyleSheet =
         QStringLiteral("QScrollBar:vertical{width: 4px; background: transparent; margin: 3px 0px 3px 0px;}"
                        "QScrollBar::handle:vertical{background: %1; min-height: 20px; border-radius: 2px;}"

@@ -130,7 +130,8 @@ SliderRow sliderRow(QWidget *page, const SliderRowNames &n)
     return r;
 }
 
-const char kPageStyle[] = R"(QFrame#frame_AAA{border: 3px solid rgb(52, 52, 86); border-radius: 8px;}
+const char kPageStyle[] = R"(QFrame{border: none;}
+QFrame#frame_AAA{border: 3px solid rgb(52, 52, 86); border-radius: 8px;}
 QLabel#label, QLabel#label_2, QLabel#label_3, QLabel#label_4, QLabel#label_5, QLabel#label_QuickExplain,
 QLabel#label_SecondExplain, QLabel#label_6{color: rgb(158, 158, 158); font: 75 10pt "微软雅黑";}
 QLabel#label_AntiShake, QLabel#label_Rate, QLabel#label_Journey3, QLabel#label_PressJourneySecond4,
