@@ -202,6 +202,8 @@ void DDevicePage::createSubPages()
             &DDevicePage::onKeyCalibrationStartRuning);
     connect(triggerSettingPage, &DTriggerSettingPage::sigAllKeysCalibrationMode, this,
             &DDevicePage::onAllKeysCalibrationMode);
+    connect(triggerSettingPage, &DTriggerSettingPage::sigSomeMessageTip_TriggerPage, this,
+            &DDevicePage::onEveryPageBackTip);
 }
 
 void DDevicePage::installKeyboardView(hidDeviceJoinFrame *view, dragShowArea *drag)

@@ -75,7 +75,10 @@ void DDevicePage::onMagnetsKeyboardDefaultSensitivity()
 
 void DDevicePage::onQueryDynamicDisplaySensitivityNum(int indexX, int indexY)
 {
-    if (currentHid)
+    // Through the link, which keeps one question in flight and drops answers for earlier clicks.
+    if (currentLink)
+        currentLink->queryKeyTrigger(indexX, indexY);
+    else if (currentHid)
         queueReport(currentHid, magneticreport::queryKeyTrigger(indexX, indexY));
 }
 

@@ -3,6 +3,8 @@
 #include "hidpaths.h"
 #include "hidrawbackend.h"
 #include "modelcatalogue.h"
+#include "simkeyboard.h"
+#include "simtriggerstore.h"
 #include "simulatedbackend.h"
 
 #include <QLoggingCategory>
@@ -13,13 +15,15 @@ namespace {
 
 Q_LOGGING_CATEGORY(lcDevices, "tidelumen.sdk.devices")
 
-// Simulated keyboards from TIDELUMEN_SIMULATE=<model key>[,<model key>...]; null when unset.
+// Simulated keyboards from TIDELUMEN_SIMULATE=<model key>[,<model key>...]; null when unset. With
+// TIDELUMEN_SIMULATE_STATE=<folder> their key settings outlive the program, like a keyboard's.
 std::unique_ptr<SimulatedBackend> simulatedFromEnvironment()
 {
     const QByteArray list = qgetenv("TIDELUMEN_SIMULATE").trimmed();
     if (list.isEmpty())
         return nullptr;
     auto backend = std::make_unique<SimulatedBackend>();
+    const QString stateDir = QString::fromLocal8Bit(qgetenv("TIDELUMEN_SIMULATE_STATE"));
     for (const QByteArray &raw : list.split(',')) {
         const QString key = QString::fromLatin1(raw.trimmed());
         if (key.isEmpty())
@@ -31,7 +35,9 @@ std::unique_ptr<SimulatedBackend> simulatedFromEnvironment()
             continue;
         }
         const LinkType link = model->link(LinkType::Cable) ? LinkType::Cable : model->links.first().type;
-        backend->addKeyboard(*model, link);
+        const std::shared_ptr<SimKeyboard> kb = backend->addKeyboard(*model, link);
+        if (!stateDir.isEmpty())
+            simtriggerstore::attach(*kb, stateDir + QLatin1Char('/') + key + QStringLiteral(".keysettings"));
         qCInfo(lcDevices, "Simulating a %s keyboard", qUtf8Printable(key));
     }
     return backend;

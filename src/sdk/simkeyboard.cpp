@@ -50,6 +50,12 @@ void SimKeyboard::setHandler(uint8_t command, Handler handler)
     m_handlers[command] = std::move(handler);
 }
 
+SimKeyboard::Handler SimKeyboard::handler(uint8_t command) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_handlers[command];
+}
+
 void SimKeyboard::setPlugObserver(PlugObserver observer)
 {
     std::lock_guard<std::mutex> lock(m_mutex);
@@ -210,9 +216,30 @@ void SimKeyboard::reply(const HidReport &report)
         queueLocked(report);
 }
 
+void SimKeyboard::replyLater(const HidReport &report, std::chrono::milliseconds after)
+{
+    if (!m_silent)
+        queueAtLocked(report, Clock::now() + m_delay + after);
+}
+
+void SimKeyboard::dropQueued(const std::function<bool(const HidReport &)> &which)
+{
+    m_outbox.erase(
+        std::remove_if(m_outbox.begin(), m_outbox.end(), [&](const Pending &p) { return which(p.report); }),
+        m_outbox.end());
+}
+
 void SimKeyboard::queueLocked(const HidReport &report)
 {
-    m_outbox.push_back({Clock::now() + m_delay, report});
+    queueAtLocked(report, Clock::now() + m_delay);
+}
+
+void SimKeyboard::queueAtLocked(const HidReport &report, Clock::time_point due)
+{
+    // Ordered by due time; reports due together keep their order.
+    const auto at = std::upper_bound(m_outbox.begin(), m_outbox.end(), due,
+                                     [](Clock::time_point t, const Pending &p) { return t < p.due; });
+    m_outbox.insert(at, {due, report});
     m_changed.notify_all();
 }
 

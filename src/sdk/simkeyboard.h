@@ -44,6 +44,7 @@ public:
     // Registers the handler of one command byte, replacing any earlier one. Commands without a
     // handler are logged and get no answer.
     void setHandler(uint8_t command, Handler handler);
+    Handler handler(uint8_t command) const;
 
     // --- controls
     // Each plug gives a new device path; handles opened before an unplug stay dead.
@@ -82,6 +83,10 @@ public:
     // --- for handlers (mutex held)
     SimKeyboardState &stateLocked() { return m_state; }
     void reply(const HidReport &report);
+    // Sent `after` later than a reply would be; replies due earlier overtake it.
+    void replyLater(const HidReport &report, std::chrono::milliseconds after);
+    // Takes back queued reports not yet read (a run the host stopped).
+    void dropQueued(const std::function<bool(const HidReport &)> &which);
     HidReport statusReport() const;
 
     // --- transport
@@ -97,6 +102,7 @@ public:
 
 private:
     void queueLocked(const HidReport &report);
+    void queueAtLocked(const HidReport &report, Clock::time_point due);
 
     const ModelInfo m_model;
     const LinkType m_link;

@@ -32,6 +32,25 @@ int keyIndex(int row, int column)
     return row * kMatrixColumns + column;
 }
 
+constexpr std::chrono::milliseconds kTravelStepTime{30};
+constexpr int kTravelSteps = 10;
+constexpr int kCalibrationPresses = 4;
+
+// The live travel of one key pressed to the bottom and let go, from `start` on; returns when it
+// is back at rest.
+std::chrono::milliseconds pressKey(SimKeyboard &kb, uint8_t row, uint8_t column,
+                                   std::chrono::milliseconds start)
+{
+    const int max = std::max<int>(kb.stateLocked().keyTravelMax, 1);
+    std::chrono::milliseconds at = start;
+    for (int step = 1; step <= 2 * kTravelSteps; ++step) {
+        const int depth = step <= kTravelSteps ? step : 2 * kTravelSteps - step;
+        kb.replyLater(liveTravel(row, column, static_cast<uint8_t>(max * depth / kTravelSteps)), at);
+        at += kTravelStepTime;
+    }
+    return at;
+}
+
 void onSettings(SimKeyboard &kb, const HidReport &in)
 {
     SimKeyboardState &s = kb.stateLocked();
@@ -105,22 +124,37 @@ void onMagnetic(SimKeyboard &kb, const HidReport &in)
     case magnetic::RestoreSensitivity:
         s.keyTriggers.fill(SimKeyboardState::kDefaultTrigger);
         break;
-    case magnetic::CalibrateKey:
+    case magnetic::CalibrateKey: {
+        // Running, the key pressed once to the bottom and released, then the result.
         kb.reply(magneticReply(item, {1}));
-        kb.reply(magneticReply(item, {s.calibrationResult}));
+        const uint8_t row = in[7] < kMatrixRows ? in[7] : 0;
+        const uint8_t column = in[8] < kMatrixColumns ? in[8] : 0;
+        const std::chrono::milliseconds end = pressKey(kb, row, column, std::chrono::milliseconds(0));
+        kb.replyLater(magneticReply(item, {s.calibrationResult}), end);
         break;
+    }
     case magnetic::CalibrateAll: {
-        if (in[7] != 0)
-            break; // a stop ends the run without a report
-        // Halfway through, then done with every column calibrated.
+        if (in[7] != 0) {
+            // A stop ends the run without a report.
+            kb.dropQueued([](const HidReport &r) {
+                return r[kCmdByte] == in::Magnetic &&
+                       (r[kPayload] == magnetic::LiveTravel || r[kPayload] == magnetic::CalibrateAll);
+            });
+            break;
+        }
+        // A few keys pressed one after another, halfway through a report, then done with every
+        // column calibrated.
+        std::chrono::milliseconds at(0);
+        for (int k = 0; k < kCalibrationPresses; ++k)
+            at = pressKey(kb, static_cast<uint8_t>(1 + k % 4), static_cast<uint8_t>(1 + 4 * k), at);
         HidReport partial = magneticReply(item, {1});
         for (int c = 0; c < kMatrixColumns / 2; ++c)
             partial[8 + c] = 0x3f;
-        kb.reply(partial);
+        kb.replyLater(partial, at / 2);
         HidReport done = magneticReply(item, {s.calibrationResult});
         if (s.calibrationResult == 0)
             std::fill_n(done.begin() + 8, kMatrixColumns, 0x3f);
-        kb.reply(done);
+        kb.replyLater(done, at);
         break;
     }
     case magnetic::ReportRate:

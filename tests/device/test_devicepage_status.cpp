@@ -5,6 +5,8 @@
 #include "ddevicekeyboardlink.h"
 #include "ddevicepage.h"
 #include "dragshowarea.h"
+#include "dsensitivityshowwidget.h"
+#include "dtriggersettingpage.h"
 #include "hiddevicejoinframe.h"
 #include "keyboardbutcustom.h"
 #include "keyselectframe.h"
@@ -13,8 +15,11 @@
 #include "simcalibration.h"
 #include "simlinkhandlers.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -342,6 +347,94 @@ TEST_F(PageOnSimulator, AllKeysCalibrationMarksFollowTheBitmapsAndEveryFinalStat
     EXPECT_EQ(hid.sent.first()[7], 1);
     EXPECT_FALSE(DDataManager::getInstance()->isCalibrationRunning());
     EXPECT_TRUE(moveTip->isHidden());
+}
+
+// The trigger tab against the simulated keyboard: what it applies lands in the keyboard's per-key
+// settings, and a clicked key shows what the keyboard holds for it.
+class TriggerTabOnSimulator : public PageOnSimulator
+{
+protected:
+    void SetUp() override
+    {
+        PageOnSimulator::SetUp();
+        ASSERT_TRUE(waitFor([] { return DDataManager::getInstance()->keyTravelMax() == 40; }));
+        child<QAbstractButton>("toolButton_TriggerSetting")->click();
+        trigger = page->findChild<DTriggerSettingPage *>();
+        scale = trigger->findChild<DSensitivityShowWidget *>();
+        ASSERT_TRUE(scale);
+    }
+    template <typename T> T *onTab(const char *name) { return trigger->findChild<T *>(QLatin1String(name)); }
+    void dragMarkerTo(int count)
+    {
+        for (int y = 0; y < 200 && scale->markerCount() != count; ++y)
+            QTest::mousePress(scale, Qt::LeftButton, Qt::NoModifier, QPoint(scale->width() / 2, y));
+        QTest::mouseRelease(scale, Qt::LeftButton);
+        ASSERT_EQ(scale->markerCount(), count);
+    }
+    static std::array<uint8_t, 5> settingsOf(const SimKeyboard &kb, int row, int column)
+    {
+        return kb.state().keyTriggers[static_cast<std::size_t>(row * 22 + column)];
+    }
+
+    DTriggerSettingPage *trigger = nullptr;
+    DSensitivityShowWidget *scale = nullptr;
+};
+
+TEST_F(TriggerTabOnSimulator, AppliedSelectionLandsInTheKeyboardAndAClickedKeyShowsIt)
+{
+    view->selectKeysInRect(0, 0, 5000, 5000);
+    const QList<keyboardButCustom *> keys = view->dragSelectedKeys();
+    ASSERT_GE(keys.size(), 2);
+    onTab<QCheckBox>("checkBox_QuickTrigger")->click(); // the toggle puts the marker at mid-travel
+    onTab<QCheckBox>("checkBox_SecondarySensitivity")->click();
+    dragMarkerTo(12);
+    onTab<QSlider>("horizontalSlider_PressJourney")->setValue(3);
+    onTab<QSlider>("horizontalSlider_ReleaseJourney")->setValue(5);
+    onTab<QAbstractButton>("pushButton_TriggerApply")->click();
+    const std::array<uint8_t, 5> applied{13, 12, 12, 3, 5};
+    ASSERT_TRUE(
+        waitFor([&] { return settingsOf(*kb, keys.last()->indexX(), keys.last()->indexY()) == applied; }));
+    for (const keyboardButCustom *k : keys)
+        EXPECT_EQ(settingsOf(*kb, k->indexX(), k->indexY()), applied) << k->indexX() << "," << k->indexY();
+
+    // The tab shown again starts from its defaults; a click on a key brings the keyboard's values.
+    trigger->loadInitData();
+    EXPECT_FALSE(onTab<QCheckBox>("checkBox_QuickTrigger")->isChecked());
+    page->onTheDragAreaHaveChanged(1, 1, keys.first()->indexX(), keys.first()->indexY());
+    ASSERT_TRUE(waitFor([&] { return onTab<QCheckBox>("checkBox_QuickTrigger")->isChecked(); }));
+    EXPECT_EQ(scale->markerCount(), 12);
+    EXPECT_EQ(onTab<QLabel>("label_PressJourneySecond4")->text(), QStringLiteral("0.3mm"));
+    EXPECT_EQ(onTab<QLabel>("label_ReleaseJourneySecond5")->text(), QStringLiteral("0.5mm"));
+}
+
+TEST_F(TriggerTabOnSimulator, QuickClicksShowTheLastClickedKeyOnly)
+{
+    kb->update([](SimKeyboardState &s) {
+        s.keyTriggers[1] = {12, 8, 8, 2, 2};  // row 0, column 1
+        s.keyTriggers[2] = {0, 33, 33, 1, 1}; // row 0, column 2
+    });
+    kb->setReplyDelay(std::chrono::milliseconds(80));
+    QSignalSpy shown(DDataManager::getInstance(),
+                     &DDataManager::sigQueryDynamicDisplaySensitivityNum_MouseClicked_BackInfo);
+    page->onTheDragAreaHaveChanged(1, 1, 0, 1);
+    page->onTheDragAreaHaveChanged(1, 1, 0, 2);
+    ASSERT_TRUE(waitFor([&] { return shown.size() == 1; }));
+    QTest::qWait(300);
+    EXPECT_EQ(shown.size(), 1) << "the answer for the first key was not shown";
+    EXPECT_EQ(scale->markerCount(), 33);
+    EXPECT_FALSE(onTab<QCheckBox>("checkBox_QuickTrigger")->isChecked());
+}
+
+TEST_F(TriggerTabOnSimulator, CalibrationShowsTheKeysLiveTravel)
+{
+    onTab<QCheckBox>("checkBox_CalibrationMode")->click();
+    ASSERT_TRUE(DDataManager::getInstance()->isCalibrationRunning());
+    page->onTheMagneticKeyboardCalibrationPoint(2, 5);
+    onTab<QAbstractButton>("pushButton_KeyCalibration")->click();
+    ASSERT_TRUE(waitFor([&] { return scale->liveTravel() == 40; })) << "the key reached the bottom";
+    EXPECT_TRUE(scale->isLiveTravelShown());
+    ASSERT_TRUE(waitFor([&] { return toast() == QStringLiteral("The key calibration successful"); }));
+    EXPECT_EQ(scale->liveTravel(), 0) << "and came back up";
 }
 
 } // namespace

@@ -221,3 +221,20 @@ TEST(DeviceStatusRules, CardOrderPutsTheCurrentKeyboardFirst)
 }
 
 } // namespace
+
+namespace {
+
+// The page shows a stored switch as checked exactly when the link enforces it.
+TEST(WinLockSwitch, AnyNonZeroNumberDisables)
+{
+    const struct
+    {
+        const char *text;
+        bool on;
+    } cases[] = {{"0", false}, {"1", true},  {"2", true},     {" 1", true},
+                 {"", false},  {"x", false}, {nullptr, false}};
+    for (const auto &c : cases)
+        EXPECT_EQ(devicestatus::winLockSwitchOn(c.text), c.on) << (c.text ? c.text : "(null)");
+}
+
+} // namespace

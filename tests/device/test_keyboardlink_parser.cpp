@@ -297,6 +297,10 @@ TEST_F(LinkParser, MagneticRepliesReachTheDataManager)
     feed(input(in::Magnetic, {{6, 10}, {7, 6}}));
     EXPECT_EQ(dm->keyAntiShakeNum(), 6);
 
+    // A key's settings count only as the answer to a question in flight.
+    feed(input(in::Magnetic, {{6, 5}, {7, 0}, {8, 40}, {9, 40}, {10, 1}, {11, 1}}));
+    EXPECT_TRUE(clicked.isEmpty());
+    link->queryKeyTrigger(1, 2);
     feed(input(in::Magnetic, {{6, 5}, {7, 1}, {8, 20}, {9, 18}, {10, 4}, {11, 3}}));
     ASSERT_EQ(clicked.size(), 1);
     EXPECT_EQ(clicked[0], (QList<QVariant>{1, 20, 18, 4, 3}));

@@ -287,8 +287,9 @@ TEST_F(LinkOnSimulator, KeyboardAnswersSettingsAndMagneticItems)
 
     // Actuation for row 1 of column 2, then the query of that key answers with it.
     magneticItem({{6, 1}, {7 + 2, 0x02}, {29, 15}, {30, 12}, {31, 3}, {32, 2}});
-    magneticItem({{6, 5}, {7, 1}, {8, 2}});
-    magneticItem({{6, 5}, {7, 0}, {8, 0}});
+    link->queryKeyTrigger(1, 2);
+    ASSERT_TRUE(waitFor([&] { return trigger.size() == 1; }));
+    link->queryKeyTrigger(0, 0);
     ASSERT_TRUE(waitFor([&] { return trigger.size() == 2; }));
     EXPECT_EQ(trigger[0], (QList<QVariant>{1, 15, 12, 3, 2}));
     EXPECT_EQ(trigger[1], (QList<QVariant>{0, 20, 20, 5, 5}));

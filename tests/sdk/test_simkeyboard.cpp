@@ -1,8 +1,13 @@
 #include "cquelmohid.h"
 #include "hidreport.h"
+#include "modelcatalogue.h"
 #include "simfixture.h"
+#include "simkeyboard.h"
+#include "simlinkhandlers.h"
+#include "simtriggerstore.h"
 
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <atomic>
 #include <cstdlib>
@@ -372,6 +377,51 @@ TEST(PacingTimer, WordsFollowTheTimerStates)
         << "pauses, but says the timer is stopped";
     EXPECT_EQ(CQuelmoHid_highPrecisionTimerRuning(0, &w1, &w2), -1);
     EXPECT_EQ(CQuelmoHid_highPrecisionTimerInit(nullptr, &w2), -1);
+}
+
+} // namespace
+
+namespace {
+
+// A keyboard keeps its key settings across host restarts; the simulation keeps them in a file.
+TEST(SimTriggerStore, KeySettingsOutliveTheSimulatedKeyboard)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString file = dir.filePath(QStringLiteral("TL68HE.keysettings"));
+    const ModelInfo *model = ModelCatalogue::instance().find(QStringLiteral("TL68HE"));
+    ASSERT_TRUE(model);
+    HidReport apply = hidproto::makeReport(hidproto::out::Magnetic);
+    apply[hidproto::kLengthByte] = 0x18;
+    apply[6] = 13;
+    apply[7 + 4] = 0x04; // row 2, column 4
+    apply[29] = 12;
+    apply[30] = 12;
+    apply[31] = 3;
+    apply[32] = 5;
+    const std::array<uint8_t, 5> applied{13, 12, 12, 3, 5};
+    {
+        SimKeyboard kb(*model, LinkType::Cable);
+        simlink::installHandlers(kb);
+        simtriggerstore::attach(kb, file);
+        kb.plug();
+        ASSERT_EQ(kb.write(apply, kb.generation()), 64);
+        EXPECT_EQ(kb.state().keyTriggers[2 * 22 + 4], applied);
+    }
+    SimKeyboard again(*model, LinkType::Cable);
+    simlink::installHandlers(again);
+    simtriggerstore::attach(again, file);
+    EXPECT_EQ(again.state().keyTriggers[2 * 22 + 4], applied);
+    EXPECT_EQ(again.state().keyTriggers[0], SimKeyboardState::kDefaultTrigger);
+
+    // A file of another shape is not taken.
+    QFile broken(file);
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    broken.write("garbage");
+    broken.close();
+    SimKeyboard third(*model, LinkType::Cable);
+    simtriggerstore::attach(third, file);
+    EXPECT_EQ(third.state().keyTriggers[2 * 22 + 4], SimKeyboardState::kDefaultTrigger);
 }
 
 } // namespace

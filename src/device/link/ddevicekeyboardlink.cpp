@@ -4,8 +4,10 @@
 #include "ddatamanager.h"
 #include "ddevicehidcmdsend.h"
 #include "deviceprofilestore.h"
+#include "devicestatusrules.h"
 #include "fixedtext.h"
 #include "hidreport.h"
+#include "magneticreports.h"
 #include "mainhidinterface.h"
 #include "modelcatalogue.h"
 
@@ -55,6 +57,9 @@ QList<QPair<int, int>> pairsFromBitmap(const QMap<int, int> &map)
 DDeviceKeyboardLink::DDeviceKeyboardLink(QObject *parent)
     : QObject(parent), m_store(DeviceProfileStore::sdk())
 {
+    m_keyQueryTimer.setSingleShot(true);
+    connect(&m_keyQueryTimer, &QTimer::timeout, this,
+            [this] { sendKeyQuery(m_keyQuery.expire(KeyTriggerQuery::Clock::now())); });
 }
 
 DDeviceKeyboardLink::~DDeviceKeyboardLink()
@@ -172,6 +177,21 @@ void DDeviceKeyboardLink::setWinLock(int winKey, int shiftTab, int altTab, int a
 {
     if (m_cmdSend)
         m_cmdSend->sendWinLock(winKey, shiftTab, altTab, altF4);
+}
+
+void DDeviceKeyboardLink::queryKeyTrigger(int row, int column)
+{
+    sendKeyQuery(m_keyQuery.ask({row, column}, KeyTriggerQuery::Clock::now()));
+}
+
+void DDeviceKeyboardLink::sendKeyQuery(const std::optional<KeyTriggerQuery::KeyPos> &key)
+{
+    if (!key)
+        return;
+    if (!m_hid || m_hid->sendCommand(magneticreport::queryKeyTrigger(key->first, key->second).data()) < 0)
+        qDebug() << "USB serial port [Query Keyboard Sensitivity] Failed ...";
+    // A question the keyboard leaves unanswered must not hold back the next click.
+    m_keyQueryTimer.start(static_cast<int>(KeyTriggerQuery::kAnswerTimeout.count()) + 20);
 }
 
 bool DDeviceKeyboardLink::isValidSerialNumber(const QString &number)
@@ -350,7 +370,7 @@ void DDeviceKeyboardLink::filterRelayReportForWinLock()
     if (!m_store->getProFileFunctionInfo(m_profileXmlPath, index.constData(), altTab, altF4, shiftTab,
                                          winKey))
         return;
-    auto on = [](const char *s) { return s[0] == '1'; };
+    auto on = [](const char *s) { return devicestatus::winLockSwitchOn(s); };
     constexpr uint8_t kWinBits = (1 << 3) | (1 << 7);
     constexpr uint8_t kAltBits = (1 << 2) | (1 << 6);   // usages 226, 230
     constexpr uint8_t kShiftBits = (1 << 1) | (1 << 5); // usages 225, 229
@@ -492,9 +512,20 @@ void DDeviceKeyboardLink::handleMagneticReply(const unsigned char *r)
     case magnetic::TravelMaximum:
         dm->setKeyTravelMax(r[7]);
         break;
-    case magnetic::KeyTrigger:
-        dm->backDynamicDisplaySensitivityInfo(r[7], r[8], r[9], r[10], r[11]);
+    case magnetic::KeyTrigger: {
+        std::optional<KeyTriggerQuery::KeyPos> next;
+        const bool current = m_keyQuery.answer(KeyTriggerQuery::Clock::now(), &next);
+        if (!m_keyQuery.inFlight())
+            m_keyQueryTimer.stop();
+        sendKeyQuery(next);
+        // The answer names no key: one for a key clicked before the last click would load the
+        // wrong key's settings.
+        if (current)
+            dm->backDynamicDisplaySensitivityInfo(r[7], r[8], r[9], r[10], r[11]);
+        else
+            qDebug() << "[Trigger] a key answer nobody waits for is dropped";
         break;
+    }
     case magnetic::CalibrateKey:
         dm->magneticKeyboardCalibrationStatusBack(r[7]);
         break;

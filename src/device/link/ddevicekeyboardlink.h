@@ -3,6 +3,7 @@
 #include "colorinfodata.h"
 #include "hidbackend.h"
 #include "hidstructinfoall.h"
+#include "keytriggerquery.h"
 #include "lightmodesupport.h"
 
 #include <QByteArray>
@@ -11,6 +12,7 @@
 #include <QObject>
 #include <QPair>
 #include <QString>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -55,6 +57,8 @@ public:
     void querySleepTimes();
     void setSleepTimes(int light, int keyboard, int prohibit);
     void setWinLock(int winKey, int shiftTab, int altTab, int altF4);
+    // Asks for one key's trigger settings; one question at a time, see KeyTriggerQuery.
+    void queryKeyTrigger(int row, int column);
 
     // Carries out a key function that runs on the computer, reported with input 0x20.
     void runPcKeyFunction(const unsigned char *report);
@@ -135,6 +139,7 @@ private:
     void handleLayoutReply(const unsigned char *r);
     void handleMagneticReply(const unsigned char *r);
     void filterRelayReportForWinLock();
+    void sendKeyQuery(const std::optional<KeyTriggerQuery::KeyPos> &key);
     QByteArray profileIndexText() const;
 
     hidStructInfoAll m_record{};
@@ -166,6 +171,8 @@ private:
     bool m_initialLightStored = false;
     HidOpenError m_openError = HidOpenError::None;
     QMap<int, int> m_calibratedKeys;
+    KeyTriggerQuery m_keyQuery;
+    QTimer m_keyQueryTimer;
     DeviceProfileStore *m_store = nullptr;
     std::shared_ptr<KeyInjector> m_keyInjector;
     AppLauncher m_appLauncher;

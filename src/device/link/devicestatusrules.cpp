@@ -119,4 +119,9 @@ QList<QString> orderCards(const QString &currentKey, const QList<CardEntry> &car
     return first + cables + receivers + rest;
 }
 
+bool winLockSwitchOn(const char *text)
+{
+    return text && QByteArray(text).trimmed().toInt() != 0;
+}
+
 } // namespace devicestatus

@@ -42,6 +42,9 @@ SleepCheck checkSleepTimes(int light, int keyboard);
 const char *sleepRefusalText(SleepCheck check);
 constexpr int kSleepAckWaitMs = 1400;
 
+// A Win-lock switch as a profile stores it: any non-zero number disables the combination.
+bool winLockSwitchOn(const char *text);
+
 // An attached keyboard as the receiver handling sees it.
 struct AttachedKeyboard
 {
