@@ -12,10 +12,10 @@ DSeniorKeyEventListItem::DSeniorKeyEventListItem(QWidget *parent)
     ui->setupUi(this);
     setFixedHeight(45);
     const ThemeColors c = DDataManager::getInstance()->getThemeColors();
-    ui->frame_Center->setStyleSheet(QStringLiteral("QLabel{color:rgb(%1);font-weight:75;font-size:8pt;"
-                                                   "font-family:\"%2\";border:1px solid rgb(%1);"
+    ui->frame_Center->setStyleSheet(QStringLiteral("QLabel{color:%1;font-weight:75;font-size:8pt;"
+                                                   "font-family:\"%2\";border:1px solid %1;"
                                                    "border-radius:6px;}")
-                                        .arg(c.TextDefaultColor, c.TextFont));
+                                        .arg(ThemeColors::css(c.TextDefaultColor), c.TextFont));
 }
 
 DSeniorKeyEventListItem::~DSeniorKeyEventListItem() = default;
@@ -59,20 +59,20 @@ void DSeniorKeyEventListItem::setSeniorKeyInfoStu(SeniorKeyInfoStu record)
 void DSeniorKeyEventListItem::setSelectedStyle(bool selected)
 {
     const ThemeColors c = DDataManager::getInstance()->getThemeColors();
-    const QString separators = QStringLiteral("#frame_Left{border:none;border-right:1px solid rgb(%1);}"
-                                              "#frame_Right{border:none;border-left:1px solid rgb(%1);}")
-                                   .arg(c.MacroBorderColor);
+    const QString separators = QStringLiteral("#frame_Left{border:none;border-right:1px solid %1;}"
+                                              "#frame_Right{border:none;border-left:1px solid %1;}")
+                                   .arg(ThemeColors::css(c.MacroBorderColor));
     if (selected) {
         ui->frame_BgABC01->setStyleSheet(
-            QStringLiteral("#frame_BgABC01{background-color:rgb(%1);border-radius:6px;border:none;}")
-                .arg(c.MacroListItemSelectedColor) +
+            QStringLiteral("#frame_BgABC01{background-color:%1;border-radius:6px;border:none;}")
+                .arg(ThemeColors::css(c.MacroListItemSelectedColor)) +
             separators);
     } else {
         ui->frame_BgABC01->setStyleSheet(
-            QStringLiteral("#frame_BgABC01{background-color:rgba(%1,128);border-radius:6px;border:none;}"
-                           "#frame_BgABC01:hover{background-color:rgb(%2);}")
-                .arg(c.DeviceListAreaDefaultBgColor.split(QLatin1Char(',')).mid(0, 3).join(QLatin1Char(',')),
-                     c.MacroListItemHoverColor) +
+            QStringLiteral("#frame_BgABC01{background-color:%1;border-radius:6px;border:none;}"
+                           "#frame_BgABC01:hover{background-color:%2;}")
+                .arg(ThemeColors::css(c.DeviceListAreaDefaultBgColor, 128),
+                     ThemeColors::css(c.MacroListItemHoverColor)) +
             separators);
     }
 }

@@ -45,22 +45,22 @@ QString DStrokeConfigView::valueText(int value)
 void DStrokeConfigView::applyTheme()
 {
     const ThemeColors c = DDataManager::getInstance()->getThemeColors();
-    setStyleSheet(QStringLiteral("QLabel{color:rgb(%1);}").arg(c.TextDefaultColor));
+    setStyleSheet(QStringLiteral("QLabel{color:%1;}").arg(ThemeColors::css(c.TextDefaultColor)));
     ui->frame_Title->setStyleSheet(
-        QStringLiteral("#frame_Title{background-color:rgb(%1);border:none;border-bottom:3px solid rgb(%2);"
+        QStringLiteral("#frame_Title{background-color:%1;border:none;border-bottom:3px solid %2;"
                        "border-top-left-radius:12px;border-top-right-radius:12px;}"
-                       "QLabel#label_Title{color:rgb(%3);}")
-            .arg(c.SettingsTitleColorStart, c.MacroBorderColor, c.TextCheckedColor));
+                       "QLabel#label_Title{color:%3;}")
+            .arg(ThemeColors::css(c.SettingsTitleColorStart), ThemeColors::css(c.MacroBorderColor),
+                 ThemeColors::css(c.TextCheckedColor)));
     ui->frame_Bg666->setStyleSheet(
-        QStringLiteral("#frame_Bg666{border:1px solid rgb(%1);background-color:rgb(%2);border-radius:12px;}")
-            .arg(c.TextCheckedColor, c.SettingsTitleColorStart));
+        QStringLiteral("#frame_Bg666{border:1px solid %1;background-color:%2;border-radius:12px;}")
+            .arg(ThemeColors::css(c.TextCheckedColor), ThemeColors::css(c.SettingsTitleColorStart)));
     ui->horizontalSlider_StrokeView->setStyleSheet(
-        QStringLiteral(
-            "QSlider::groove:horizontal{height:6px;border:none;border-radius:3px;background:rgb(%1);}"
-            "QSlider::handle:horizontal{width:16px;height:16px;margin-top:-5px;margin-bottom:-5px;"
-            "border-image:url(:/images/DKS/slider.png);}"
-            "QSlider::sub-page:horizontal{border-radius:3px;background:rgb(%2);}")
-            .arg(c.DeviceBorderColor, c.TextCheckedColor));
+        QStringLiteral("QSlider::groove:horizontal{height:6px;border:none;border-radius:3px;background:%1;}"
+                       "QSlider::handle:horizontal{width:16px;height:16px;margin-top:-5px;margin-bottom:-5px;"
+                       "border-image:url(:/images/DKS/slider.png);}"
+                       "QSlider::sub-page:horizontal{border-radius:3px;background:%2;}")
+            .arg(ThemeColors::css(c.DeviceBorderColor), ThemeColors::css(c.TextCheckedColor)));
 
     QFont font = DDataManager::getInstance()->getFont(1);
     font.setPointSize(12);

@@ -31,11 +31,11 @@ DFirwareInfoShow::DFirwareInfoShow(QWidget *parent) : QDialog(parent), ui(new Ui
     ui->frame_26->hide();
 
     const ThemeColors colors = DDataManager::getInstance()->getThemeColors();
-    ui->frame_2->setStyleSheet(QStringLiteral("QFrame#frame_2{border: none; border-top: 2px solid rgb(%1);}")
-                                   .arg(colors.SettingsBorderColor));
+    ui->frame_2->setStyleSheet(QStringLiteral("QFrame#frame_2{border: none; border-top: 2px solid %1;}")
+                                   .arg(ThemeColors::css(colors.SettingsBorderColor)));
     ui->scrollAreaWidgetContents_2->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: rgb(%1);}")
-            .arg(colors.SettingsBgColor));
+        QStringLiteral("QWidget#scrollAreaWidgetContents_2{background-color: %1;}")
+            .arg(ThemeColors::css(colors.SettingsBgColor)));
 
     QTimer::singleShot(kLoadDelayMs, this, &DFirwareInfoShow::onLoadingFirmwareInfo);
 }

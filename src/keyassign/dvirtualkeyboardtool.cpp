@@ -37,10 +37,10 @@ void DVirtualKeyboardTool::applyTheme()
     QFont font = data->getFont(1);
     font.setPointSize(12);
     ui->label->setFont(font);
-    ui->label->setStyleSheet(QStringLiteral("QLabel#label{color:rgb(%1);}").arg(c.TextCheckedColor));
-    ui->frame_255->setStyleSheet(
-        QStringLiteral("QFrame#frame_255{border:none; border-bottom:2px solid rgb(%1);}")
-            .arg(c.DeviceBorderColor));
+    ui->label->setStyleSheet(
+        QStringLiteral("QLabel#label{color:%1;}").arg(ThemeColors::css(c.TextCheckedColor)));
+    ui->frame_255->setStyleSheet(QStringLiteral("QFrame#frame_255{border:none; border-bottom:2px solid %1;}")
+                                     .arg(ThemeColors::css(c.DeviceBorderColor)));
     m_softKeyboard->applyTheme();
 }
 

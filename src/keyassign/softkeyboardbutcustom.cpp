@@ -1,5 +1,7 @@
 #include "softkeyboardbutcustom.h"
 
+#include "themecolors.h"
+
 namespace {
 
 QString textStyle(const QString &colour, const QString &border)
@@ -89,11 +91,11 @@ void SoftKeyboardButCustom::setState(int state)
 void SoftKeyboardButCustom::setThemeColors(const QString &textColour, const QString &selectedColour,
                                            const QString &keyColour)
 {
-    const QString text = QStringLiteral("rgb(%1)").arg(textColour);
-    const QString selected = QStringLiteral("rgb(%1)").arg(selectedColour);
+    const QString text = ThemeColors::css(textColour);
+    const QString selected = ThemeColors::css(selectedColour);
     m_normalTextStyle = textStyle(text, QStringLiteral("0px solid #7F8386"));
     m_selectedTextStyle = textStyle(selected, QStringLiteral("1px solid ") + selected);
-    m_keyStyle = QStringLiteral("background-color:rgb(%1);").arg(keyColour);
+    m_keyStyle = QStringLiteral("background-color:%1;").arg(ThemeColors::css(keyColour));
     if (m_selected)
         showSelectedLook();
     else

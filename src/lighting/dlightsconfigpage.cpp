@@ -214,15 +214,14 @@ void DLightsConfigPage::applyTheme()
     m_borderColor = t.DeviceBorderColor;
     m_accentColor = t.TextCheckedColor;
 
-    ui->frame_3->setStyleSheet(
-        QStringLiteral("QFrame#frame_3{border: 3px solid rgb(%1); border-radius: 8px;}")
-            .arg(t.DeviceBorderColor));
+    ui->frame_3->setStyleSheet(QStringLiteral("QFrame#frame_3{border: 3px solid %1; border-radius: 8px;}")
+                                   .arg(ThemeColors::css(t.DeviceBorderColor)));
 
     QFont big = dm->getFont(1);
     big.setPointSize(12);
     QFont small = dm->getFont(1);
     small.setPointSize(8);
-    const QString textSheet = QStringLiteral("color: rgb(%1);").arg(t.TextDefaultColor);
+    const QString textSheet = QStringLiteral("color: %1;").arg(ThemeColors::css(t.TextDefaultColor));
     for (QLabel *l : {ui->label, ui->label_24, ui->label_25, ui->label_26, ui->label_23}) {
         l->setStyleSheet(textSheet);
         l->setFont(big);
@@ -232,35 +231,34 @@ void DLightsConfigPage::applyTheme()
         l->setFont(small);
     }
     ui->label_LightMode->setStyleSheet(
-        QStringLiteral(
-            "QLabel#label_LightMode{color: rgb(%1); border: 3px solid rgb(%2); border-radius: 8px;}")
-            .arg(t.TextCheckedColor, t.DeviceBorderColor));
+        QStringLiteral("QLabel#label_LightMode{color: %1; border: 3px solid %2; border-radius: 8px;}")
+            .arg(ThemeColors::css(t.TextCheckedColor), ThemeColors::css(t.DeviceBorderColor)));
     ui->label_LightMode->setFont(big);
     applyPresetColorStyles();
 
     const QString editSheet =
-        QStringLiteral("QLineEdit{color: rgb(%1); font: 75 8pt \"%2\"; background-color: rgb(%3); "
-                       "border: 1px solid rgb(%4); border-radius: 4px;}"
-                       "QLineEdit:hover{border: 1px solid rgb(%5);}"
-                       "QLineEdit:pressed{border: 1px solid rgb(%5);}")
-            .arg(t.TextDefaultColor, t.TextFont, t.DeviceRightBgColor, t.DeviceBorderColor,
-                 t.TextCheckedColor);
+        QStringLiteral("QLineEdit{color: %1; font: 75 8pt \"%2\"; background-color: %3; "
+                       "border: 1px solid %4; border-radius: 4px;}"
+                       "QLineEdit:hover{border: 1px solid %5;}"
+                       "QLineEdit:pressed{border: 1px solid %5;}")
+            .arg(ThemeColors::css(t.TextDefaultColor), t.TextFont, ThemeColors::css(t.DeviceRightBgColor),
+                 ThemeColors::css(t.DeviceBorderColor), ThemeColors::css(t.TextCheckedColor));
     for (QLineEdit *e : {ui->lineEdit_R, ui->lineEdit_G, ui->lineEdit_B})
         e->setStyleSheet(editSheet);
 
     ui->scrollAreaWidgetContents_3->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents_3{background-color: rgb(%1);}")
-            .arg(t.DeviceRightBgColor));
+        QStringLiteral("QWidget#scrollAreaWidgetContents_3{background-color: %1;}")
+            .arg(ThemeColors::css(t.DeviceRightBgColor)));
 
     m_scrollSheet =
-        QStringLiteral(
-            "QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}"
-            "QScrollBar::handle:vertical{background: rgba(%1); min-height: 20px; border-radius: 2px;}"
-            "QScrollBar::handle:vertical:hover{background: rgba(%2);}"
-            "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height: 0px;}"
-            "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background: rgb(%3); "
-            "border-radius: 3px;}")
-            .arg(t.AllScrollBarColorDef, t.AllScrollBarColorHover, t.AllScrollBgColor);
+        QStringLiteral("QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}"
+                       "QScrollBar::handle:vertical{background: %1; min-height: 20px; border-radius: 2px;}"
+                       "QScrollBar::handle:vertical:hover{background: %2;}"
+                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height: 0px;}"
+                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background: %3; "
+                       "border-radius: 3px;}")
+            .arg(ThemeColors::css(t.AllScrollBarColorDef), ThemeColors::css(t.AllScrollBarColorHover),
+                 ThemeColors::css(t.AllScrollBgColor));
     QTimer::singleShot(200, this, &DLightsConfigPage::onScrollSheetSet);
     colourSteppers();
     // Colour buttons and preview carry the border colours just read.
@@ -283,8 +281,8 @@ void DLightsConfigPage::applyPresetColorStyles()
         if (!swatch || c.size() < 3)
             continue;
         swatch->setStyleSheet(QStringLiteral("QLabel{background-color: rgb(%1, %2, %3); border-radius: 7px;}"
-                                             "QLabel:hover{border: 2px solid rgb(%4); border-radius: 7px;}")
-                                  .arg(c.at(0), c.at(1), c.at(2), m_accentColor));
+                                             "QLabel:hover{border: 2px solid %4; border-radius: 7px;}")
+                                  .arg(c.at(0), c.at(1), c.at(2), ThemeColors::css(m_accentColor)));
     }
 }
 
@@ -691,20 +689,20 @@ void DLightsConfigPage::writeEdits(const QColor &colour)
 
 void DLightsConfigPage::showPreview(const QColor &colour)
 {
-    ui->label_ColorShow->setStyleSheet(
-        QStringLiteral("QLabel{background-color: rgb(%1); border-radius: 4px;}").arg(rgbText(colour)));
+    ui->label_ColorShow->setStyleSheet(QStringLiteral("QLabel{background-color: %1; border-radius: 4px;}")
+                                           .arg(ThemeColors::css(rgbText(colour))));
 }
 
 void DLightsConfigPage::styleColourButton(QWidget *button, const QColor &colour)
 {
-    button->setStyleSheet(
-        QStringLiteral("QPushButton{background-color: rgb(%1); border: 2px solid rgb(%2); "
-                       "border-radius: 7px;}"
-                       "QPushButton:hover{border: 2px solid rgb(%3); border-radius: 7px;}"
-                       "QPushButton:pressed{border: 2px solid rgb(%3); border-radius: 7px;}"
-                       "QPushButton::unchecked{border: 2px solid rgb(%2); border-radius: 7px;}"
-                       "QPushButton::checked{border: 2px solid rgb(%3); border-radius: 7px;}")
-            .arg(rgbText(colour), m_borderColor, m_accentColor));
+    button->setStyleSheet(QStringLiteral("QPushButton{background-color: %1; border: 2px solid %2; "
+                                         "border-radius: 7px;}"
+                                         "QPushButton:hover{border: 2px solid %3; border-radius: 7px;}"
+                                         "QPushButton:pressed{border: 2px solid %3; border-radius: 7px;}"
+                                         "QPushButton::unchecked{border: 2px solid %2; border-radius: 7px;}"
+                                         "QPushButton::checked{border: 2px solid %3; border-radius: 7px;}")
+                              .arg(ThemeColors::css(rgbText(colour)), ThemeColors::css(m_borderColor),
+                                   ThemeColors::css(m_accentColor)));
 }
 
 void DLightsConfigPage::takeEditedColour(const QColor &colour)

@@ -24,8 +24,8 @@ DCatchKeyAndMouseItem::DCatchKeyAndMouseItem(QString mark, QWidget *parent)
     fontFamily = theme.TextFont;
 
     // The delay cell paints no background of its own, so the row's look reaches it too.
-    ui->frame_2->setStyleSheet(
-        QStringLiteral("QFrame#frame_2{border: none; border-right: 1px solid rgb(%1);}").arg(borderColor));
+    ui->frame_2->setStyleSheet(QStringLiteral("QFrame#frame_2{border: none; border-right: 1px solid %1;}")
+                                   .arg(ThemeColors::css(borderColor)));
     applyLook(backgroundColor, textColor);
 }
 
@@ -34,11 +34,10 @@ DCatchKeyAndMouseItem::~DCatchKeyAndMouseItem() = default;
 void DCatchKeyAndMouseItem::applyLook(const QString &background, const QString &labelColor)
 {
     ui->frame->setStyleSheet(
-        QStringLiteral(
-            "QFrame#frame{border: none; border-bottom: 1px solid rgb(%1); background-color: rgb(%2);}")
-            .arg(borderColor, background));
-    const QString label =
-        QStringLiteral("QLabel{color: rgb(%1); font: 75 10pt \"%2\";}").arg(labelColor, fontFamily);
+        QStringLiteral("QFrame#frame{border: none; border-bottom: 1px solid %1; background-color: %2;}")
+            .arg(ThemeColors::css(borderColor), ThemeColors::css(background)));
+    const QString label = QStringLiteral("QLabel{color: %1; font: 75 10pt \"%2\";}")
+                              .arg(ThemeColors::css(labelColor), fontFamily);
     ui->label_DelayTime->setStyleSheet(label);
     ui->label_CatchEventExplain->setStyleSheet(label);
 }

@@ -19,19 +19,20 @@ DMacroListItem::DMacroListItem(QWidget *parent) : QWidget(parent), ui(std::make_
 
     const ThemeColors theme = DDataManager::getInstance()->getThemeColors();
     ui->label_MacroName->setStyleSheet(
-        QStringLiteral("QLabel#label_MacroName{color: rgb(%1); font: 75 10pt \"%2\";}")
-            .arg(theme.MacroListItemTextColor, theme.TextFont));
+        QStringLiteral("QLabel#label_MacroName{color: %1; font: 75 10pt \"%2\";}")
+            .arg(ThemeColors::css(theme.MacroListItemTextColor), theme.TextFont));
     borderColor = theme.MacroBorderColor;
     selectedColor = theme.MacroListItemSelectedColor;
     hoverColor = theme.MacroListItemHoverColor;
     setSelected(false);
     ui->lineEdit_MacroName->setStyleSheet(
-        QStringLiteral("QLineEdit#lineEdit_MacroName{color: rgb(%1); font: 75 12pt \"%2\"; "
-                       "background-color: rgba(%3,0); border: 0px solid rgb(%4);}"
+        QStringLiteral("QLineEdit#lineEdit_MacroName{color: %1; font: 75 12pt \"%2\"; "
+                       "background-color: %3; border: 0px solid %4;}"
                        "QLineEdit#lineEdit_MacroName:hover, QLineEdit#lineEdit_MacroName:pressed"
-                       "{border: 0px solid rgb(%5);}")
-            .arg(theme.TextDefaultColor, theme.TextFont, theme.MacroListItemSelectedColor.section(',', 0, 2),
-                 theme.MacroBorderColor, theme.TextCheckedColor));
+                       "{border: 0px solid %5;}")
+            .arg(ThemeColors::css(theme.TextDefaultColor), theme.TextFont,
+                 ThemeColors::css(theme.MacroListItemSelectedColor, 0),
+                 ThemeColors::css(theme.MacroBorderColor), ThemeColors::css(theme.TextCheckedColor)));
 }
 
 DMacroListItem::~DMacroListItem() = default;
@@ -57,14 +58,12 @@ void DMacroListItem::setSelected(bool selected)
     m_selected = selected;
     if (selected)
         ui->frame_5->setStyleSheet(
-            QStringLiteral(
-                "QFrame#frame_5{border: none; border-bottom: 1px solid rgb(%1); background-color: rgb(%2);}")
-                .arg(borderColor, selectedColor));
+            QStringLiteral("QFrame#frame_5{border: none; border-bottom: 1px solid %1; background-color: %2;}")
+                .arg(ThemeColors::css(borderColor), ThemeColors::css(selectedColor)));
     else
-        ui->frame_5->setStyleSheet(
-            QStringLiteral("QFrame#frame_5{border: none; border-bottom: 1px solid rgb(%1);}"
-                           "QFrame#frame_5:hover{background-color: rgb(%2);}")
-                .arg(borderColor, hoverColor));
+        ui->frame_5->setStyleSheet(QStringLiteral("QFrame#frame_5{border: none; border-bottom: 1px solid %1;}"
+                                                  "QFrame#frame_5:hover{background-color: %2;}")
+                                       .arg(ThemeColors::css(borderColor), ThemeColors::css(hoverColor)));
 }
 
 void DMacroListItem::mousePressEvent(QMouseEvent *event)

@@ -16,11 +16,13 @@ macroMenuToolWidget::macroMenuToolWidget(QWidget *parent)
         label->installEventFilter(this);
 
     const ThemeColors theme = DDataManager::getInstance()->getThemeColors();
-    setStyleSheet(QStringLiteral("QLabel{color: rgb(%1); font: 75 10pt \"%2\"; background-color: rgb(%3);}"
-                                 "QLabel:hover{background-color: rgb(%4);}"
-                                 "QLabel:pressed{background-color: rgb(%5);}")
-                      .arg(theme.MacroListItemTextColor, theme.TextFont, theme.MacroLeftBgColor,
-                           theme.MacroListItemHoverColor, theme.MacroListItemSelectedColor));
+    setStyleSheet(QStringLiteral("QLabel{color: %1; font: 75 10pt \"%2\"; background-color: %3;}"
+                                 "QLabel:hover{background-color: %4;}"
+                                 "QLabel:pressed{background-color: %5;}")
+                      .arg(ThemeColors::css(theme.MacroListItemTextColor), theme.TextFont,
+                           ThemeColors::css(theme.MacroLeftBgColor),
+                           ThemeColors::css(theme.MacroListItemHoverColor),
+                           ThemeColors::css(theme.MacroListItemSelectedColor)));
 }
 
 macroMenuToolWidget::~macroMenuToolWidget() = default;

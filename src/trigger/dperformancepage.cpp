@@ -19,7 +19,8 @@ namespace {
 
 QString rgbOf(const QString &components)
 {
-    return QStringLiteral("rgb(%1)").arg(components.split(QLatin1Char(',')).mid(0, 3).join(QLatin1Char(',')));
+    return QStringLiteral("%1").arg(
+        ThemeColors::css(components.split(QLatin1Char(',')).mid(0, 3).join(QLatin1Char(','))));
 }
 
 } // namespace

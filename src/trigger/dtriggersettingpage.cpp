@@ -30,7 +30,8 @@ QString travelText(int count)
 // "rgb(r,g,b)" from a theme colour's first three components.
 QString rgbOf(const QString &components)
 {
-    return QStringLiteral("rgb(%1)").arg(components.split(QLatin1Char(',')).mid(0, 3).join(QLatin1Char(',')));
+    return QStringLiteral("%1").arg(
+        ThemeColors::css(components.split(QLatin1Char(',')).mid(0, 3).join(QLatin1Char(','))));
 }
 
 QColor opaque(const QString &components)

@@ -216,7 +216,7 @@ void Ui_DTriggerSettingPage::setupUi(QWidget *page)
     scrollAreaWidgetContents->setObjectName(QStringLiteral("scrollAreaWidgetContents"));
     scrollAreaWidgetContents->setGeometry(0, 0, 275, 281);
     scrollAreaWidgetContents->setStyleSheet(
-        QStringLiteral("QWidget#scrollAreaWidgetContents{background-color: rgb(26, 27, 49, 1);}"));
+        QStringLiteral("QWidget#scrollAreaWidgetContents{background-color: rgba(26, 27, 49, 1);}"));
     QVBoxLayout *contents = column(scrollAreaWidgetContents, "verticalLayout_15", 6);
 
     frame_Bottom = frameIn(scrollAreaWidgetContents, "frame_Bottom");

@@ -1,4 +1,5 @@
 #include "dcustomeventtipexplain.h"
+#include "themecolors.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -40,8 +41,8 @@ void DCustomEventTipExplain::setEventInfo(const QString &title, const QString &s
         title == QLatin1String("fn") || title == QLatin1String("Fn") || title == QLatin1String("FN");
     const QString colour =
         (fnKey || !remappable) ? QStringLiteral("255,143,31") : QStringLiteral("245,245,245");
-    const QString style =
-        QStringLiteral("color: rgb(%2); font: bold 12pt \"%1\";").arg(QLatin1String(kFontFamily), colour);
+    const QString style = QStringLiteral("color: %2; font: bold 12pt \"%1\";")
+                              .arg(QLatin1String(kFontFamily), ThemeColors::css(colour));
     m_titleLabel->setStyleSheet(style);
     m_detailLabel->setStyleSheet(style);
     m_titleLabel->setText(title);
