@@ -356,6 +356,11 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <location filename="../src/device/link/donboarddownload.cpp" line="43"/>
+        <source>Cannot read %1: nothing was written to the keyboard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <location filename="../src/device/donboarddownload.cpp" line="135"/>
         <source>Too many macro keys (at most %1)</source>
         <translation type="unfinished"></translation>
