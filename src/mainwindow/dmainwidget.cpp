@@ -15,9 +15,11 @@
 #include "ui_dmainwidget.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -101,17 +103,38 @@ DMainWidget::DMainWidget(QWidget *parent, const SdkInit &sdkInit)
     m_userSettings = std::make_unique<QSettings>(m_userIniPath, QSettings::IniFormat);
     {
         QSettings local(m_userIniPath, QSettings::IniFormat);
+        // The first-start defaults are for a first start only: after a damaged settings file the
+        // user's choices are unknown, and start at login stays as its entry says.
+        const bool firstStart = !data->settingsWereDamaged();
         if (!local.contains(QStringLiteral("AutoStart/isAutoStart"))) {
-            m_userSettings->setValue(QStringLiteral("AutoStart/isAutoStart"), true);
-            QString error;
-            if (!autostart::setEnabled(true, m_title, &error))
-                qWarning() << "[Start-up] cannot write the autostart entry:" << error;
+            if (firstStart) {
+                m_userSettings->setValue(QStringLiteral("AutoStart/isAutoStart"), true);
+                QString error;
+                if (!autostart::setEnabled(true, m_title, &error))
+                    qWarning() << "[Start-up] cannot write the autostart entry:" << error;
+            } else {
+                m_userSettings->setValue(QStringLiteral("AutoStart/isAutoStart"), autostart::isEnabled());
+            }
         }
-        if (!local.contains(QStringLiteral("MinimizeToTray/isMinimizeToTray")))
+        if (firstStart && !local.contains(QStringLiteral("MinimizeToTray/isMinimizeToTray")))
             m_userSettings->setValue(QStringLiteral("MinimizeToTray/isMinimizeToTray"), true);
-        if (!local.contains(QStringLiteral("CloseToTray/isCloseToTray")))
+        if (firstStart && !local.contains(QStringLiteral("CloseToTray/isCloseToTray")))
             m_userSettings->setValue(QStringLiteral("CloseToTray/isCloseToTray"), true);
         m_userSettings->sync();
+    }
+    const QString damagedSettings = data->takeDamagedSettingsBackup();
+    if (!damagedSettings.isEmpty()) {
+        // After the window is up; a box that stays until dismissed, so that the path can be read.
+        QTimer::singleShot(0, this, [this, damagedSettings] {
+            auto *box = new QMessageBox(
+                QMessageBox::Warning, tr("Settings"),
+                tr("The settings file was damaged and has been reset; the damaged copy was kept as %1")
+                    .arg(QDir::toNativeSeparators(damagedSettings)),
+                QMessageBox::Ok, this);
+            box->setObjectName(QStringLiteral("settingsFileDamagedBox"));
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+        });
     }
 
     registerDeviceNotifications();
