@@ -132,6 +132,7 @@ DMainWidget::DMainWidget(QWidget *parent, const SdkInit &sdkInit)
                     .arg(QDir::toNativeSeparators(damagedSettings)),
                 QMessageBox::Ok, this);
             box->setObjectName(QStringLiteral("settingsFileDamagedBox"));
+            box->setTextFormat(Qt::PlainText);
             box->setAttribute(Qt::WA_DeleteOnClose);
             box->open();
         });
@@ -220,6 +221,9 @@ void DMainWidget::onReturnHidLikeName(QString productName, QString likeName)
 {
     m_productName = productName;
     m_deviceName = likeName;
+    // The names may come from the user's own model catalogue: text, never markup.
+    ui->label_ProductName->setTextFormat(Qt::PlainText);
+    ui->label_DeviceName->setTextFormat(Qt::PlainText);
     ui->label_ProductName->setText(productName);
     ui->label_DeviceName->setText(likeName);
     const bool noKeyboard = productName == QLatin1String("HID") && likeName == QLatin1String("RGB");

@@ -189,6 +189,16 @@ TEST_F(MainWidgetStart, DeviceListFollowsTheKeyboardNames)
     EXPECT_EQ(w.findChild<QLabel *>("label_DeviceName")->text(), "Keyboard");
     QMetaObject::invokeMethod(&w, "onReturnHidLikeName", Q_ARG(QString, "HID"), Q_ARG(QString, "RGB"));
     EXPECT_FALSE(w.isDeviceListVisible());
+
+    // Names from a user's model catalogue are shown as they are written, markup and all.
+    const QString product = "<b>TL</b><img src=\"/etc/x.png\">", device = "<a href=\"x\">Kbd</a>";
+    QMetaObject::invokeMethod(&w, "onReturnHidLikeName", Q_ARG(QString, product), Q_ARG(QString, device));
+    for (const auto &[name, text] :
+         {std::pair{"label_ProductName", product}, std::pair{"label_DeviceName", device}}) {
+        auto *label = w.findChild<QLabel *>(name);
+        EXPECT_EQ(label->text(), text) << name;
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << name;
+    }
 }
 
 } // namespace
