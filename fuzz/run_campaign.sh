@@ -67,8 +67,8 @@ printf '%-22s %14s %8s %8s %10s %s\n' target executions cov ft exec/s finding
 for t in "${targets[@]}"; do
   log="$out/$t.log"
   [ -f "$log" ] || continue
-  execs=$(grep -o 'stat::number_of_executed_units: [0-9]*' "$log" | tail -1 | awk '{print $2}')
-  speed=$(grep -o 'stat::average_exec_per_sec: [0-9]*' "$log" | tail -1 | awk '{print $2}')
+  execs=$(grep -oE 'stat::number_of_executed_units: +[0-9]+' "$log" | tail -1 | awk '{print $2}')
+  speed=$(grep -oE 'stat::average_exec_per_sec: +[0-9]+' "$log" | tail -1 | awk '{print $2}')
   last=$(grep -E '^#[0-9]+' "$log" | tail -1)
   cov=$(echo "$last" | grep -o 'cov: [0-9]*' | awk '{print $2}')
   ft=$(echo "$last" | grep -o 'ft: [0-9]*' | awk '{print $2}')

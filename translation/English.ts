@@ -337,6 +337,16 @@
         <source>QWidget#page_Device{border-bottom-left-radius: 12px;}</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <location filename="../src/mainwindow/dmainwidget.cpp" line="130"/>
+        <source>Settings</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/mainwindow/dmainwidget.cpp" line="131"/>
+        <source>The settings file was damaged and has been reset; the damaged copy was kept as %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>DOnboardDownload</name>
@@ -353,6 +363,11 @@
     <message>
         <location filename="../src/device/donboarddownload.cpp" line="42"/>
         <source>Please wait until the download has finished</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <location filename="../src/device/link/donboarddownload.cpp" line="43"/>
+        <source>Cannot read %1: nothing was written to the keyboard</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

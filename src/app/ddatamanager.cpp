@@ -3,12 +3,17 @@
 #include "fixedtext.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 const char kDefaultConfigResource[] = ":/images/configDir/QuelmoDefaultConfig.ini";
@@ -34,6 +39,7 @@ DDataManager::DDataManager(QObject *parent)
     QDir().mkpath(m_appDataPath);
     m_userConfigPath = m_appDataPath + QStringLiteral("/UserConfig");
     QDir().mkpath(m_userConfigPath);
+    inspectUserSettings();
 
     QSettings user(userConfigFile(), QSettings::IniFormat);
     int themeIndex = 0;
@@ -86,6 +92,60 @@ DDataManager::~DDataManager() = default;
 QString DDataManager::userConfigFile() const
 {
     return m_userConfigPath + QStringLiteral("/QuelmoConfig.ini");
+}
+
+QString DDataManager::inspectUserSettings()
+{
+    m_settingsWereDamaged = false;
+    m_damagedSettingsBackup.clear();
+    const QString file = userConfigFile();
+    const QFileInfo info(file);
+    if (!info.exists() && !info.isSymLink())
+        return {};
+    QString problem;
+    if (!info.isFile()) {
+        problem = QStringLiteral("not a regular file");
+    } else if (info.size() == 0) {
+        problem = QStringLiteral("empty");
+    } else if (QFile f(file); !f.open(QIODevice::ReadOnly)) {
+        problem = f.errorString();
+    } else {
+        // Every start writes these groups, so a file of ours holds at least one of them.
+        static const char *const kOurGroups[] = {"Language",  "Theme",          "ThemeBgImage", "oldVersion",
+                                                 "AutoStart", "MinimizeToTray", "CloseToTray"};
+        QSettings settings(file, QSettings::IniFormat);
+        const QStringList groups = settings.childGroups();
+        const bool ours = std::any_of(std::begin(kOurGroups), std::end(kOurGroups),
+                                      [&](const char *g) { return groups.contains(QLatin1String(g)); });
+        if (settings.status() != QSettings::NoError)
+            problem = QStringLiteral("does not parse");
+        else if (!ours)
+            problem = QStringLiteral("holds no settings of ours");
+    }
+    if (problem.isEmpty())
+        return {};
+
+    m_settingsWereDamaged = true;
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString backup = file + QStringLiteral(".broken-") + stamp;
+    for (int n = 1; QFileInfo::exists(backup); ++n)
+        backup = file + QStringLiteral(".broken-") + stamp + QLatin1Char('-') + QString::number(n);
+    if (!QFile::rename(file, backup)) {
+        qWarning("[Settings] %s is damaged (%s) and could not be moved aside", qUtf8Printable(file),
+                 qUtf8Printable(problem));
+        return {};
+    }
+    qWarning("[Settings] %s is damaged (%s): moved aside to %s", qUtf8Printable(file),
+             qUtf8Printable(problem), qUtf8Printable(backup));
+    m_damagedSettingsBackup = backup;
+    return backup;
+}
+
+QString DDataManager::takeDamagedSettingsBackup()
+{
+    QString backup;
+    backup.swap(m_damagedSettingsBackup);
+    return backup;
 }
 
 bool DDataManager::storePath(char *buffer, const char *path)

@@ -34,6 +34,15 @@ public:
     QString appDataPath() const { return m_appDataPath; }
     QString userConfigPath() const { return m_userConfigPath; }
     QString userConfigFile() const;
+    // Looks at the settings file before anything reads or writes it (construction does): one that
+    // exists but is empty, unreadable or holds none of the program's settings is moved aside as
+    // "<file>.broken-<time>", so that a fresh one is written without taking the first-start
+    // defaults. Returns the backup's path, empty when the file was fine or missing.
+    QString inspectUserSettings();
+    // The backup of a damaged settings file, once (the window reports it); empty when none.
+    QString takeDamagedSettingsBackup();
+    // True when the settings file was found damaged at start, so that it is no first start.
+    bool settingsWereDamaged() const { return m_settingsWereDamaged; }
     QString applicationDirPath() const { return m_applicationDirPath; }
     void setApplicationDirPath(const QString &path) { m_applicationDirPath = path; }
 
@@ -168,6 +177,8 @@ private:
     std::unique_ptr<char[]> m_magneticProfileXmlPath;
     std::unique_ptr<char[]> m_seniorKeyXmlPath;
     bool m_isUserConfig = false;
+    bool m_settingsWereDamaged = false;
+    QString m_damagedSettingsBackup;
     bool m_bgImageIsUsing = false;
     bool m_versionChanged = false;
     bool m_lightSynchronize = false;

@@ -1,6 +1,7 @@
 #include "crashhandler.h"
 #include "customlightdefaults.h"
 #include "dappllication.h"
+#include "deviceprofilefiles.h"
 #include "qtlinguist.h"
 
 #include <QDebug>
@@ -76,6 +77,8 @@ int main(int argc, char *argv[])
         }
     }
     CustomLightDefaults::removeStaleTempFolders();
+    if (lock && !keyTaken)
+        DeviceProfileFiles::removeInterruptedSaves(appData + QStringLiteral("/UserConfig"));
 
     QCoreApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     auto app = std::make_unique<DAppllication>(

@@ -48,6 +48,9 @@ DDeviceListItem::DDeviceListItem(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::DDeviceListItem>())
 {
     ui->setupUi(this);
+    // The names may come from the user's own model catalogue: text, never markup.
+    ui->label_ProductName->setTextFormat(Qt::PlainText);
+    ui->label_DeviceName->setTextFormat(Qt::PlainText);
     setFixedSize(kCardWidth, kCardHeight);
     m_dim = new QWidget(this, Qt::FramelessWindowHint);
     m_dim->resize(size());

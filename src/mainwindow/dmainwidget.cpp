@@ -19,10 +19,12 @@
 #include <QCloseEvent>
 #include <QDebug>
 #include <QDialog>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPointer>
@@ -127,17 +129,39 @@ DMainWidget::DMainWidget(QWidget *parent, const SdkInit &sdkInit)
     m_userSettings = std::make_unique<QSettings>(m_userIniPath, QSettings::IniFormat);
     {
         QSettings local(m_userIniPath, QSettings::IniFormat);
+        // The first-start defaults are for a first start only: after a damaged settings file the
+        // user's choices are unknown, and start at login stays as its entry says.
+        const bool firstStart = !data->settingsWereDamaged();
         if (!local.contains(QStringLiteral("AutoStart/isAutoStart"))) {
-            m_userSettings->setValue(QStringLiteral("AutoStart/isAutoStart"), true);
-            QString error;
-            if (!autostart::setEnabled(true, m_title, &error))
-                qWarning() << "[Start-up] cannot write the autostart entry:" << error;
+            if (firstStart) {
+                m_userSettings->setValue(QStringLiteral("AutoStart/isAutoStart"), true);
+                QString error;
+                if (!autostart::setEnabled(true, m_title, &error))
+                    qWarning() << "[Start-up] cannot write the autostart entry:" << error;
+            } else {
+                m_userSettings->setValue(QStringLiteral("AutoStart/isAutoStart"), autostart::isEnabled());
+            }
         }
-        if (!local.contains(QStringLiteral("MinimizeToTray/isMinimizeToTray")))
+        if (firstStart && !local.contains(QStringLiteral("MinimizeToTray/isMinimizeToTray")))
             m_userSettings->setValue(QStringLiteral("MinimizeToTray/isMinimizeToTray"), true);
-        if (!local.contains(QStringLiteral("CloseToTray/isCloseToTray")))
+        if (firstStart && !local.contains(QStringLiteral("CloseToTray/isCloseToTray")))
             m_userSettings->setValue(QStringLiteral("CloseToTray/isCloseToTray"), true);
         m_userSettings->sync();
+    }
+    const QString damagedSettings = data->takeDamagedSettingsBackup();
+    if (!damagedSettings.isEmpty()) {
+        // After the window is up; a box that stays until dismissed, so that the path can be read.
+        QTimer::singleShot(0, this, [this, damagedSettings] {
+            auto *box = new QMessageBox(
+                QMessageBox::Warning, tr("Settings"),
+                tr("The settings file was damaged and has been reset; the damaged copy was kept as %1")
+                    .arg(QDir::toNativeSeparators(damagedSettings)),
+                QMessageBox::Ok, this);
+            box->setObjectName(QStringLiteral("settingsFileDamagedBox"));
+            box->setTextFormat(Qt::PlainText);
+            box->setAttribute(Qt::WA_DeleteOnClose);
+            box->open();
+        });
     }
 
     createTrayIcon();
@@ -334,6 +358,9 @@ void DMainWidget::onReturnHidLikeName(QString productName, QString likeName)
 {
     m_productName = productName;
     m_deviceName = likeName;
+    // The names may come from the user's own model catalogue: text, never markup.
+    ui->label_ProductName->setTextFormat(Qt::PlainText);
+    ui->label_DeviceName->setTextFormat(Qt::PlainText);
     ui->label_ProductName->setText(productName);
     ui->label_DeviceName->setText(likeName);
     const bool noKeyboard = productName == QLatin1String("HID") && likeName == QLatin1String("RGB");

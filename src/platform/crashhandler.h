@@ -7,7 +7,8 @@
 // nothing but async-signal-safe calls run inside the fault handler.
 namespace crashhandler {
 
-// `dumpDir` receives "<yyyy_MM_dd_hh_mm_ss>.dmp"; `noticeCommand` (program and arguments) is
+// `dumpDir` receives "<yyyy_MM_dd_hh_mm_ss>.dmp" ("<yyyy_MM_dd_hh_mm_ss>-<n>.dmp" when that name is
+// taken); `noticeCommand` (program and arguments) is
 // started after the dump is written. Call once, early, from the GUI thread.
 bool install(const QString &dumpDir, const QStringList &noticeCommand);
 

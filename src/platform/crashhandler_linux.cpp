@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <ctime>
@@ -106,9 +107,22 @@ void handler(int sig, siginfo_t *info, void *)
     path[dirLen] = '/';
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
-    formatName(path + dirLen + 1, now.tv_sec);
+    char *const name = path + dirLen + 1;
+    formatName(name, now.tv_sec);
 
-    const int fd = ::open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    // Never over an earlier dump (several faults in one second): "<time>-<n>.dmp" instead. No
+    // following of a link planted under the name either.
+    char *const extension = name + std::strlen(name) - 4;
+    int fd = -1;
+    for (int n = 1; n < 1000; ++n) {
+        fd = ::open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+        if (fd >= 0 || errno != EEXIST)
+            break;
+        char *p = extension;
+        *p++ = '-';
+        p = putNumber(p, n, 1);
+        std::memcpy(p, ".dmp", 5);
+    }
     if (fd >= 0) {
         char line[64];
         writeText(fd, "Tidelumen crash dump\nsignal ");

@@ -214,6 +214,35 @@ TEST(Start, FirstStartStoresAnExplicitLanguage)
     EXPECT_EQ(s.value("Language/selectLanguageIndex").toInt(), 3) << "C locale maps to English";
 }
 
+// A save's temporary file that a kill left is removed by the next start, never by a launch that
+// finds another instance running (that one may be saving right now).
+TEST(Start, TemporaryFilesOfAnInterruptedSaveAreRemovedByTheNextStart)
+{
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + "/UserConfig";
+    const QString leftover = config + "/TL68HE/SN0001/appProfile_FN.xml.aB3dE9";
+    const QString backup = config + "/TL68HE/SN0001/appProfile_FN.xml.broken-20261210-120000";
+    auto touch = [](const QString &path) {
+        QDir().mkpath(QFileInfo(path).path());
+        QFile f(path);
+        return f.open(QIODevice::WriteOnly) && f.write("x") == 1;
+    };
+    ASSERT_TRUE(touch(backup));
+    {
+        Launch running;
+        ASSERT_TRUE(running.waitFor("main window shown")) << running.output.toStdString();
+        ASSERT_TRUE(touch(leftover));
+        Launch second;
+        ASSERT_TRUE(second.proc.waitForFinished(5000));
+        EXPECT_TRUE(QFile::exists(leftover)) << "removed while another instance runs";
+        ::kill(static_cast<pid_t>(running.proc.processId()), SIGKILL);
+        running.proc.waitForFinished(5000);
+    }
+    Launch next;
+    ASSERT_TRUE(next.waitFor("main window shown")) << next.output.toStdString();
+    EXPECT_FALSE(QFile::exists(leftover));
+    EXPECT_TRUE(QFile::exists(backup));
+}
+
 TEST(KeySwallowing, SpaceReturnEnterReachOnlyTextEditors)
 {
     QLabel label;

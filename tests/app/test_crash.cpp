@@ -77,4 +77,47 @@ TEST(CrashHandler, AFaultLeavesADatedDumpAndStartsTheNoticeHelper)
     }
 }
 
+// Dumps written in the same second each keep their own file; an earlier one is never overwritten.
+TEST(CrashHandler, ADumpNeverReplacesAnEarlierOneOfTheSameSecond)
+{
+    QTemporaryDir dir;
+    const QString dumpDir = dir.path() + "/dump";
+    ASSERT_TRUE(QDir().mkpath(dumpDir));
+    // Every name the child could pick for the next few seconds is taken already.
+    const QDateTime now = QDateTime::currentDateTime();
+    QStringList taken;
+    for (int s = -1; s <= 10; ++s) {
+        const QString name = crashhandler::dumpFileName(now.toSecsSinceEpoch() + s);
+        for (const QString &file : {name, name.chopped(4) + "-1.dmp"}) {
+            QFile f(dumpDir + "/" + file);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("earlier dump");
+            taken << file;
+        }
+    }
+
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ASAN_OPTIONS", "handle_segv=0:handle_abort=0:detect_leaks=0");
+    child.setProcessEnvironment(env);
+    child.start(QStringLiteral(TL_CRASH_CHILD), {dumpDir, dir.path() + "/notice-started"});
+    ASSERT_TRUE(child.waitForFinished(10000));
+    EXPECT_EQ(child.exitStatus(), QProcess::CrashExit);
+
+    for (const QString &file : taken) {
+        QFile f(dumpDir + "/" + file);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << file.toStdString();
+        EXPECT_EQ(f.readAll(), "earlier dump") << file.toStdString();
+    }
+    QStringList added = QDir(dumpDir).entryList({"*.dmp"}, QDir::Files);
+    for (const QString &file : taken)
+        added.removeAll(file);
+    ASSERT_EQ(added.size(), 1);
+    EXPECT_TRUE(QRegularExpression("^\\d{4}(_\\d{2}){5}-2\\.dmp$").match(added.first()).hasMatch())
+        << added.first().toStdString();
+    QFile dump(dumpDir + "/" + added.first());
+    ASSERT_TRUE(dump.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(dump.readAll().contains("signal 11"));
+}
+
 } // namespace

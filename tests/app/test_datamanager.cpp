@@ -1,6 +1,8 @@
 #include "ddatamanager.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -66,6 +68,59 @@ TEST_F(DataManagerStart, UserThemeIndexFallsBackToBlackWhenNotAllowed)
     EXPECT_EQ(dm.themeIndex(), 0);
     EXPECT_EQ(QSettings(settingsFile(), QSettings::IniFormat).value("Theme/selectThemeIndex").toInt(), 0);
     EXPECT_EQ(dm.getThemeColors().TextDefaultColor, "205,205,205");
+}
+
+// A settings file that is not one of ours is kept aside, never read as settings nor overwritten.
+TEST_F(DataManagerStart, DamagedSettingsFileIsMovedAsideOnce)
+{
+    const struct
+    {
+        const char *name;
+        QByteArray content; // null: a folder in the file's place
+        bool damaged;
+    } rows[] = {
+        {"empty", QByteArray(""), true},
+        {"binary", QByteArray("\x00\xff\x13[\x01\n\xfe=\x80", 10), true},
+        {"foreign text", QByteArray("hello world\nfoo=bar\n"), true},
+        {"a folder", QByteArray(), true},
+        {"ours, only the language", QByteArray("[Language]\nselectLanguageIndex=3\n"), false},
+    };
+    for (const auto &r : rows) {
+        QDir(appData).removeRecursively();
+        QDir().mkpath(appData + "/UserConfig");
+        if (r.content.isNull()) {
+            QDir().mkpath(settingsFile());
+        } else {
+            QFile f(settingsFile());
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly)) << r.name;
+            f.write(r.content);
+        }
+        DDataManager dm;
+        EXPECT_EQ(dm.settingsWereDamaged(), r.damaged) << r.name;
+        const QString backup = dm.takeDamagedSettingsBackup();
+        EXPECT_TRUE(dm.takeDamagedSettingsBackup().isEmpty()) << r.name << ": reported twice";
+        const QStringList kept = QDir(appData + "/UserConfig").entryList({"QuelmoConfig.ini.broken-*"});
+        if (!r.damaged) {
+            EXPECT_TRUE(backup.isEmpty()) << r.name;
+            EXPECT_TRUE(kept.isEmpty()) << r.name;
+            EXPECT_EQ(QSettings(settingsFile(), QSettings::IniFormat).value("Language/selectLanguageIndex"),
+                      "3")
+                << r.name;
+            continue;
+        }
+        ASSERT_EQ(kept.size(), 1) << r.name;
+        EXPECT_TRUE(backup.endsWith(kept.first())) << r.name;
+        if (!r.content.isNull()) {
+            QFile b(backup);
+            ASSERT_TRUE(b.open(QIODevice::ReadOnly)) << r.name;
+            EXPECT_EQ(b.readAll(), r.content) << r.name;
+        }
+        // A fresh file with the start-up values took its place.
+        EXPECT_TRUE(QFileInfo(settingsFile()).isFile()) << r.name;
+        EXPECT_EQ(QSettings(settingsFile(), QSettings::IniFormat).value("Theme/selectThemeIndex").toString(),
+                  "0")
+            << r.name;
+    }
 }
 
 TEST(DataManager, InitialStateAndSelectedKey)

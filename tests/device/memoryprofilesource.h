@@ -37,17 +37,19 @@ public:
         *info = *item;
         return true;
     }
-    QList<MacroEventRecord> macroEvents(const QByteArray &, const QByteArray &,
-                                        const QByteArray &macroId) override
+    bool macroEvents(const QByteArray &path, const QByteArray &, const QByteArray &macroId,
+                     QList<MacroEventRecord> *events) override
     {
         ++reads;
-        return macros.value(macroId);
+        *events = macros.value(macroId);
+        return !unreadable.contains(fileName(path));
     }
-    QList<SeniorKeyInfoStu> seniorKeys(const QByteArray &) override
+    bool seniorKeys(const QByteArray &path, QList<SeniorKeyInfoStu> *records) override
     {
         ++reads;
         ++seniorReads;
-        return senior;
+        *records = senior;
+        return !unreadable.contains(fileName(path));
     }
 
     static QByteArray fileName(const QByteArray &path) { return path.mid(path.lastIndexOf('/') + 1); }
@@ -55,6 +57,7 @@ public:
     QMap<QByteArray, Layer> layers{{"appProfile_Default.xml", {}}, {"appProfile_FN.xml", {}}};
     QMap<QByteArray, QList<MacroEventRecord>> macros; // macro id -> events
     QList<SeniorKeyInfoStu> senior;
+    QSet<QByteArray> unreadable; // file names whose reads fail
     int reads = 0;
     int seniorReads = 0;
 };

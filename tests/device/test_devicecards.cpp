@@ -108,6 +108,26 @@ TEST_F(ThemeTest, CardProductLineAndPicture)
     EXPECT_EQ(DDeviceListItem::pictureBox(QStringLiteral("TL87")), QSize(186, 136));
 }
 
+// Names may come from a user's model catalogue: shown as written, never as markup.
+TEST_F(ThemeTest, CardNamesAreShownAsPlainText)
+{
+    QWidget list;
+    DDeviceListItem card(&list);
+    card.setDeviceInfo(record("<b>TL</b><img src=\"/x.png\">", "<a href=\"x\">K</a>", "TL87", 1, 0));
+    const struct
+    {
+        const char *label;
+        QString text;
+    } rows[] = {{"label_ProductName", "<b>TL</b><img src=\"/x.png\">"},
+                {"label_DeviceName", "<a href=\"x\">K</a>(USB)"}};
+    for (const auto &r : rows) {
+        auto *label = card.findChild<QLabel *>(QString::fromLatin1(r.label));
+        ASSERT_NE(label, nullptr) << r.label;
+        EXPECT_EQ(label->text(), r.text) << r.label;
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << r.label;
+    }
+}
+
 TEST_F(ThemeTest, OfflineCardComesBackAndSelectionBorder)
 {
     QWidget list;

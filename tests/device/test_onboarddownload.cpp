@@ -464,6 +464,22 @@ INSTANTIATE_TEST_SUITE_P(
                                     s.layers["appProfile_FN.xml"].items[60] = makeItem(1, "3");
                                 },
                                 "A macro has more than 62 events"},
+                    RefusalCase{"unreadable advanced-key file",
+                                [](MemoryProfileSource &s) {
+                                    s.senior = {record(7, SeniorKeyDKS)};
+                                    s.layers["appProfile_FN.xml"].items[6] = makeItem(40, "7");
+                                    s.unreadable.insert("SeniorKeys.xml");
+                                },
+                                "Cannot read /profiles/SeniorKeys.xml: nothing was written to the keyboard"},
+                    RefusalCase{
+                        "unreadable macro copy",
+                        [](MemoryProfileSource &s) {
+                            s.macros["1"] = macroOf(2);
+                            s.layers["appProfile_FN.xml"].items[4] = makeItem(1, "1");
+                            s.unreadable.insert("appProfile_FN.xml");
+                        },
+                        "Cannot read /profiles/keyboard/appProfile_FN.xml: nothing was written to the "
+                        "keyboard"},
                     RefusalCase{"layer file without a current profile",
                                 [](MemoryProfileSource &s) { s.layers.remove("appProfile_FN.xml"); }, ""}),
     [](const testing::TestParamInfo<RefusalCase> &caseInfo) {
@@ -538,6 +554,33 @@ TEST_F(OnboardDownloadFromStore, UnpluggedMidwayLeavesTheProfileUntouched)
     EXPECT_EQ(v.signalCount, 1);
     EXPECT_FALSE(v.ok);
     EXPECT_EQ(fileContents(), before);
+}
+
+// A damaged advanced-key file is not an empty one: writing from it would blank the keyboard's
+// advanced keys. A missing one holds no records.
+TEST_F(OnboardDownloadFromStore, DamagedAdvancedKeyFileRefusesAndStaysAsItIs)
+{
+    open("TL68HE");
+    magneticProfile();
+    writeStore();
+    useStore();
+    QFile senior(QFile::decodeName(snapshot.seniorKeyXmlPath));
+    ASSERT_TRUE(senior.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    senior.write("<tidelumen version=\"1\"><seniorKeys><seniorKey index=\"7\"");
+    senior.close();
+    const auto before = fileContents();
+    Verdict v = runDownload();
+    EXPECT_EQ(v.signalCount, 1);
+    EXPECT_FALSE(v.ok);
+    EXPECT_EQ(v.message, DOnboardDownload::unreadableText(senior.fileName()));
+    EXPECT_TRUE(v.message.contains(QStringLiteral("SeniorKeyConfig.xml")));
+    EXPECT_EQ(kb->receivedCount(0x17) + kb->receivedCount(0x18) + kb->receivedCount(0x2a), 0);
+    EXPECT_EQ(fileContents(), before);
+
+    ASSERT_TRUE(senior.remove());
+    v = runDownload();
+    EXPECT_NE(v.message, DOnboardDownload::unreadableText(senior.fileName()));
+    EXPECT_GT(kb->receivedCount(0x17), 0);
 }
 
 TEST_F(OnboardDownload, NoKeyViewOrNoLinkIsAFailure)

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMessageBox>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTest>
@@ -34,6 +35,7 @@ protected:
         configDir = DDataManager::getInstance()->userConfigPath();
         QDir(configDir).removeRecursively();
         QDir().mkpath(configDir);
+        DDataManager::getInstance()->inspectUserSettings();
         autostart::setEnabled(false, "x");
         s_log.clear();
         s_previous = qInstallMessageHandler(capture);
@@ -59,6 +61,41 @@ TEST_F(MainWidgetStart, FirstStartWritesTheStartUpKeysAndTheAutostartEntryOnce)
     DMainWidget again;
     EXPECT_EQ(QSettings(ini(), QSettings::IniFormat).value("AutoStart/isAutoStart").toString(), "false");
     EXPECT_FALSE(autostart::isEnabled());
+}
+
+// A damaged settings file is not a first start: start at login stays as its entry says, and the
+// window tells where the damaged copy went, once.
+TEST_F(MainWidgetStart, DamagedSettingsFileKeepsStartAtLoginAndIsReportedOnce)
+{
+    for (const bool entry : {false, true}) {
+        QDir(configDir).removeRecursively();
+        QDir().mkpath(configDir);
+        autostart::setEnabled(entry, "x");
+        QFile garbage(ini());
+        ASSERT_TRUE(garbage.open(QIODevice::WriteOnly));
+        garbage.write("\x00\x01garbage\xff");
+        garbage.close();
+        DDataManager::getInstance()->inspectUserSettings();
+
+        DMainWidget w;
+        EXPECT_EQ(autostart::isEnabled(), entry);
+        EXPECT_EQ(QSettings(ini(), QSettings::IniFormat).value("AutoStart/isAutoStart").toBool(), entry);
+        const QStringList kept = QDir(configDir).entryList({"QuelmoConfig.ini.broken-*"});
+        ASSERT_EQ(kept.size(), 1);
+        QCoreApplication::processEvents();
+        auto *box = w.findChild<QMessageBox *>("settingsFileDamagedBox");
+        ASSERT_NE(box, nullptr) << "the user was not told";
+        EXPECT_TRUE(box->text().startsWith(
+            "The settings file was damaged and has been reset; the damaged copy was kept as"))
+            << box->text().toStdString();
+        EXPECT_TRUE(box->text().endsWith(kept.first()));
+        box->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+        DMainWidget again;
+        QCoreApplication::processEvents();
+        EXPECT_EQ(again.findChild<QMessageBox *>("settingsFileDamagedBox"), nullptr) << "reported twice";
+    }
 }
 
 TEST_F(MainWidgetStart, OnlyTheMissingStoreFileIsCreated)
@@ -154,6 +191,16 @@ TEST_F(MainWidgetStart, DeviceListFollowsTheKeyboardNames)
     EXPECT_EQ(w.findChild<QLabel *>("label_DeviceName")->text(), "Keyboard");
     QMetaObject::invokeMethod(&w, "onReturnHidLikeName", Q_ARG(QString, "HID"), Q_ARG(QString, "RGB"));
     EXPECT_FALSE(w.isDeviceListVisible());
+
+    // Names from a user's model catalogue are shown as they are written, markup and all.
+    const QString product = "<b>TL</b><img src=\"/etc/x.png\">", device = "<a href=\"x\">Kbd</a>";
+    QMetaObject::invokeMethod(&w, "onReturnHidLikeName", Q_ARG(QString, product), Q_ARG(QString, device));
+    for (const auto &[name, text] :
+         {std::pair{"label_ProductName", product}, std::pair{"label_DeviceName", device}}) {
+        auto *label = w.findChild<QLabel *>(name);
+        EXPECT_EQ(label->text(), text) << name;
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << name;
+    }
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLoggingCategory>
+#include <QRegularExpression>
 
 namespace {
 Q_LOGGING_CATEGORY(lcProfiles, "tidelumen.device.profiles")
@@ -29,6 +30,38 @@ QString DeviceProfileFiles::keyboardFolder(const QString &configRoot, const QStr
         modelKey == QLatin1String("."))
         return QString();
     return configRoot + QLatin1Char('/') + modelKey + QLatin1Char('/') + serial;
+}
+
+int DeviceProfileFiles::removeInterruptedSaves(const QString &configRoot)
+{
+    // The files the program replaces through a temporary file; the temporary's suffix is six
+    // characters of [A-Za-z0-9]. Backups (".broken-<time>") and anything else stay.
+    static const QRegularExpression leftover(
+        QStringLiteral("^(appProfile_(Default|FN|Magnetic)\\.xml|appMacro\\.xml|SeniorKeyConfig\\.xml|"
+                       "QuelmoConfig\\.ini)\\.[A-Za-z0-9]{6}$"));
+    if (configRoot.isEmpty())
+        return 0;
+    QStringList folders{configRoot};
+    // <config>/<model key>/<serial number>
+    for (const QFileInfo &model :
+         QDir(configRoot).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks))
+        for (const QFileInfo &keyboard :
+             QDir(model.filePath()).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks))
+            folders << keyboard.filePath();
+    int removed = 0;
+    for (const QString &folder : folders) {
+        for (const QFileInfo &file :
+             QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks)) {
+            if (!leftover.match(file.fileName()).hasMatch())
+                continue;
+            if (QFile::remove(file.filePath())) {
+                qCInfo(lcProfiles, "removed %s, left by an interrupted save",
+                       qUtf8Printable(file.filePath()));
+                ++removed;
+            }
+        }
+    }
+    return removed;
 }
 
 QString DeviceProfileFiles::filePath(const QString &folder, int file)

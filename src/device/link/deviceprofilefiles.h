@@ -28,6 +28,12 @@ public:
                         const std::function<void(const char *path)> &addDefaults,
                         QStringList *created = nullptr);
 
+    // A kill during a save leaves the save's temporary file ("<store file>.<six letters or digits>")
+    // beside the file it was to replace. Removes those of the program's store and settings files
+    // in `configRoot` and in the keyboards' folders below it; returns how many. Call at start,
+    // holding the single-instance lock, so that no save of another instance is running.
+    static int removeInterruptedSaves(const QString &configRoot);
+
     // The file of `layer` (0 Default, 1 FN) in the folder of the layer file `shownFile`; empty
     // when `shownFile` names no folder.
     static QByteArray layerFile(const QByteArray &shownFile, int layer);

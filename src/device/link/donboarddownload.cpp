@@ -4,6 +4,7 @@
 #include "downloadprofilesource.h"
 
 #include <QDebug>
+#include <QDir>
 #include <QFile>
 
 using namespace downloadframes;
@@ -37,6 +38,11 @@ QString DOnboardDownload::failureText()
     return tr("Download config failed, Please try again");
 }
 
+QString DOnboardDownload::unreadableText(const QString &file)
+{
+    return tr("Cannot read %1: nothing was written to the keyboard").arg(QDir::toNativeSeparators(file));
+}
+
 QString DOnboardDownload::busyText()
 {
     return tr("Please wait until the download has finished");
@@ -65,7 +71,12 @@ bool DOnboardDownload::start(DownloadLink *link, const DownloadSnapshot &snapsho
     }
     m_seniorKeyMap.clear();
     if (m_snapshot.magnetic) {
-        const QList<SeniorKeyInfoStu> records = m_source->seniorKeys(m_snapshot.seniorKeyXmlPath);
+        QList<SeniorKeyInfoStu> records;
+        // Unreadable is not empty: writing no records would blank the keyboard's advanced keys.
+        if (!m_source->seniorKeys(m_snapshot.seniorKeyXmlPath, &records)) {
+            finish(false, unreadableText(QFile::decodeName(m_snapshot.seniorKeyXmlPath)));
+            return true;
+        }
         for (const SeniorKeyInfoStu &r : records)
             m_seniorKeyMap.insert(r.index, r);
     }
@@ -137,8 +148,12 @@ QString DOnboardDownload::planAttempt(bool *refused)
                         *refused = true;
                         return tr("Too many macro keys (at most %1)").arg(kMacroSlots);
                     }
-                    const QList<MacroEventRecord> events =
-                        m_source->macroEvents(path, indexText, fieldText(info.value, sizeof info.value));
+                    QList<MacroEventRecord> events;
+                    if (!m_source->macroEvents(path, indexText, fieldText(info.value, sizeof info.value),
+                                               &events)) {
+                        *refused = true;
+                        return unreadableText(QFile::decodeName(path));
+                    }
                     if (events.size() > kMacroMaxEvents) {
                         *refused = true;
                         return tr("A macro has more than %1 events").arg(kMacroMaxEvents);

@@ -66,6 +66,8 @@ public:
     static QString failureText();
     // Shown by whoever refuses a keyboard or profile switch while a download runs.
     static QString busyText();
+    // Ends a download that would need a store file it cannot read.
+    static QString unreadableText(const QString &file);
 
 public slots:
     void onRuningOnboard0x19Cmd();

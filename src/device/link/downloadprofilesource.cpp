@@ -1,6 +1,10 @@
 #include "downloadprofilesource.h"
 
 #include "cquelmoxml.h"
+#include "xmlstore.h"
+
+#include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -17,20 +21,23 @@ public:
         return CQuelmoXML_SelectProFileKeyOperateInfo(path.constData(), index.constData(),
                                                       keyCode.constData(), info);
     }
-    QList<MacroEventRecord> macroEvents(const QByteArray &path, const QByteArray &index,
-                                        const QByteArray &macroId) override
+    bool macroEvents(const QByteArray &path, const QByteArray &index, const QByteArray &macroId,
+                     QList<MacroEventRecord> *events) override
     {
-        QList<MacroEventRecord> events;
-        CQuelmoXML_ProFileMacroWithKeyInfoSelectAll(path.constData(), index.constData(), macroId.constData(),
-                                                    "", &events);
-        return events;
+        if (CQuelmoXML_ProFileMacroWithKeyInfoSelectAll(path.constData(), index.constData(),
+                                                        macroId.constData(), "", events))
+            return true;
+        events->clear();
+        // A readable file without the copy holds no events for it; an unreadable one is unknown.
+        auto lock = XmlStore::instance().lock();
+        return XmlStore::instance().document(path.constData()) != nullptr;
     }
-    QList<SeniorKeyInfoStu> seniorKeys(const QByteArray &path) override
+    bool seniorKeys(const QByteArray &path, QList<SeniorKeyInfoStu> *records) override
     {
-        QList<SeniorKeyInfoStu> records;
-        if (!CQuelmoXML_SeniorKey_SelectAllInfoItem(path.constData(), &records))
-            records.clear();
-        return records;
+        if (CQuelmoXML_SeniorKey_SelectAllInfoItem(path.constData(), records))
+            return true;
+        records->clear();
+        return !QFileInfo::exists(QFile::decodeName(path));
     }
 };
 

@@ -19,10 +19,13 @@ public:
     // Fills `info` when the profile has an item for the key; leaves it untouched otherwise.
     virtual bool keyItem(const QByteArray &path, const QByteArray &index, const QByteArray &keyCode,
                          KeyOperateInfo *info) = 0;
-    // The profile's bound copy of a macro, in stored order.
-    virtual QList<MacroEventRecord> macroEvents(const QByteArray &path, const QByteArray &index,
-                                                const QByteArray &macroId) = 0;
-    virtual QList<SeniorKeyInfoStu> seniorKeys(const QByteArray &path) = 0;
+    // The profile's bound copy of a macro, in stored order (none when the profile has no copy).
+    // False when the file cannot be read: its macros are unknown, not empty.
+    virtual bool macroEvents(const QByteArray &path, const QByteArray &index, const QByteArray &macroId,
+                             QList<MacroEventRecord> *events) = 0;
+    // Every advanced-key record; none when the file does not exist. False when it exists but
+    // cannot be read.
+    virtual bool seniorKeys(const QByteArray &path, QList<SeniorKeyInfoStu> *records) = 0;
 
     // The program's source: the keyboard SDK's profile store.
     static DownloadProfileSource *sdk();
