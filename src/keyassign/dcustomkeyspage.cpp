@@ -166,6 +166,9 @@ DCustomKeysPage::~DCustomKeysPage()
 {
     // The keyboard must never stay captured once the page that started the capture is gone.
     stopHook();
+    // Pages hidden or closed while the base class destroys them must not reach this object.
+    for (const FunctionTab &t : qAsConst(m_tabs))
+        disconnect(t.page, nullptr, this, nullptr);
 }
 
 void DCustomKeysPage::createFunctionPages(const PageFactory &pageFactory)

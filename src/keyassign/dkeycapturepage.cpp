@@ -40,7 +40,13 @@ DKeyCapturePage::DKeyCapturePage(int keyboardMode, QWidget *parent) : DKeyFuncti
     m_popup->setObjectName(QStringLiteral("keyCapturePopup"));
 }
 
-DKeyCapturePage::~DKeyCapturePage() = default;
+DKeyCapturePage::~DKeyCapturePage()
+{
+    // The pop-up is destroyed after this object and may report its closing on the way (it loses
+    // the activation); this page, and its host with it, must not hear that any more. The host
+    // ends the capture itself when it goes.
+    disconnect(m_popup, nullptr, this, nullptr);
+}
 
 void DKeyCapturePage::attachForm(const Form &form)
 {
