@@ -1,7 +1,9 @@
 #include "dcustomkeyspage.h"
 
 #include "arrowwidget.h"
+#include "dchangekeypage.h"
 #include "ddatamanager.h"
+#include "dkeycombinationpage.h"
 #include "dkeyfunctionpage.h"
 #include "dtooltipexplain.h"
 #include "fixedtext.h"
@@ -41,7 +43,13 @@ struct TabSpec
     const char *image;     // base name under :/images/device/
     bool reportsSuccess;   // false for pages that save on every captured key
     bool cancelsToDefault; // its Cancel goes back to the Default tab
+    DKeyFunctionPage *(*create)(QWidget *stackedPage) = nullptr; // none yet: an empty page
 };
+
+template <class Page> DKeyFunctionPage *makePage(QWidget *stackedPage)
+{
+    return new Page(stackedPage);
+}
 
 // clang-format off
 constexpr TabSpec kTabs[] = {
@@ -50,7 +58,7 @@ constexpr TabSpec kTabs[] = {
     {DCustomKeysPage::TabMacro, "toolButton_Macro", "page_Macro", "DMacroCmdPage",
      QT_TRANSLATE_NOOP("DCustomKeysPage", "Macro"), "macro", true, false},
     {DCustomKeysPage::TabRemapKey, "toolButton_RemapKey", "page_RemapKey", "DChangeKeyPage",
-     QT_TRANSLATE_NOOP("DCustomKeysPage", "Remap Key"), "RemapKey", false, false},
+     QT_TRANSLATE_NOOP("DCustomKeysPage", "Remap Key"), "RemapKey", false, false, &makePage<DChangeKeyPage>},
     {DCustomKeysPage::TabMouse, "toolButton_Mouse", "page_Mouse", "DMouseKeyPage",
      QT_TRANSLATE_NOOP("DCustomKeysPage", "Mouse"), "mouse", true, false},
     {DCustomKeysPage::TabText, "toolButton_Text", "page_Text", "DKeyWithTextPage",
@@ -60,7 +68,7 @@ constexpr TabSpec kTabs[] = {
     {DCustomKeysPage::TabMultimedia, "toolButton_Multimedia", "page_Multimedia", "DMultimediaPage",
      QT_TRANSLATE_NOOP("DCustomKeysPage", "Multimedia"), "multimedia", true, false},
     {DCustomKeysPage::TabCombinationKey, "toolButton_CombinationKey", "page_CombinationKey", "DKeyCombinationPage",
-     QT_TRANSLATE_NOOP("DCustomKeysPage", "Key Combination"), "combinationKey", false, false},
+     QT_TRANSLATE_NOOP("DCustomKeysPage", "Key Combination"), "combinationKey", false, false, &makePage<DKeyCombinationPage>},
     {DCustomKeysPage::TabShortcuts, "toolButton_Shortcuts", "page_Shortcuts", "DHotKeyPage",
      QT_TRANSLATE_NOOP("DCustomKeysPage", "Shortcuts"), "Shortcuts", true, false},
     {DCustomKeysPage::TabSwitchProfile, "toolButton_SwitchProfile", "page_SwitchProfile", "DChangProfilePage",
@@ -158,6 +166,9 @@ DCustomKeysPage::~DCustomKeysPage()
 {
     // The keyboard must never stay captured once the page that started the capture is gone.
     stopHook();
+    // Pages hidden or closed while the base class destroys them must not reach this object.
+    for (const FunctionTab &t : qAsConst(m_tabs))
+        disconnect(t.page, nullptr, this, nullptr);
 }
 
 void DCustomKeysPage::createFunctionPages(const PageFactory &pageFactory)
@@ -168,7 +179,7 @@ void DCustomKeysPage::createFunctionPages(const PageFactory &pageFactory)
         Q_ASSERT(stackedPage && button);
         DKeyFunctionPage *page = pageFactory ? pageFactory(spec.tabId, stackedPage) : nullptr;
         if (!page)
-            page = new EmptyFunctionPage(stackedPage);
+            page = spec.create ? spec.create(stackedPage) : new EmptyFunctionPage(stackedPage);
         page->setObjectName(QLatin1String(spec.pageClass));
         stackedPage->layout()->addWidget(page);
         m_tabs.append({spec.tabId, button, stackedPage, page});

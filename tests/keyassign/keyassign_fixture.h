@@ -35,6 +35,15 @@ public:
     void reportFailed(int type, int error) { emit sigCustomKeyInfoSaveFailed(type, error); }
 };
 
+// No key selected, on an ordinary keyboard with the Default layer shown.
+inline void resetKeySelection()
+{
+    DDataManager *dm = DDataManager::getInstance();
+    dm->resetCurrentKey();
+    dm->setMagneticKeyboard(false);
+    dm->setDefaultLayerSelected(true);
+}
+
 // A keyboard's three profile files in a scratch folder, published through the data manager as the
 // device page publishes them: the Default layer file with profile "2" current, the heavy-press file
 // with its profile "1".

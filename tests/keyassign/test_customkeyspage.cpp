@@ -36,10 +36,8 @@ protected:
     {
         FakeInputHook::control() = {};
         InputHook::setFactory([] { return std::make_unique<FakeInputHook>(); });
+        resetKeySelection();
         DDataManager *dm = DDataManager::getInstance();
-        dm->resetCurrentKey();
-        dm->setMagneticKeyboard(false);
-        dm->setDefaultLayerSelected(true);
         dm->setHasSideLight(false);
         dm->setVkToHidMap(
             {{kVkA, kUsageA}, {999, kUsageEnter}, {998, 88}, {103, kUsageKeypad7}, {kVkHome, kUsageHome}});
