@@ -14,6 +14,15 @@
 #include "ui_dcustomkeyspage.h"
 #include "windowshookinterface.h"
 
+#include "dhotkeypage.h"
+#include "dkeyboardlightcustomeventpage.h"
+#include "dkeyconfigfunctionpage.h"
+#include "dkeydisablepage.h"
+#include "dmousekeypage.h"
+#include "dmultimediapage.h"
+#include "dresetdefaultpage.h"
+#include "dsidelightcustomeventpage.h"
+
 #include <QButtonGroup>
 #include <QEvent>
 #include <QMovie>
@@ -54,35 +63,35 @@ template <class Page> DKeyFunctionPage *makePage(QWidget *stackedPage)
 // clang-format off
 constexpr TabSpec kTabs[] = {
     {DCustomKeysPage::TabDefault, "toolButton_Default", "page_Default", "DResetDefaultPage",
-     QT_TRANSLATE_NOOP("DCustomKeysPage", "Default"), "default", true, false},
+     QT_TRANSLATE_NOOP("DCustomKeysPage", "Default"), "default", true, false, &makePage<DResetDefaultPage>},
     {DCustomKeysPage::TabMacro, "toolButton_Macro", "page_Macro", "DMacroCmdPage",
      QT_TRANSLATE_NOOP("DCustomKeysPage", "Macro"), "macro", true, false},
     {DCustomKeysPage::TabRemapKey, "toolButton_RemapKey", "page_RemapKey", "DChangeKeyPage",
      QT_TRANSLATE_NOOP("DCustomKeysPage", "Remap Key"), "RemapKey", false, false, &makePage<DChangeKeyPage>},
     {DCustomKeysPage::TabMouse, "toolButton_Mouse", "page_Mouse", "DMouseKeyPage",
-     QT_TRANSLATE_NOOP("DCustomKeysPage", "Mouse"), "mouse", true, false},
+     QT_TRANSLATE_NOOP("DCustomKeysPage", "Mouse"), "mouse", true, false, &makePage<DMouseKeyPage>},
     {DCustomKeysPage::TabText, "toolButton_Text", "page_Text", "DKeyWithTextPage",
      QT_TRANSLATE_NOOP("DCustomKeysPage", "Text"), "text", true, true},
     {DCustomKeysPage::TabDisable, "toolButton_Disable", "page_Disable", "DKeyDisablePage",
-     QT_TRANSLATE_NOOP("DCustomKeysPage", "Disable"), "disable", true, true},
+     QT_TRANSLATE_NOOP("DCustomKeysPage", "Disable"), "disable", true, true, &makePage<DKeyDisablePage>},
     {DCustomKeysPage::TabMultimedia, "toolButton_Multimedia", "page_Multimedia", "DMultimediaPage",
-     QT_TRANSLATE_NOOP("DCustomKeysPage", "Multimedia"), "multimedia", true, false},
+     QT_TRANSLATE_NOOP("DCustomKeysPage", "Multimedia"), "multimedia", true, false, &makePage<DMultimediaPage>},
     {DCustomKeysPage::TabCombinationKey, "toolButton_CombinationKey", "page_CombinationKey", "DKeyCombinationPage",
      QT_TRANSLATE_NOOP("DCustomKeysPage", "Key Combination"), "combinationKey", false, false, &makePage<DKeyCombinationPage>},
     {DCustomKeysPage::TabShortcuts, "toolButton_Shortcuts", "page_Shortcuts", "DHotKeyPage",
-     QT_TRANSLATE_NOOP("DCustomKeysPage", "Shortcuts"), "Shortcuts", true, false},
+     QT_TRANSLATE_NOOP("DCustomKeysPage", "Shortcuts"), "Shortcuts", true, false, &makePage<DHotKeyPage>},
     {DCustomKeysPage::TabSwitchProfile, "toolButton_SwitchProfile", "page_SwitchProfile", "DChangProfilePage",
      QT_TRANSLATE_NOOP("DCustomKeysPage", "Switch Profile"), "SwitchProfile", true, false},
     {DCustomKeysPage::TabOpenApp, "toolButton_OpenApp", "page_OpenApp", "DKeyWithAppPage",
      QT_TRANSLATE_NOOP("DCustomKeysPage", "Launch Application"), "openApp", true, false},
     {DCustomKeysPage::TabKeyboardLight, "toolButton_KBLightAbout", "page_KeyboardLightAbout",
      "DKeyboardLightCustomEventPage", QT_TRANSLATE_NOOP("DCustomKeysPage", "Keyboard Light"),
-     "onboardLight/KBLightModeChanged", true, false},
+     "onboardLight/KBLightModeChanged", true, false, &makePage<DKeyboardLightCustomEventPage>},
     {DCustomKeysPage::TabSideLight, "toolButton_SideLightAbout", "page_SideLightAbout", "DSideLightCustomEventPage",
-     QT_TRANSLATE_NOOP("DCustomKeysPage", "Atmosphere Light"), "onboardLight/SideLightModeChanged", true, false},
+     QT_TRANSLATE_NOOP("DCustomKeysPage", "Atmosphere Light"), "onboardLight/SideLightModeChanged", true, false, &makePage<DSideLightCustomEventPage>},
     {DCustomKeysPage::TabKeyConfig, "toolButton_KeyConfigFunction", "page_KeyConfigFunctionAbout",
      "DKeyConfigFunctionPage", QT_TRANSLATE_NOOP("DCustomKeysPage", "Key Config"), "onboardLight/keyConfig",
-     true, false},
+     true, false, &makePage<DKeyConfigFunctionPage>},
     {DCustomKeysPage::TabSeniorKeys, "toolButton_SeniorKeys", "page_SeniorKeysBind", "DSeniorKeysBindingPage",
      QT_TRANSLATE_NOOP("DCustomKeysPage", "Senior Keys"), "bindSeniorKeys", true, false},
 };

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "themecolors.h"
+
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+// The theme rules the key-function pages share, so that every page's radio buttons, titles, key
+// labels and OK/Cancel buttons look alike.
+namespace keypagestyle {
+
+// Radio buttons: bold 10 pt in the theme font, the checked one and its indicator in the checked colour.
+QString radioSheet(const ThemeColors &c);
+// A page title: its own colour rule and the normal theme font at 12 pt.
+void styleTitle(QLabel *title, const ThemeColors &c);
+// The framed label naming the selected key.
+void styleKeyLabel(QLabel *keyLabel, const ThemeColors &c);
+// The OK and Cancel buttons of the pages that confirm.
+void styleButton(QPushButton *button, const ThemeColors &c);
+
+} // namespace keypagestyle
