@@ -71,10 +71,6 @@ public:
     void setCurrentKeyboardLightType(int type) { currentKbLightType = type; }
     QPoint calibrationKey() const { return QPoint(calibrationKeyX, calibrationKeyY); }
     void setCalibrationKey(int x, int y);
-    float zoomScale() const { return zoom; }
-    QString companyLinkTarget() const { return companyLink; }
-    QString pendingScrollSheet() const { return scrollSheet; }
-    ArrowWidget *currentPopup() const { return popup; }
     lightDealMain *lightEngineObject() const { return lightEngine.get(); }
 
     // Builds the report of command 0x29 with the given item and, for item 2, the selection bitmap.
@@ -289,11 +285,6 @@ public:
     int profileIndex() const { return currentProfileIndex; }
     int layer() const { return currentLayer; }
     QString layerFilePath() const;
-    DDeviceListItem *currentDeviceCard() const { return currentCard; }
-    DDeviceKeyboardLink *currentKeyboardLink() const { return currentLink; }
-    QMap<QString, DDeviceListItem *> deviceCardMapCopy() const { return deviceCards; }
-    // The cards in the order the list shows them.
-    QList<DDeviceListItem *> cardsInListOrder() const;
 
 public slots:
     void onCloseMenuWidow();
@@ -319,6 +310,8 @@ private:
     void hotPlugArrival(const QMap<QString, hidStructInfoAll> &found);
     void hotPlugRemoval(const QMap<QString, hidStructInfoAll> &found);
     void reorderDeviceCards();
+    // The cards in the order the list shows them.
+    QList<DDeviceListItem *> cardsInListOrder() const;
     // Handles the hot-plug codes remembered while the page was busy.
     void workOffPendingHotPlug();
     // After the shown keyboard went: the first cabled or reachable keyboard becomes current, else

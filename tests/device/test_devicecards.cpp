@@ -223,17 +223,16 @@ TEST_F(ThemeTest, PageThemeGoldenStringsForTheBlackTheme)
     // The scroll-bar sheet reaches the list 200 ms later, not at once.
     QWidget *list = page.findChild<QWidget *>(QStringLiteral("widget_4"));
     EXPECT_TRUE(list->styleSheet().isEmpty());
-    EXPECT_TRUE(page.pendingScrollSheet().startsWith(QStringLiteral(
-        "QScrollBar:vertical{ background:transparent; width:4px; margin: 3px 0px 3px 0px; } "
-        "QScrollBar::handle:vertical{ background:rgb(75,75,111); min-height: 20px; border-radius: 2px; } "
-        "QScrollBar::handle:vertical:hover{ background:rgb(255,143,31); }")));
-    EXPECT_TRUE(page.pendingScrollSheet().endsWith(QStringLiteral(
-        "QScrollBar::add-page:vertical, QScrollBar:sub-page:vertical { background:rgb(52,52,86); "
-        "border-radius:3px; }")));
     QTest::qWait(100);
     EXPECT_TRUE(list->styleSheet().isEmpty());
     EXPECT_TRUE(QTest::qWaitFor([list] { return !list->styleSheet().isEmpty(); }, 1000));
-    EXPECT_EQ(list->styleSheet(), page.pendingScrollSheet());
+    EXPECT_TRUE(list->styleSheet().startsWith(QStringLiteral(
+        "QScrollBar:vertical{ background:transparent; width:4px; margin: 3px 0px 3px 0px; } "
+        "QScrollBar::handle:vertical{ background:rgb(75,75,111); min-height: 20px; border-radius: 2px; } "
+        "QScrollBar::handle:vertical:hover{ background:rgb(255,143,31); }")));
+    EXPECT_TRUE(list->styleSheet().endsWith(QStringLiteral(
+        "QScrollBar::add-page:vertical, QScrollBar:sub-page:vertical { background:rgb(52,52,86); "
+        "border-radius:3px; }")));
 }
 
 TEST_F(ThemeTest, ThemeReachesKeysAndDragColourOnlyWithAView)

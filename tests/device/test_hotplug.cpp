@@ -1,11 +1,13 @@
 // Keyboards plugged in and pulled out while the device page runs: the page enumerates again,
 // updates cards and links, and keeps a sensible keyboard current.
 #include "ddevicelistitem.h"
+#include "devicepageprobe.h"
 #include "hotplugmonitor.h"
 #include "mainhidinterface.h"
 #include "pagefixture.h"
 
 #include <QPointer>
+#include <QSet>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTimer>
@@ -32,8 +34,20 @@ protected:
     // The path of the keyboard the page shows, or empty.
     QString currentPath() const
     {
-        DDeviceKeyboardLink *link = page->currentKeyboardLink();
+        DDeviceKeyboardLink *link = devicepage::currentLink(*page);
         return link ? pathOf(link->deviceRecord()) : QString();
+    }
+
+    // No two listed cards stand for one device or model, and every attached keyboard has its card.
+    void expectEachCardListedOnce() const
+    {
+        const QList<DDeviceListItem *> listed = devicepage::cardsInListOrder(*page);
+        QSet<QString> keys;
+        for (const DDeviceListItem *card : listed)
+            keys.insert(devicepage::cardKey(card));
+        EXPECT_EQ(keys.size(), listed.size());
+        for (const QString &path : page->deviceRecordMapCopy().keys())
+            EXPECT_NE(devicepage::card(*page, path), nullptr) << path.toStdString();
     }
 
     void plugged(const std::shared_ptr<SimKeyboard> &kb)
@@ -116,7 +130,7 @@ TEST_F(HotPlugTest, ScenarioTable)
                     kbs.back()->sendStatus();
                     const QString path = QString::fromLatin1(kbs.back()->path());
                     ASSERT_TRUE(waitFor([&] {
-                        DDeviceListItem *card = page->deviceCardMapCopy().value(path);
+                        DDeviceListItem *card = devicepage::card(*page, path);
                         return card && card->isOnline() == 1;
                     }));
                 }
@@ -138,16 +152,16 @@ TEST_F(HotPlugTest, ScenarioTable)
             EXPECT_EQ(shownPage(), "page_TipShow");
             ASSERT_FALSE(names.isEmpty());
             EXPECT_EQ(names.last(), (QVariantList{"HID", "RGB"}));
-            EXPECT_EQ(page->currentDeviceCard(), nullptr);
+            EXPECT_EQ(devicepage::currentCard(*page), nullptr);
         } else {
             EXPECT_EQ(shownPage(), "page_HaveDevice");
-            ASSERT_NE(page->currentDeviceCard(), nullptr);
-            EXPECT_EQ(page->cardsInListOrder().value(0), page->currentDeviceCard())
+            ASSERT_NE(devicepage::currentCard(*page), nullptr);
+            EXPECT_EQ(devicepage::cardsInListOrder(*page).value(0), devicepage::currentCard(*page))
                 << "the shown card comes first";
-            EXPECT_TRUE(page->currentDeviceCard()->isVisible() || !page->isVisible());
+            EXPECT_TRUE(devicepage::currentCard(*page)->isVisible() || !page->isVisible());
         }
         // Every card is in the list once; one per attached keyboard or catalogue model.
-        EXPECT_EQ(page->cardsInListOrder().size(), page->deviceCardMapCopy().size());
+        expectEachCardListedOnce();
 
         for (MainHidInterFace *hid : removedHids)
             EXPECT_FALSE(hid->isRunning()) << "the removed keyboard's I/O thread was joined";
@@ -165,26 +179,25 @@ TEST_F(HotPlugTest, OfflineCardIsReusedAndAReplacedOneDestroyed)
     auto a = addKeyboard("TL104");
     auto b = addKeyboard("TL104");
     openPage();
-    const QMap<QString, DDeviceListItem *> before = page->deviceCardMapCopy();
-    ASSERT_FALSE(before.contains("TL104")) << "both keyboards of the model have their own card";
-    QPointer<DDeviceListItem> cardA = before.value(QString::fromLatin1(a->path()));
-    QPointer<DDeviceListItem> cardB = before.value(QString::fromLatin1(b->path()));
+    ASSERT_EQ(devicepage::card(*page, "TL104"), nullptr) << "both keyboards of the model have their own card";
+    QPointer<DDeviceListItem> cardA = devicepage::card(*page, QString::fromLatin1(a->path()));
+    QPointer<DDeviceListItem> cardB = devicepage::card(*page, QString::fromLatin1(b->path()));
     ASSERT_TRUE(cardA && cardB);
 
     unplug(a);
-    EXPECT_EQ(page->deviceCardMapCopy().value("TL104"), cardA.data());
+    EXPECT_EQ(devicepage::card(*page, "TL104"), cardA.data());
     EXPECT_EQ(cardA->isOnline(), 0);
     EXPECT_STREQ(cardA->deviceRecord().hidPath, "TL104");
     unplug(b);
-    EXPECT_EQ(page->deviceCardMapCopy().value("TL104"), cardB.data());
+    EXPECT_EQ(devicepage::card(*page, "TL104"), cardB.data());
     flushDeletes();
     EXPECT_TRUE(cardA.isNull()) << "one offline card per model";
-    EXPECT_EQ(page->cardsInListOrder().size(), page->deviceCardMapCopy().size());
+    expectEachCardListedOnce();
 
     b->plug();
     plugged(b);
-    EXPECT_EQ(page->deviceCardMapCopy().value(QString::fromLatin1(b->path())), cardB.data());
-    EXPECT_FALSE(page->deviceCardMapCopy().contains("TL104"));
+    EXPECT_EQ(devicepage::card(*page, QString::fromLatin1(b->path())), cardB.data());
+    EXPECT_EQ(devicepage::card(*page, "TL104"), nullptr);
     EXPECT_EQ(currentPath(), QString::fromLatin1(b->path()));
 }
 
@@ -194,10 +207,10 @@ TEST_F(HotPlugTest, NothingNewOrNothingGoneChangesNothing)
     openPage();
     QSignalSpy over(page.get(), &DDevicePage::sigIntoOrRemoveHidOver);
     QSignalSpy names(page.get(), &DDevicePage::sigReturnHidLikeName);
-    DDeviceKeyboardLink *link = page->currentKeyboardLink();
+    DDeviceKeyboardLink *link = devicepage::currentLink(*page);
     page->onHidDeviceConnectChanging(DDevicePage::kHotPlugArrival, QStringLiteral("hidPath"));
     page->onHidDeviceConnectChanging(DDevicePage::kHotPlugRemoval, QStringLiteral("hidPath"));
-    EXPECT_EQ(page->currentKeyboardLink(), link);
+    EXPECT_EQ(devicepage::currentLink(*page), link);
     EXPECT_TRUE(over.isEmpty());
     EXPECT_TRUE(names.isEmpty());
 }

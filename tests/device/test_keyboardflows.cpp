@@ -5,6 +5,7 @@
 #include "cquelmohid.h"
 #include "cquelmoxml.h"
 #include "ddevicelistitem.h"
+#include "devicepageprobe.h"
 #include "hidreport.h"
 #include "mainhidinterface.h"
 #include "pagefixture.h"
@@ -37,7 +38,7 @@ protected:
     }
     QString currentPath() const
     {
-        DDeviceKeyboardLink *link = page->currentKeyboardLink();
+        DDeviceKeyboardLink *link = devicepage::currentLink(*page);
         return link ? QString::fromUtf8(link->deviceRecord().hidPath) : QString();
     }
     QString noticeText() const { return page->findChild<CbNotice *>()->text(); }
@@ -85,8 +86,8 @@ TEST_F(KeyboardFlowTest, KeyboardThatAnswersAfterStartUpGetsItsViewAndProfilesOn
             << "current " << currentPath().toStdString() << ", profile "
             << page->layerFilePath().toStdString();
         EXPECT_EQ(shownPage(), "page_HaveDevice");
-        ASSERT_NE(page->currentDeviceCard(), nullptr);
-        EXPECT_EQ(page->currentDeviceCard()->isOnline(), 1);
+        ASSERT_NE(devicepage::currentCard(*page), nullptr);
+        EXPECT_EQ(devicepage::currentCard(*page)->isOnline(), 1);
         // One keyboard folder with one set of files, made once.
         const QDir model(DDataManager::getInstance()->userConfigPath() + "/" + c.model);
         EXPECT_EQ(model.entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 1);
@@ -109,15 +110,15 @@ TEST_F(KeyboardFlowTest, ShownKeyboardRemovedWhileItsViewIsBuiltHandsOverToTheNe
     rx->update([](SimKeyboardState &s) { s.keyboardReachable = true; });
     DDeviceListItem *rxCard = nullptr;
     ASSERT_TRUE(waitFor([&] {
-        rxCard = page->deviceCardMapCopy().value(pathOf(*rx));
+        rxCard = devicepage::card(*page, pathOf(*rx));
         return rxCard && rxCard->isOnline() == 1;
     }));
     bool removedDuringBuild = false;
     bool chosen = false;
     QTimer::singleShot(200, page.get(), [&] {
         removedDuringBuild =
-            !chosen && page->currentKeyboardLink() &&
-            QString::fromUtf8(page->currentKeyboardLink()->deviceRecord().hidPath) == pathOf(*rx);
+            !chosen && devicepage::currentLink(*page) &&
+            QString::fromUtf8(devicepage::currentLink(*page)->deviceRecord().hidPath) == pathOf(*rx);
         rx->unplug();
         notify(DDevicePage::kHotPlugRemoval);
     });
@@ -176,7 +177,7 @@ TEST_F(KeyboardFlowTest, HotPlugDuringTheStartUpListingWaitsForIt)
             EXPECT_EQ(indexes, (QList<int>{1, 2, 3})) << "each keyboard was opened once";
         }
         EXPECT_EQ(shownPage(), "page_HaveDevice");
-        EXPECT_EQ(page->cardsInListOrder().value(0), page->currentDeviceCard());
+        EXPECT_EQ(devicepage::cardsInListOrder(*page).value(0), devicepage::currentCard(*page));
         page.reset();
         flushDeletes();
     }
@@ -189,7 +190,7 @@ TEST_F(KeyboardFlowTest, PermissionRefusalIsShownOnceInsteadOfSilence)
     kb->setOpenRefusal(HidOpenError::PermissionDenied);
     openPage();
     EXPECT_EQ(noticeText(), quelmosdk::kPermissionNotice);
-    EXPECT_EQ(page->currentKeyboardLink()->openError(), HidOpenError::PermissionDenied);
+    EXPECT_EQ(devicepage::currentLink(*page)->openError(), HidOpenError::PermissionDenied);
 
     auto other = addKeyboard("TL104");
     other->setOpenRefusal(HidOpenError::PermissionDenied);
@@ -214,7 +215,7 @@ TEST_F(KeyboardFlowTest, DeviceGoneWithoutRemovalEventIsRemovedOnce)
         auto other = addKeyboard("TL104");
         openPage();
         ASSERT_EQ(currentPath(), pathOf(*shown));
-        QPointer<DDeviceKeyboardLink> link = page->currentKeyboardLink();
+        QPointer<DDeviceKeyboardLink> link = devicepage::currentLink(*page);
         QPointer<MainHidInterFace> hid = link->hidInterface();
         QSignalSpy over(page.get(), &DDevicePage::sigIntoOrRemoveHidOver);
         if (c.error == 0)
@@ -227,7 +228,7 @@ TEST_F(KeyboardFlowTest, DeviceGoneWithoutRemovalEventIsRemovedOnce)
         EXPECT_TRUE(hid.isNull() || !hid->isRunning()) << "its I/O loop ended";
         EXPECT_EQ(over.size(), 1);
         EXPECT_EQ(currentPath(), pathOf(*other)) << "the page switched as for a removal";
-        DDeviceListItem *offline = page->deviceCardMapCopy().value("TL87");
+        DDeviceListItem *offline = devicepage::card(*page, "TL87");
         ASSERT_NE(offline, nullptr);
         EXPECT_EQ(offline->isOnline(), 0);
         // A node still listed is not taken back in by the next arrival.
@@ -246,11 +247,12 @@ TEST_F(KeyboardFlowTest, KeyboardSideLightChangeIsMirroredAfterAnInvalidFirstCon
     auto kb = addKeyboard("TL68HE");
     kb->update([](SimKeyboardState &s) { s.keyboardLight[0] = 99; }); // a type the keyboard does not list
     openPage();
-    ASSERT_NE(page->currentKeyboardLink(), nullptr);
-    ASSERT_TRUE(page->currentKeyboardLink()->hasKeyboardLightConfig());
-    QSignalSpy mirrored(page->currentKeyboardLink(), &DDeviceKeyboardLink::sigLightConfigHaveChanged_HidSend);
+    ASSERT_NE(devicepage::currentLink(*page), nullptr);
+    ASSERT_TRUE(devicepage::currentLink(*page)->hasKeyboardLightConfig());
+    QSignalSpy mirrored(devicepage::currentLink(*page),
+                        &DDeviceKeyboardLink::sigLightConfigHaveChanged_HidSend);
 
-    const int listed = page->currentKeyboardLink()->keyboardLightModes().lightTypes.value(1);
+    const int listed = devicepage::currentLink(*page)->keyboardLightModes().lightTypes.value(1);
     HidReport change = hidproto::makeReport(hidproto::in::KeyboardLightConfig);
     change[6] = static_cast<uint8_t>(listed);
     kb->send(change); // the user changed the light on the keyboard

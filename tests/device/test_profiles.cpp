@@ -475,12 +475,13 @@ TEST_F(ProfileTest, MenuClosesBeforeTheChosenOperationRuns)
     makeProfiles({"1", "2"});
     page->show();
     page->on_pushButton_ProfileOperate_clicked();
-    ArrowWidget *popup = page->currentPopup();
+    DProfileMenuToolWidget *menu = page->findChild<DProfileMenuToolWidget *>();
+    ASSERT_NE(menu, nullptr);
+    auto *popup = qobject_cast<ArrowWidget *>(menu->window());
     ASSERT_NE(popup, nullptr);
     EXPECT_TRUE(popup->isVisible());
     EXPECT_EQ(popup->size(), QSize(160, 180));
 
-    DProfileMenuToolWidget *menu = page->findChild<DProfileMenuToolWidget *>();
     bool hiddenFirst = false;
     QObject::connect(menu, &DProfileMenuToolWidget::sigProfileDelete, page.get(),
                      [&] { hiddenFirst = !popup->isVisible(); });
@@ -493,7 +494,8 @@ TEST_F(ProfileTest, MenuClosesBeforeTheChosenOperationRuns)
 
     page->on_pushButton_ProfileOperate_clicked();
     EXPECT_EQ(page->findChild<DProfileMenuToolWidget *>(), menu) << "one menu, shown again";
-    EXPECT_EQ(page->currentPopup(), popup);
+    EXPECT_EQ(menu->window(), popup);
+    EXPECT_TRUE(popup->isVisible());
 }
 
 namespace {

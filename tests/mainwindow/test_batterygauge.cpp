@@ -5,6 +5,7 @@
 #include "ddevicekeyboardlink.h"
 #include "ddevicelistitem.h"
 #include "ddevicepage.h"
+#include "devicepageprobe.h"
 #include "dmainwidget.h"
 #include "fixedtext.h"
 #include "hiddevicemanager.h"
@@ -26,14 +27,14 @@ TEST(MainWindowBatteryGauge, ShownOnlyForKeyboardsWithABattery)
         ASSERT_NE(gauge, nullptr);
         ASSERT_TRUE(QTest::qWaitFor([&] { return page->linkMapCopy().size() == 2; }, 5000));
         for (int round = 0; round < 2; ++round) {
-            for (DDeviceListItem *card : page->cardsInListOrder()) {
+            for (DDeviceListItem *card : devicepage::cardsInListOrder(*page)) {
                 if (card->deviceRecord().online != 1)
                     continue;
                 const QString model =
                     QString::fromLatin1(fixedtext::view(card->deviceRecord().modelKey).data());
                 SCOPED_TRACE(model.toStdString());
                 QTest::mouseClick(card, Qt::LeftButton);
-                ASSERT_TRUE(QTest::qWaitFor([&] { return page->currentDeviceCard() == card; }, 5000));
+                ASSERT_TRUE(QTest::qWaitFor([&] { return devicepage::currentCard(*page) == card; }, 5000));
                 // Several status reports come and go meanwhile.
                 QTest::qWait(2500);
                 EXPECT_EQ(gauge->isVisibleTo(page), model == QLatin1String("TL104"));

@@ -4,6 +4,7 @@
 // from that background) is computed from the pixels drawn.
 #include "ddatamanager.h"
 #include "ddevicepage.h"
+#include "devicepageprobe.h"
 #include "dmainwidget.h"
 #include "hiddevicemanager.h"
 
@@ -117,7 +118,7 @@ TEST_P(ThemeContrast, TextIsReadableInTheWindowTheDropDownAndTheTitleBar)
         window.show();
         auto *page = window.findChild<DDevicePage *>();
         ASSERT_NE(page, nullptr);
-        ASSERT_TRUE(QTest::qWaitFor([&] { return page->currentDeviceCard() != nullptr; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return devicepage::currentCard(*page) != nullptr; }, 5000));
         QTest::qWait(400);
         const QImage shot = window.grab().toImage();
         shot.save(QStringLiteral(TL_SHOT_DIR "/theme-%1.png").arg(theme));

@@ -4,6 +4,7 @@
 #include "dcustomkeyspage.h"
 #include "ddevicekeyboardlink.h"
 #include "ddevicepage.h"
+#include "devicepageprobe.h"
 #include "dmainwidget.h"
 #include "donboarddownload.h"
 #include "hiddevicemanager.h"
@@ -29,7 +30,8 @@ TEST(MainWindowSimulatedDownload, DownloadSucceedsForEverySimulatedModel)
             auto *page = window.findChild<DDevicePage *>();
             ASSERT_NE(page, nullptr);
             ASSERT_TRUE(QTest::qWaitFor(
-                [&] { return page->currentKeyboardLink() && page->currentKeyboardLink()->isReady(); }, 5000));
+                [&] { return devicepage::currentLink(*page) && devicepage::currentLink(*page)->isReady(); },
+                5000));
             SimulatedBackend *sim = HidDeviceManager::instance().simulatedBackend();
             ASSERT_NE(sim, nullptr);
             ASSERT_EQ(sim->keyboards().size(), 1);

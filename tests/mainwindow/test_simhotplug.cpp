@@ -2,6 +2,7 @@
 // way system device events do: through the hot-plug monitor and the main window.
 #include "ddevicekeyboardlink.h"
 #include "ddevicepage.h"
+#include "devicepageprobe.h"
 #include "dmainwidget.h"
 #include "hiddevicemanager.h"
 #include "modelcatalogue.h"
@@ -33,13 +34,13 @@ TEST(MainWindowSimulatedHotPlug, PlugAndUnplugReachTheDevicePage)
         QSignalSpy over(page, &DDevicePage::sigIntoOrRemoveHidOver);
         const std::shared_ptr<SimKeyboard> first = sim->keyboards().first();
         const QString shown = QString::fromLatin1(first->path());
-        ASSERT_NE(page->currentKeyboardLink(), nullptr);
-        EXPECT_EQ(QString::fromUtf8(page->currentKeyboardLink()->deviceRecord().hidPath), shown);
+        ASSERT_NE(devicepage::currentLink(*page), nullptr);
+        EXPECT_EQ(QString::fromUtf8(devicepage::currentLink(*page)->deviceRecord().hidPath), shown);
         first->unplug();
         EXPECT_TRUE(QTest::qWaitFor([&] { return over.size() == 1; }, 5000));
         EXPECT_EQ(page->linkMapCopy().keys(), QStringList{QString::fromLatin1(added->path())});
-        ASSERT_NE(page->currentKeyboardLink(), nullptr) << "the remaining keyboard is shown";
-        EXPECT_EQ(QString::fromUtf8(page->currentKeyboardLink()->deviceRecord().hidPath),
+        ASSERT_NE(devicepage::currentLink(*page), nullptr) << "the remaining keyboard is shown";
+        EXPECT_EQ(QString::fromUtf8(devicepage::currentLink(*page)->deviceRecord().hidPath),
                   QString::fromLatin1(added->path()));
         window.grab().save(QStringLiteral(TL_SHOT_DIR "/hotplug-after-unplug.png"));
 
@@ -98,7 +99,7 @@ TEST(MainWindowSimulatedHotPlug, KeyboardsChangingTogetherAllReachTheDevicePage)
             EXPECT_TRUE(QTest::qWaitFor([&] { return page->linkMapCopy().keys() == expected; }, 8000))
                 << page->linkMapCopy().keys().join(' ').toStdString();
             EXPECT_EQ(page->deviceRecordMapCopy().keys(), expected);
-            ASSERT_NE(page->currentKeyboardLink(), nullptr);
+            ASSERT_NE(devicepage::currentLink(*page), nullptr);
         }
     }
     qunsetenv("TIDELUMEN_SIMULATE");

@@ -3,6 +3,7 @@
 #include "ddatamanager.h"
 #include "ddevicelistitem.h"
 #include "ddevicepage.h"
+#include "devicepageprobe.h"
 #include "dmainwidget.h"
 #include "hiddevicemanager.h"
 #include "testenv.h"
@@ -34,10 +35,12 @@ TEST(MainWindowWarnings, StartAndKeyboardSwitchPrintNoWarningInAnyTheme)
                 window.show();
                 auto *page = window.findChild<DDevicePage *>();
                 ASSERT_NE(page, nullptr);
-                ASSERT_TRUE(QTest::qWaitFor([&] { return page->cardsInListOrder().size() == 3; }, 5000));
-                for (DDeviceListItem *card : page->cardsInListOrder()) {
+                ASSERT_TRUE(
+                    QTest::qWaitFor([&] { return devicepage::cardsInListOrder(*page).size() == 3; }, 5000));
+                for (DDeviceListItem *card : devicepage::cardsInListOrder(*page)) {
                     QTest::mouseClick(card, Qt::LeftButton);
-                    EXPECT_TRUE(QTest::qWaitFor([&] { return page->currentDeviceCard() == card; }, 5000));
+                    EXPECT_TRUE(
+                        QTest::qWaitFor([&] { return devicepage::currentCard(*page) == card; }, 5000));
                     QTest::qWait(50);
                 }
                 QTest::qWait(300); // sheets set from timers
