@@ -23,7 +23,8 @@ public:
     static DAppllication *instance();
 
     bool isRunning() const { return m_running; }
-    bool setLanguage(int language);
+    // Invokable: the settings dialog, below this object in the build, asks for it by name.
+    Q_INVOKABLE bool setLanguage(int language);
     QtLinguist *linguist();
     DMainWidget *mainWidget() const { return m_mainWidget; }
 

@@ -7,6 +7,7 @@
 #include "ddatamanager.h"
 #include "ddevicepage.h"
 #include "dmacropage.h"
+#include "dsettingsdia.h"
 #include "firmwareupgradecontroller.h"
 #include "fixedtext.h"
 #include "hiddevicemanager.h"
@@ -277,8 +278,14 @@ void DMainWidget::onSeniorKeysPageClose()
 
 void DMainWidget::on_pushButton_Setting_clicked()
 {
-    // The settings dialog is not part of the program yet.
-    qDebug() << "[Main window] settings dialog requested";
+    auto *dialog = new DSettingsDia(this);
+    connect(dialog, &DSettingsDia::sigSettingsWindowClose, this, &DMainWidget::onSettingsWindowClose);
+    connect(dialog, &DSettingsDia::sigUpdataAllUI, this, &DMainWidget::omUpdataAllUI);
+    connect(dialog, &DSettingsDia::sigChangAppTheme, this, &DMainWidget::onChangAppTheme);
+    connect(dialog, &DSettingsDia::sigFirmwareUpgradeCheck, this, &DMainWidget::onFirmwareUpgradeCheck);
+    connect(dialog, &DSettingsDia::sigUpdateApp, this, &DMainWidget::onUpdateApp);
+    connect(this, &DMainWidget::sigNoUpgradeableDevices, dialog, &DSettingsDia::showNoUpgradeableDevices);
+    showDialogOverOverlay(dialog);
 }
 
 void DMainWidget::onSettingsWindowClose()
@@ -596,6 +603,14 @@ void DMainWidget::initSdk()
     const int light = m_sdkInit.light();
     if (xml != 0 || hid != 0 || light != 0) {
         qWarning() << "[Start-up] SDK initialisation failed:" << xml << hid << light;
+        // The store paths stay empty, so every later write fails instead of going nowhere; the
+        // user hears of it once, when the window is up.
+        auto *box = new QMessageBox(QMessageBox::Critical, m_title, tr("Keyboard service failed to start"),
+                                    QMessageBox::Ok, this);
+        box->setObjectName(QStringLiteral("sdkFailureMessage"));
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->setWindowModality(Qt::WindowModal);
+        QTimer::singleShot(0, box, &QMessageBox::show);
         return;
     }
     m_sdkReady = true;

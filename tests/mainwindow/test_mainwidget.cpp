@@ -1,4 +1,5 @@
 #include "autostart.h"
+#include "cquelmoxml.h"
 #include "ddatamanager.h"
 #include "ddevicepage.h"
 #include "dmainwidget.h"
@@ -247,6 +248,28 @@ TEST_F(MainWidgetStart, AFailedSdkStartStillCreatesThePageAndNothingElse)
 } // namespace
 
 namespace {
+
+// A failed start is told once, and the stores it never opened refuse writes rather than taking
+// them to an empty path.
+TEST_F(MainWidgetStart, AFailedSdkStartIsShownOnceAndStoresRefuseWrites)
+{
+    DMainWidget w(nullptr, DMainWidget::SdkInit{&okXml, &failingHid, &okLight});
+    w.show();
+    QCoreApplication::processEvents();
+    const QList<QMessageBox *> boxes = w.findChildren<QMessageBox *>("sdkFailureMessage");
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes.first()->isVisible());
+    EXPECT_EQ(boxes.first()->text(), "Keyboard service failed to start");
+    char macroPath[256];
+    DDataManager::getInstance()->copyMacroXmlPath(macroPath);
+    EXPECT_FALSE(CQuelmoXML_CreateXMLFile(macroPath));
+    EXPECT_FALSE(CQuelmoXML_CreateMacroXmlParentNode(macroPath, "1", "Macro 1"));
+
+    DMainWidget fine;
+    fine.show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(fine.findChildren<QMessageBox *>().isEmpty());
+}
 
 TEST_F(MainWidgetStart, ABootLoaderArrivalReachesTheFirmwareOpener)
 {
