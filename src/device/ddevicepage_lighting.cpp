@@ -63,11 +63,13 @@ void DDevicePage::importCustomLightDefaults(int profileIndex, int schemeIndex)
 
 void DDevicePage::saveCustomLightScheme()
 {
-    const QByteArray scheme = QByteArray::number(lightsConfigPage->currentCustomLightIndex());
-    const QByteArray index = QByteArray::number(currentProfileIndex);
-    const char *path = profileXmlPath.get();
-    if (!CQuelmoXML_ClearProFileCustomLightNode(path, index.constData(), scheme.constData()))
+    const int selected = lightsConfigPage->currentCustomLightIndex();
+    if (selected < 0)
         return;
+    const QByteArray scheme = QByteArray::number(selected);
+    const QByteArray index = QByteArray::number(currentProfileIndex);
+    // The whole scheme is one write: a write per key froze the window for most of a second.
+    QList<CustomLightItem> items;
     for (const auto &row : lightEngine->keyGrid) {
         for (keyboardButCustom *button : row) {
             if (!button)
@@ -84,9 +86,12 @@ void DDevicePage::saveCustomLightScheme()
             item.colorG = c.green();
             item.colorB = c.blue();
             item.transparentNum = 128;
-            CQuelmoXML_AddProFileCustomLightDataInfo(path, index.constData(), scheme.constData(), item);
+            items.append(item);
         }
     }
+    if (!CQuelmoXML_ReplaceProFileCustomLightDataInfo(profileXmlPath.get(), index.constData(),
+                                                      scheme.constData(), items))
+        onEveryPageBackTip(tr("The custom light could not be saved"));
 }
 
 void DDevicePage::onInteractLightsPointXY(int indexX, int indexY)
