@@ -102,14 +102,18 @@ void DDevicePage::onInteractLightsPointXY(int indexX, int indexY)
 void DDevicePage::onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData data)
 {
     keySelectFrame *keys = DDataManager::getInstance()->keySelectFrame();
-    if (currentKbLightType == kCustomLightType && lightIndex != kCustomLightType && keyboardView)
-        keyboardView->selectKeysInRect(0, 0, 0, 0);
     customKeysPage->setInteractLightHook(isInteractiveLightType(data.ledType), 0);
-    const bool painting = lightIndex == kCustomLightType;
-    if (dragArea)
-        dragArea->setActive(painting);
-    if (keys)
-        keys->setKeysHoverHighlight(painting);
+    // A change the keyboard reports while the trigger tab is shown leaves that tab's key selection
+    // alone.
+    if (currentTabId != 4) {
+        if (currentKbLightType == kCustomLightType && lightIndex != kCustomLightType && keyboardView)
+            keyboardView->selectKeysInRect(0, 0, 0, 0);
+        const bool painting = lightIndex == kCustomLightType;
+        if (dragArea)
+            dragArea->setActive(painting);
+        if (keys)
+            keys->setKeysHoverHighlight(painting);
+    }
     currentKbLightType = lightIndex;
     lightEngine->setKeyboardLightConfig(data);
 }
