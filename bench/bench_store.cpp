@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QIODevice>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -161,10 +162,47 @@ void BM_ListProfiles(benchmark::State &state)
     }
 }
 
+// Saving a painted custom scheme: every key of a 104-key board coloured, the whole scheme replaced
+// in one store call. "writes" counts the file writes of one save.
+void BM_SaveFullCustomScheme(benchmark::State &state)
+{
+    const Layers &layers = Layers::get(static_cast<int>(state.range(0)));
+    const char *path = layers.defaultLayer.constData();
+    QList<CustomLightItem> scheme;
+    for (int k = 0; k < 104; ++k) {
+        CustomLightItem item{};
+        std::snprintf(item.keyCode, sizeof item.keyCode, "%d", k + 4);
+        std::snprintf(item.codeName, sizeof item.codeName, "K%d", k);
+        item.indexX = k / 22;
+        item.indexY = k % 22;
+        item.colorR = k;
+        item.colorG = 255 - k;
+        item.colorB = 128;
+        item.transparentNum = 128;
+        scheme.append(item);
+    }
+    int writes = 0;
+    XmlStore::instance().setWriterForTesting([&writes](QIODevice &device, const QByteArray &data) {
+        ++writes;
+        return device.write(data);
+    });
+    int n = 0;
+    for (auto _ : state) {
+        scheme[0].colorB = ++n % 256; // a different scheme each time, as painting gives
+        if (!CQuelmoXML_ReplaceProFileCustomLightDataInfo(path, "1", "0", scheme))
+            state.SkipWithError("store call failed");
+    }
+    XmlStore::instance().setWriterForTesting({});
+    state.counters["writes"] = benchmark::Counter(writes, benchmark::Counter::kAvgIterations);
+    state.counters["fileKiB"] =
+        static_cast<double>(QFile(QFile::decodeName(layers.defaultLayer)).size()) / 1024.0;
+}
+
 // Argument: profiles per layer file (1, or the 10 a file may hold).
 BENCHMARK(BM_AssignOneKey)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadAll264Items)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadAll264ItemsFromDisk)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_SaveFullCustomScheme)->Arg(1)->Arg(10)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ListProfiles)->Arg(1)->Arg(10)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 } // namespace

@@ -63,11 +63,13 @@ void DDevicePage::importCustomLightDefaults(int profileIndex, int schemeIndex)
 
 void DDevicePage::saveCustomLightScheme()
 {
-    const QByteArray scheme = QByteArray::number(lightsConfigPage->currentCustomLightIndex());
-    const QByteArray index = QByteArray::number(currentProfileIndex);
-    const char *path = profileXmlPath.get();
-    if (!CQuelmoXML_ClearProFileCustomLightNode(path, index.constData(), scheme.constData()))
+    const int selected = lightsConfigPage->currentCustomLightIndex();
+    if (selected < 0)
         return;
+    const QByteArray scheme = QByteArray::number(selected);
+    const QByteArray index = QByteArray::number(currentProfileIndex);
+    // The whole scheme is one write: a write per key froze the window for most of a second.
+    QList<CustomLightItem> items;
     for (const auto &row : lightEngine->keyGrid) {
         for (keyboardButCustom *button : row) {
             if (!button)
@@ -84,9 +86,12 @@ void DDevicePage::saveCustomLightScheme()
             item.colorG = c.green();
             item.colorB = c.blue();
             item.transparentNum = 128;
-            CQuelmoXML_AddProFileCustomLightDataInfo(path, index.constData(), scheme.constData(), item);
+            items.append(item);
         }
     }
+    if (!CQuelmoXML_ReplaceProFileCustomLightDataInfo(profileXmlPath.get(), index.constData(),
+                                                      scheme.constData(), items))
+        onEveryPageBackTip(tr("The custom light could not be saved"));
 }
 
 void DDevicePage::onInteractLightsPointXY(int indexX, int indexY)
@@ -97,14 +102,18 @@ void DDevicePage::onInteractLightsPointXY(int indexX, int indexY)
 void DDevicePage::onSelectCurrentLightTypeIndex_KB(int lightIndex, colorInfoData data)
 {
     keySelectFrame *keys = DDataManager::getInstance()->keySelectFrame();
-    if (currentKbLightType == kCustomLightType && lightIndex != kCustomLightType && keyboardView)
-        keyboardView->selectKeysInRect(0, 0, 0, 0);
     customKeysPage->setInteractLightHook(isInteractiveLightType(data.ledType), 0);
-    const bool painting = lightIndex == kCustomLightType;
-    if (dragArea)
-        dragArea->setActive(painting);
-    if (keys)
-        keys->setKeysHoverHighlight(painting);
+    // A change the keyboard reports while the trigger tab is shown leaves that tab's key selection
+    // alone.
+    if (currentTabId != 4) {
+        if (currentKbLightType == kCustomLightType && lightIndex != kCustomLightType && keyboardView)
+            keyboardView->selectKeysInRect(0, 0, 0, 0);
+        const bool painting = lightIndex == kCustomLightType;
+        if (dragArea)
+            dragArea->setActive(painting);
+        if (keys)
+            keys->setKeysHoverHighlight(painting);
+    }
     currentKbLightType = lightIndex;
     lightEngine->setKeyboardLightConfig(data);
 }

@@ -484,29 +484,6 @@ void DLightsConfigPage::updateLightConfigFromHid(int hidType, int ledType)
     emit sigLightConfigHaveChanged(-1, m_current);
 }
 
-void DLightsConfigPage::updateCustomLightFromHid(int hidType, int ledType, int usingCustomIndex)
-{
-    Q_UNUSED(hidType)
-    Q_UNUSED(ledType)
-    m_customLightIndex = usingCustomIndex;
-    m_current.hidType = 0;
-    m_current.ledType = lighttypes::kCustom;
-    emit sigLightConfigHaveChanged(-1, m_current);
-}
-
-void DLightsConfigPage::loadCustomLightList()
-{
-    // The scheme list has no rows yet: no scheme is selected.
-    m_customLightIndex = -1;
-}
-
-void DLightsConfigPage::resendCustomLight()
-{
-    // Without a selected scheme there is nothing to send.
-    if (m_customLightIndex == -1)
-        return;
-}
-
 // --- mode selection, reading and writing the record
 
 void DLightsConfigPage::onCurIndexChanged_KB_LightMode(int indexSel)

@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QList>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
@@ -13,6 +14,7 @@
 #include <memory>
 
 class ArrowWidget;
+class DCustomLightListItem;
 class DToolTipExplain;
 class MainHidInterFace;
 class QButtonGroup;
@@ -47,8 +49,8 @@ public:
     void setSupportedLightModes(const LightModeSupport &keyboard, const LightModeSupport &side);
     LightModeSupport keyboardModes() const { return m_keyboardModes; }
     LightModeSupport sideModes() const { return m_sideModes; }
-    // -1 while no custom-light scheme is selected.
-    int currentCustomLightIndex() const { return m_customLightIndex; }
+    // The selected scheme's index; -1 while no custom-light scheme is selected.
+    int currentCustomLightIndex() const;
     void resendCustomLight();
     void updateLightConfigFromHid(int hidType, int ledType);
     void updateCustomLightFromHid(int hidType, int ledType, int usingCustomIndex);
@@ -64,6 +66,9 @@ public:
     void applyPresetColorStyles();
     void showModeTip(int id);
     void pickPresetColor(const QString &preset);
+    // Uploads the key colours of the keyboard view to a keyboard custom slot (0 or 1).
+    void sendCustomLightColors(int slot);
+    void sendCustomLightPacket(int slot, int packet, const QByteArray &rgb);
 
 signals:
     void sigSomeMessageTip_LightsConfigPage(QString strTip);
@@ -92,6 +97,11 @@ public slots:
     void on_lineEdit_B_textChanged(const QString &text);
     void onInstallEventFilterOpen();
     void onScrollSheetSet();
+    void onCustomLightItemMouseClicked(QString strCustomLightIndex, QString strCustomLightName);
+    void onModifyCustomLightItemNameIsEmpty();
+    void onModifyCustomLightItemNameSuccess();
+    void onModifyCustomLightItemNameFailed();
+    void onCustomLightUsingStatus(bool isUsing);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -101,6 +111,9 @@ private:
     void setCodeTexts();
     void colourSteppers();
     void loadCustomLightList();
+    void selectCustomLightItem(DCustomLightListItem *item);
+    // Takes a check mark back that the profile does not hold, and says why.
+    void refuseCustomLightSlot(DCustomLightListItem *item, const QString &why);
     void refreshControls();
     void showModeName();
     void applyControlVisibility(int hidType, int type);
@@ -141,8 +154,11 @@ private:
     QColor m_editedSecond{0, 0, 0};
     int m_keyboardLightType = -1;
     int m_sideLightType = -1;
-    int m_customLightIndex = -1;
-    int m_customSlot = 0;
+    QList<DCustomLightListItem *> m_customLightItems;
+    DCustomLightListItem *m_selectedCustomLightItem = nullptr;
+    // The keyboard slot of the scheme regarded as current; -1 before any.
+    int m_customSlot = -1;
+    // False only while a scheme the keyboard reported is applied.
     bool m_customUserChange = true;
     QString m_scrollSheet;
     QButtonGroup *m_keyboardGroup = nullptr;

@@ -110,6 +110,9 @@ bool CQuelmoXML_AddProFileCustomLightNode(const char *path, const char *index, c
 bool CQuelmoXML_AddProFileCustomLightDataInfo(const char *path, const char *index, const char *scheme,
                                               CustomLightItem item);
 bool CQuelmoXML_ClearProFileCustomLightNode(const char *path, const char *index, const char *scheme);
+// Replaces all LEDs of a scheme in one write; nothing changes when any item is refused.
+bool CQuelmoXML_ReplaceProFileCustomLightDataInfo(const char *path, const char *index, const char *scheme,
+                                                  const QList<CustomLightItem> &items);
 bool CQuelmoXML_ProFileCustomLightInfoSelectAll(const char *path, const char *index, const char *scheme,
                                                 QList<CustomLightItem> *items);
 bool CQuelmoXML_SelectProFileCustomLightAllNodes(const char *path, const char *index,

@@ -79,6 +79,19 @@ void setAttr(pugi::xml_node n, const char *name, const char *value)
     a.set_value(value);
 }
 
+void appendItem(pugi::xml_node scheme, const CustomLightItem &item)
+{
+    pugi::xml_node n = scheme.append_child(kItem);
+    setAttr(n, "keyCode", std::string(fixedtext::view(item.keyCode)).c_str());
+    setAttr(n, "indexX", item.indexX);
+    setAttr(n, "indexY", item.indexY);
+    setAttr(n, "colorR", item.colorR);
+    setAttr(n, "colorG", item.colorG);
+    setAttr(n, "colorB", item.colorB);
+    setAttr(n, "transparentNum", item.transparentNum);
+    xmltext::setChildText(n, kCodeName, fixedtext::view(item.codeName));
+}
+
 pugi::xml_node lightInUseNode(pugi::xml_node profile, int target)
 {
     for (pugi::xml_node u = profile.child(kLightInUse); u; u = u.next_sibling(kLightInUse)) {
@@ -230,15 +243,26 @@ bool CQuelmoXML_AddProFileCustomLightDataInfo(const char *path, const char *inde
         schemeNode(profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index), scheme);
     if (!node)
         return false;
-    pugi::xml_node n = node.append_child(kItem);
-    setAttr(n, "keyCode", std::string(fixedtext::view(item.keyCode)).c_str());
-    setAttr(n, "indexX", item.indexX);
-    setAttr(n, "indexY", item.indexY);
-    setAttr(n, "colorR", item.colorR);
-    setAttr(n, "colorG", item.colorG);
-    setAttr(n, "colorB", item.colorB);
-    setAttr(n, "transparentNum", item.transparentNum);
-    xmltext::setChildText(n, kCodeName, fixedtext::view(item.codeName));
+    appendItem(node, item);
+    return XmlStore::instance().save(path);
+}
+
+bool CQuelmoXML_ReplaceProFileCustomLightDataInfo(const char *path, const char *index, const char *scheme,
+                                                  const QList<CustomLightItem> &items)
+{
+    auto lock = XmlStore::instance().lock();
+    for (const CustomLightItem &item : items) {
+        if (!itemFits(item))
+            return false;
+    }
+    pugi::xml_node node =
+        schemeNode(profileNode(XmlStore::instance().document(path, XmlStore::ForWrite), index), scheme);
+    if (!node)
+        return false;
+    while (pugi::xml_node old = node.child(kItem))
+        node.remove_child(old);
+    for (const CustomLightItem &item : items)
+        appendItem(node, item);
     return XmlStore::instance().save(path);
 }
 

@@ -329,17 +329,21 @@ TEST_F(OpeningPageTest, LightChoicesSwitchPaintingAndTheSchemeIsSavedWithoutBlac
     // Without a chosen scheme nothing is stored.
     page->saveCustomLightScheme();
 
-    // The keyboard switches to its third scheme by itself: painting comes on, except while the
-    // trigger-settings tab is shown.
+    // The keyboard switches to the scheme in its first slot by itself: painting comes on, except
+    // while the trigger-settings tab is shown.
     setTab(4);
-    page->onCustomLight_ConfigHaveChanged_HidSend0x09(0, 10, 2);
+    page->onCustomLight_ConfigHaveChanged_HidSend0x09(0, 10, 0);
     EXPECT_FALSE(drag()->isActive());
     setTab(1);
-    page->onCustomLight_ConfigHaveChanged_HidSend0x09(0, 10, 2);
+    page->onCustomLight_ConfigHaveChanged_HidSend0x09(0, 10, 0);
     EXPECT_TRUE(drag()->isActive());
-    ASSERT_EQ(page->findChild<DLightsConfigPage *>()->currentCustomLightIndex(), 2);
+    ASSERT_EQ(page->findChild<DLightsConfigPage *>()->currentCustomLightIndex(), 0);
 
-    // Paint three keys and save them as the selected scheme.
+    // Paint three keys of an otherwise dark board and save them as the selected scheme.
+    for (auto &r : engine()->keyGrid)
+        for (keyboardButCustom *b : r)
+            if (b)
+                b->setCustomLightColor(QColor(0, 0, 0));
     keyboardButCustom *const *row = engine()->keyGrid[2];
     for (int col : {1, 2, 3})
         row[col]->setCustomLightColor(QColor(10, 20, 30));

@@ -3,6 +3,12 @@
 #include "lightdealmain.h"
 #include "pagefixture.h"
 
+#include "cquelmoxml.h"
+#include "customlightitem.h"
+#include "dragshowarea.h"
+#include "hiddevicejoinframe.h"
+#include "keyboardbutcustom.h"
+
 #include <QAbstractButton>
 #include <QLabel>
 
@@ -101,6 +107,92 @@ TEST_F(LightingFlowTest, KeyboardWithoutSideLightOffersNoSwitch)
         const auto sets = lightSets(*kb, out::KeyboardLight);
         return !sets.isEmpty() && sets.last()[6] == 16;
     }));
+}
+
+// Keys painted on the keyboard view, by a drag over several and by a click on one, reach the
+// keyboard as one upload of eight colour reports to the shown scheme's slot, and the profile keeps
+// them.
+TEST_F(LightingFlowTest, PaintedSchemeReachesTheKeyboardAsEightReports)
+{
+    auto kb = addKeyboard("TL104");
+    openPage();
+    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    openLightingTab();
+    button("toolButton_CustomLed")->click();
+    ASSERT_EQ(lights()->currentCustomLightIndex(), 0);
+
+    auto *area = page->findChild<dragShowArea *>();
+    auto *view = page->findChild<hidDeviceJoinFrame *>();
+    ASSERT_NE(area, nullptr);
+    ASSERT_NE(view, nullptr);
+    const QList<keyboardButCustom *> keys = DDataManager::getInstance()->keyButtonList();
+    ASSERT_EQ(keys.size(), 132);
+    auto key = [&](int row, int column) { return keys.at(row * 22 + column); };
+    auto at = [&](keyboardButCustom *k, QPoint offset) {
+        return area->mapFrom(page.get(), k->mapTo(page.get(), QPoint(0, 0))) + offset;
+    };
+    auto paint = [&](const char *preset) {
+        const int before = kb->received().size();
+        lights()->pickPresetColor(preset);
+        return waitFor([&] {
+            int colourReports = 0;
+            for (int i = before; i < kb->received().size(); ++i)
+                colourReports += kb->received()[i][1] == out::CustomColours;
+            return colourReports == 8;
+        });
+    };
+
+    // Drag over Q, W, E, R (row 2, columns 1 to 4): the band holds the keys' top-left corners.
+    QTest::mousePress(area, Qt::LeftButton, Qt::NoModifier, at(key(2, 1), QPoint(-3, -3)));
+    QTest::mouseMove(area, at(key(2, 4), QPoint(3, 3)));
+    QTest::mouseRelease(area, Qt::LeftButton, Qt::NoModifier, at(key(2, 4), QPoint(3, 3)));
+    ASSERT_EQ(view->dragSelectedKeys().size(), 4);
+    ASSERT_TRUE(paint("0,85,255"));
+
+    // A right click clears the selection; a click on a single key selects it alone.
+    QTest::mouseClick(area, Qt::RightButton, Qt::NoModifier, at(key(3, 1), QPoint(-3, -3)));
+    ASSERT_TRUE(view->dragSelectedKeys().isEmpty());
+    const QPoint middle = at(key(4, 3), QPoint(key(4, 3)->width() / 2, key(4, 3)->height() / 2));
+    QTest::mouseMove(area, middle);
+    QTest::mouseClick(area, Qt::LeftButton, Qt::NoModifier, middle);
+    ASSERT_EQ(view->dragSelectedKeys(), QList<keyboardButCustom *>{key(4, 3)});
+    const int uploadStart = kb->received().size();
+    ASSERT_TRUE(paint("255,0,0"));
+
+    QVector<HidReport> upload;
+    for (int i = uploadStart; i < kb->received().size(); ++i)
+        if (kb->received()[i][1] == out::CustomColours)
+            upload.append(kb->received()[i]);
+    ASSERT_EQ(upload.size(), 8);
+    auto sentColour = [&](int k) {
+        const HidReport &r = upload[k / 18];
+        const int at = 6 + 3 * (k % 18);
+        return QColor(r[at], r[at + 1], r[at + 2]);
+    };
+    for (int p = 0; p < 8; ++p) {
+        EXPECT_EQ(upload[p][kSubByte], 0) << "slot of the shown scheme";
+        EXPECT_EQ(upload[p][kPacketByte], p);
+    }
+    for (int column = 1; column <= 4; ++column)
+        EXPECT_EQ(sentColour(2 * 22 + column), QColor(0, 85, 255)) << column;
+    EXPECT_EQ(sentColour(4 * 22 + 3), QColor(255, 0, 0));
+    for (int k = 0; k < 132; ++k) {
+        const QColor c = keys.at(k)->customLightColor();
+        EXPECT_EQ(sentColour(k), QColor(c.red(), c.green(), c.blue())) << "key " << k;
+    }
+
+    // The profile holds the painted colours of the scheme.
+    QList<CustomLightItem> stored;
+    ASSERT_TRUE(CQuelmoXML_ProFileCustomLightInfoSelectAll(
+        lights()->profileXmlPath(), QByteArray::number(lights()->profileIndex()).constData(), "0", &stored));
+    int painted = 0;
+    for (const CustomLightItem &item : qAsConst(stored)) {
+        if (item.indexX == 2 && item.indexY >= 1 && item.indexY <= 4)
+            painted += item.colorR == 0 && item.colorG == 85 && item.colorB == 255;
+        if (item.indexX == 4 && item.indexY == 3)
+            painted += item.colorR == 255 && item.colorG == 0 && item.colorB == 0;
+    }
+    EXPECT_EQ(painted, 5);
 }
 
 } // namespace

@@ -127,6 +127,55 @@ TEST_F(StoreTest, CustomLightSchemesKeepOrderItemsAppendAndClear)
     EXPECT_TRUE(items.isEmpty());
 }
 
+// A whole scheme is saved at once: the old LEDs go, the new ones come, and the file is written
+// once; an item the store cannot hold, or a missing scheme, changes nothing.
+TEST_F(StoreTest, ReplacingASchemesLedsIsOneWriteAndAllOrNothing)
+{
+    ASSERT_TRUE(CQuelmoXML_AddProFileCustomLightNode(p(), "1", "0", "Alphabets", "Using", 0));
+    ASSERT_TRUE(CQuelmoXML_AddProFileCustomLightNode(p(), "1", "1", "WASD+Arrows", "Using", 1));
+    ASSERT_TRUE(CQuelmoXML_AddProFileCustomLightDataInfo(p(), "1", "0", item("4", "A", 3, 1, 9, 9, 9)));
+    ASSERT_TRUE(CQuelmoXML_AddProFileCustomLightDataInfo(p(), "1", "1", item("26", "W", 2, 2, 7, 7, 7)));
+
+    QList<CustomLightItem> scheme;
+    for (int k = 0; k < 104; ++k)
+        scheme.append(item(std::to_string(k + 4).c_str(), "K", k / 22, k % 22, k, 255 - k, 128));
+    int writes = 0;
+    XmlStore::instance().setWriterForTesting([&writes](QIODevice &device, const QByteArray &data) {
+        ++writes;
+        return device.write(data);
+    });
+    EXPECT_TRUE(CQuelmoXML_ReplaceProFileCustomLightDataInfo(p(), "1", "0", scheme));
+    EXPECT_EQ(writes, 1);
+
+    CustomLightItem unsafe = item("5", "B", 0, 1, 1, 1, 1);
+    std::strcpy(unsafe.codeName, "bad\x01");
+    struct Refused
+    {
+        const char *why;
+        const char *scheme;
+        QList<CustomLightItem> items;
+    };
+    for (const Refused &r :
+         {Refused{"item the file cannot hold", "0", {item("4", "A", 0, 0, 1, 1, 1), unsafe}},
+          Refused{"no such scheme", "7", {item("4", "A", 0, 0, 1, 1, 1)}}}) {
+        const QByteArray before = readAll(m_profile);
+        EXPECT_FALSE(CQuelmoXML_ReplaceProFileCustomLightDataInfo(p(), "1", r.scheme, r.items)) << r.why;
+        EXPECT_EQ(readAll(m_profile), before) << r.why;
+    }
+    EXPECT_EQ(writes, 1);
+    XmlStore::instance().setWriterForTesting({});
+
+    QList<CustomLightItem> items;
+    ASSERT_TRUE(CQuelmoXML_ProFileCustomLightInfoSelectAll(p(), "1", "0", &items));
+    ASSERT_EQ(items.size(), 104);
+    EXPECT_EQ(describe(items[0]), "4/K/0,0/0,255,128/128");
+    EXPECT_EQ(describe(items[103]), "107/K/4,15/103,152,128/128");
+    items.clear();
+    ASSERT_TRUE(CQuelmoXML_ProFileCustomLightInfoSelectAll(p(), "1", "1", &items));
+    ASSERT_EQ(items.size(), 1) << "the other scheme keeps its LEDs";
+    EXPECT_EQ(describe(items[0]), "26/W/2,2/7,7,7/128");
+}
+
 TEST_F(StoreTest, DefaultResourceSchemeIsReadInFileOrder)
 {
     const QByteArray resource = file("customLightDefaultConfig.xml");
