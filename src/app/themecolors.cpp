@@ -151,6 +151,17 @@ QString ThemeColors::css(const QString &components, int alpha)
     return css(colour);
 }
 
+QString ThemeColors::thinScrollBarSheet(const ThemeColors &t)
+{
+    return QStringLiteral("QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}"
+                          "QScrollBar::handle:vertical{background: %1; min-height: 20px; border-radius: 2px;}"
+                          "QScrollBar::handle:vertical:hover{background: %2;}"
+                          "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height: 0px;}"
+                          "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background: %3; "
+                          "border-radius: 3px;}")
+        .arg(css(t.AllScrollBarColorDef), css(t.AllScrollBarColorHover), css(t.AllScrollBgColor));
+}
+
 namespace musicPalettes {
 const std::array<QColor, 11> hueOrderColors = {
     QColor(255, 0, 0), QColor(255, 128, 0), QColor(255, 255, 0), QColor(128, 255, 0),

@@ -65,6 +65,8 @@ struct ThemeColors
     static QString css(const QString &components);
     static QString css(const QString &components, int alpha);
     static QString css(const QColor &colour);
+    // The thin themed vertical scroll bar of the lists and scroll areas (no arrow buttons).
+    static QString thinScrollBarSheet(const ThemeColors &t);
 };
 
 // The two eleven-colour palettes of the music-rhythm effect.

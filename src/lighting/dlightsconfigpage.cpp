@@ -250,15 +250,7 @@ void DLightsConfigPage::applyTheme()
         QStringLiteral("QWidget#scrollAreaWidgetContents_3{background-color: %1;}")
             .arg(ThemeColors::css(t.DeviceRightBgColor)));
 
-    m_scrollSheet =
-        QStringLiteral("QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}"
-                       "QScrollBar::handle:vertical{background: %1; min-height: 20px; border-radius: 2px;}"
-                       "QScrollBar::handle:vertical:hover{background: %2;}"
-                       "QScrollBar::add-line:vertical, QScrollBar::sub-line:vertical{height: 0px;}"
-                       "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical{background: %3; "
-                       "border-radius: 3px;}")
-            .arg(ThemeColors::css(t.AllScrollBarColorDef), ThemeColors::css(t.AllScrollBarColorHover),
-                 ThemeColors::css(t.AllScrollBgColor));
+    m_scrollSheet = ThemeColors::thinScrollBarSheet(t);
     QTimer::singleShot(200, this, &DLightsConfigPage::onScrollSheetSet);
     colourSteppers();
     // Colour buttons and preview carry the border colours just read.

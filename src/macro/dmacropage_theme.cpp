@@ -42,21 +42,6 @@ QString buttonRules(const ThemeColors &t)
              ThemeColors::css(t.TextDefaultColor), ThemeColors::css(t.TextCheckedColor));
 }
 
-QString scrollBarRules(const ThemeColors &t)
-{
-    return QStringLiteral("QScrollBar:vertical{background: transparent; width: 4px; margin: 3px 0px 3px 0px;}"
-                          "QScrollBar::handle:vertical{background: %1; min-height: 20px; border-radius: 2px;}"
-                          "QScrollBar::handle:vertical:hover{background: %2;}"
-                          "QScrollBar::add-line:vertical{height: 0px; subcontrol-position: bottom; "
-                          "subcontrol-origin: margin;}"
-                          "QScrollBar::sub-line:vertical{height: 0px; subcontrol-position: top; "
-                          "subcontrol-origin: margin;}"
-                          "QScrollBar::add-page:vertical, QScrollBar::sub-page:vertical"
-                          "{background: %3; border-radius: 3px;}")
-        .arg(ThemeColors::css(t.AllScrollBarColorDef), ThemeColors::css(t.AllScrollBarColorHover),
-             ThemeColors::css(t.AllScrollBgColor));
-}
-
 QString panel(const char *selector, const QString &background, const ThemeColors &t)
 {
     return QStringLiteral("%1{background-color: %2; border: 2px solid %3; border-radius: 12px;}")
@@ -101,7 +86,7 @@ void DMacroPage::applyTheme()
     ui->frame_3->setStyleSheet(QStringLiteral("QFrame#frame_3{border: 2px solid %1; border-radius: 12px;}")
                                    .arg(ThemeColors::css(t.MacroBorderColor)));
     ui->label_MacroGroup->setStyleSheet(textColour("QLabel#label_MacroGroup", t.TextCheckedColor));
-    scrollBarStyle = scrollBarRules(t);
+    scrollBarStyle = ThemeColors::thinScrollBarSheet(t);
     ui->frame_34->setStyleSheet(panel("QFrame#frame_34", t.MacroLeftBgColor, t));
     ui->frame_24->setStyleSheet(
         QStringLiteral("QFrame#frame_24{background-color: %1;}").arg(ThemeColors::css(t.MacroLeftBgColor)) +
