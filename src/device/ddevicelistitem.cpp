@@ -2,6 +2,7 @@
 
 #include "ddatamanager.h"
 #include "keyboardmodeldata.h"
+#include "picturecache.h"
 #include "ui_ddevicelistitem.h"
 
 #include <QFile>
@@ -66,6 +67,17 @@ QSize DDeviceListItem::pictureBox(const QString &modelKey)
     return boxes.value(modelKey, QSize(kCardWidth - 4, kCardHeight - 4));
 }
 
+QString DDeviceListItem::picturePath(const QString &modelKey)
+{
+    return keyboardmodeldata::picturePath(DDataManager::getInstance()->applicationDirPath(),
+                                          QStringLiteral("Keyboard_") + modelKey + QStringLiteral(".png"));
+}
+
+void DDeviceListItem::prefetchPicture(const QString &modelKey)
+{
+    picturecache::prefetch(picturePath(modelKey), pictureBox(modelKey));
+}
+
 void DDeviceListItem::setDeviceInfo(hidStructInfoAll record)
 {
     m_record = record;
@@ -85,15 +97,10 @@ void DDeviceListItem::setDeviceInfo(hidStructInfoAll record)
     ui->label_DeviceName->setText(fieldText(record.deviceName, sizeof record.deviceName) + suffix);
 
     const QString model = fieldText(record.modelKey, sizeof record.modelKey);
-    const QSize box = pictureBox(model);
-    const QString picture =
-        keyboardmodeldata::picturePath(DDataManager::getInstance()->applicationDirPath(),
-                                       QStringLiteral("Keyboard_") + model + QStringLiteral(".png"));
+    const QString picture = picturePath(model);
     keyboardmodeldata::notePicture("device card", picture);
-    const QImage image(picture);
-    ui->label_DeviceImage->setPixmap(
-        image.isNull() ? QPixmap()
-                       : QPixmap::fromImage(image.scaled(box, Qt::KeepAspectRatio, Qt::FastTransformation)));
+    const QImage image = picturecache::scaled(picture, pictureBox(model));
+    ui->label_DeviceImage->setPixmap(image.isNull() ? QPixmap() : QPixmap::fromImage(image));
 
     setOnlineState(record.online);
 }

@@ -32,6 +32,8 @@ public:
 
     // The box the card's picture is scaled into: the card less 4 pixels, or the model's own box.
     static QSize pictureBox(const QString &modelKey);
+    // Decodes the model's card picture on a worker thread, ready for the card that shows it.
+    static void prefetchPicture(const QString &modelKey);
 
 signals:
     void sigHidItemMouseClicked(hidStructInfoAll record);
@@ -40,6 +42,7 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
 
 private:
+    static QString picturePath(const QString &modelKey);
     void applyBorder();
 
     std::unique_ptr<Ui::DDeviceListItem> ui;

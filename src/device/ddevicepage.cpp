@@ -21,6 +21,7 @@
 #include "keyselectframe.h"
 #include "lightdealmain.h"
 #include "mainhidinterface.h"
+#include "modelcatalogue.h"
 #include "textmovewidget.h"
 #include "ui_ddevicepage.h"
 
@@ -73,6 +74,10 @@ DDevicePage::DDevicePage(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::DDevicePage>()), profileXmlPath(new char[256]()),
       layerXmlPath(new char[256]()), seniorKeyPathBuffer(new char[256]())
 {
+    // The first listing, 200 ms from now, shows a card for every catalogue model: their pictures
+    // decode meanwhile on worker threads.
+    for (const ModelInfo &model : ModelCatalogue::instance().models())
+        DDeviceListItem::prefetchPicture(model.key);
     ui->setupUi(this);
 
     ui->pushButton_Test->hide();

@@ -117,10 +117,18 @@ void SoftKeyboardButCustom::leaveEvent(QEvent *event)
 
 void SoftKeyboardButCustom::showNormalLook()
 {
-    setStyleSheet(m_normalTextStyle + m_keyStyle);
+    setLook(m_normalTextStyle + m_keyStyle);
 }
 
 void SoftKeyboardButCustom::showSelectedLook()
 {
-    setStyleSheet(m_selectedTextStyle + m_keyStyle);
+    setLook(m_selectedTextStyle + m_keyStyle);
+}
+
+// A style sheet set again re-polishes the button even when it is the same text; the on-screen
+// keyboards have a hundred keys each, themed at construction and again with the window.
+void SoftKeyboardButCustom::setLook(const QString &sheet)
+{
+    if (styleSheet() != sheet)
+        setStyleSheet(sheet);
 }

@@ -41,6 +41,7 @@ protected:
 private:
     void showNormalLook();
     void showSelectedLook();
+    void setLook(const QString &sheet);
 
     int m_keyDec = 0;
     QString m_keyCharacter;

@@ -22,10 +22,12 @@ struct ByteArrayWriter : pugi::xml_writer
     }
 };
 
-QByteArray serialize(const pugi::xml_document &doc)
+// `sizeHint` is the size the file had when last read or written: a document grows a little per
+// edit, so room for that plus some spares the copies of growing the buffer piecewise.
+QByteArray serialize(const pugi::xml_document &doc, qint64 sizeHint = 0)
 {
     ByteArrayWriter writer;
-    writer.out.reserve(64 * 1024);
+    writer.out.reserve(int(qBound<qint64>(64 * 1024, sizeHint + sizeHint / 8, 64 * 1024 * 1024)));
     writer.out.append("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n");
     doc.save(writer, "  ", pugi::format_indent | pugi::format_no_declaration, pugi::encoding_utf8);
     return writer.out;
@@ -150,7 +152,7 @@ bool XmlStore::save(const char *path)
         m_pending[key] = true;
         return true;
     }
-    if (!writeAtomically(decodePath(path), serialize(*it->second.doc)) ||
+    if (!writeAtomically(decodePath(path), serialize(*it->second.doc, it->second.stamp.size)) ||
         !stampOf(QByteArray(path), &it->second.stamp)) {
         m_cache.erase(key);
         return false;
@@ -372,7 +374,7 @@ bool XmlStore::endBatch(bool keep)
                 continue;
             }
             const QString name = decodePath(entry.first.c_str());
-            if (!writeAtomically(name, serialize(*it->second.doc)) ||
+            if (!writeAtomically(name, serialize(*it->second.doc, it->second.stamp.size)) ||
                 !stampOf(QByteArray::fromStdString(entry.first), &it->second.stamp)) {
                 m_cache.erase(entry.first);
                 ok = false;

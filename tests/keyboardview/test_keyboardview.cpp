@@ -11,6 +11,7 @@
 #include "keyselectframe.h"
 #include "keytippopup.h"
 #include "layoutfixture.h"
+#include "picturecache.h"
 #include "sidelightbuttoncustom.h"
 
 #include <QApplication>
@@ -491,6 +492,33 @@ TEST_F(ViewFrameTest, ShippedModelSizesScale)
             }
         }
     }
+}
+
+// A picture decoded ahead on a worker equals the one decoded on the spot; sizes are kept apart, a
+// missing file gives a null image, and asking twice (prefetched or not) gives the same picture.
+TEST(ViewPicture, CacheGivesTheDecodedPictureScaledIntoItsBox)
+{
+    const QString file = QStringLiteral(TL_OUTPUT_DIR "/images/hidImages/Keyboard_TL87.png");
+    const QImage full(file);
+    ASSERT_FALSE(full.isNull());
+    const struct
+    {
+        QSize box;
+        bool prefetch;
+    } cases[] = {
+        {QSize(186, 136), true}, {QSize(186, 136), false}, {QSize(300, 60), false}, {QSize(90, 90), true}};
+    for (const auto &c : cases) {
+        if (c.prefetch)
+            picturecache::prefetch(file, c.box);
+        const QImage expected = full.scaled(c.box, Qt::KeepAspectRatio, Qt::FastTransformation);
+        const QImage got = picturecache::scaled(file, c.box);
+        EXPECT_EQ(got, expected) << c.box.width() << "x" << c.box.height();
+        EXPECT_TRUE(got.width() <= c.box.width() && got.height() <= c.box.height());
+        EXPECT_EQ(picturecache::scaled(file, c.box), got);
+    }
+    const QString missing = QStringLiteral(TL_OUTPUT_DIR "/images/hidImages/Keyboard_NONE.png");
+    picturecache::prefetch(missing, QSize(10, 10));
+    EXPECT_TRUE(picturecache::scaled(missing, QSize(10, 10)).isNull());
 }
 
 TEST(ViewPicture, PathAndVariants)
