@@ -1,4 +1,5 @@
 #include "ddevicepage.h"
+#include "devicecardlist.h"
 
 #include "arrowwidget.h"
 #include "batteryitem.h"
@@ -79,6 +80,8 @@ DDevicePage::DDevicePage(QWidget *parent)
     for (const ModelInfo &model : ModelCatalogue::instance().models())
         DDeviceListItem::prefetchPicture(model.key);
     ui->setupUi(this);
+    cards = std::make_unique<DeviceCardList>(ui->verticalLayout_17, ui->scrollAreaWidgetContents_2,
+                                             [this](DDeviceListItem *card) { connectDeviceCard(card); });
 
     ui->pushButton_Test->hide();
     ui->pushButton_ChangModeTest->hide();
@@ -282,16 +285,7 @@ void DDevicePage::setDeviceListVisible(bool visible)
 
 void DDevicePage::clearDeviceCards()
 {
-    deviceListLayout = ui->verticalLayout_17;
-    const int count = deviceListLayout->count();
-    for (int i = 0; i < count - 1; ++i) {
-        QLayoutItem *item = deviceListLayout->takeAt(0);
-        if (QWidget *w = item->widget()) {
-            w->setParent(nullptr);
-            w->deleteLater();
-        }
-        delete item;
-    }
+    cards->clear();
 }
 
 QPoint DDevicePage::noticeAnchor() const
@@ -661,8 +655,7 @@ void DDevicePage::applyTheme()
             "border-radius:3px; }")
             .arg(ThemeColors::css(c.AllScrollBgColor), ThemeColors::css(c.AllScrollBarColorDef),
                  ThemeColors::css(c.AllScrollBarColorHover));
-    for (DDeviceListItem *card : qAsConst(deviceCards))
-        card->applyTheme();
+    cards->applyTheme();
     ui->frame_Right->setStyleSheet(QStringLiteral("QFrame#frame_Right{ background-color: %1; }")
                                        .arg(ThemeColors::css(c.DeviceRightBgColor)));
     ui->comboBox_profileList->setStyleSheet(

@@ -25,6 +25,7 @@ class CbNotice;
 class DCustomKeysPage;
 class DDeviceKeyboardLink;
 class DDeviceListItem;
+class DeviceCardList;
 class DLightsConfigPage;
 class DProfileMenuToolWidget;
 class DOnboardDownload;
@@ -32,7 +33,6 @@ class DPerformancePage;
 class DToolTipExplain;
 class DTriggerSettingPage;
 class MainHidInterFace;
-class QBoxLayout;
 class QTimer;
 class dragShowArea;
 class hidDeviceJoinFrame;
@@ -66,7 +66,6 @@ public:
     void connectDeviceCard(DDeviceListItem *card);
     void setCurrentHid(MainHidInterFace *hid) { currentHid = hid; }
 
-    int currentTab() const { return currentTabId; }
     int currentKeyboardLightType() const { return currentKbLightType; }
     void setCurrentKeyboardLightType(int type) { currentKbLightType = type; }
     QPoint calibrationKey() const { return QPoint(calibrationKeyX, calibrationKeyY); }
@@ -168,13 +167,13 @@ private:
     bool onDragTab() const;
 
     std::unique_ptr<Ui::DDevicePage> ui;
+    std::unique_ptr<DeviceCardList> cards;
     QString desktopPath;
     CbNotice *notice = nullptr;
     QElapsedTimer waitTimer;
     int currentTabId = -1;
     int currentKbLightType = -1;
     QString companyLink;
-    QBoxLayout *deviceListLayout = nullptr;
     DCustomKeysPage *customKeysPage = nullptr;
     DLightsConfigPage *lightsConfigPage = nullptr;
     DPerformancePage *performancePage = nullptr;
@@ -202,9 +201,7 @@ private:
     hidStructInfoAll currentRecord{};
     QMap<QString, hidStructInfoAll> attachedRecords;
     QMap<QString, int> dongleStates;
-    QMap<QString, DDeviceListItem *> deviceCards;
     QMap<QString, DDeviceKeyboardLink *> deviceLinks;
-    DDeviceListItem *currentCard = nullptr;
     DDeviceKeyboardLink *currentLink = nullptr;
     int threadIndexCounter = 0;
     MainHidInterFace *currentHid = nullptr;
@@ -255,7 +252,6 @@ public:
     void saveCustomLightScheme();
 
 private:
-    friend class OpeningPageTest;
     // Processes events until `link` is ready or `ms` have passed. False when, afterwards, the
     // keyboard at `path` is no longer the one `link` serves (removed or replaced meanwhile).
     bool waitForLinkReady(DDeviceKeyboardLink *link, const QString &path, int ms);
@@ -282,8 +278,6 @@ public:
     // that could leave the folder or upset a file system replaced. Empty when no name is left.
     static QString exportFilePath(const QString &folder, const QString &name);
 
-    int profileIndex() const { return currentProfileIndex; }
-    int layer() const { return currentLayer; }
     QString layerFilePath() const;
 
 public slots:
@@ -309,9 +303,6 @@ private:
     bool handleHotPlug(int code);
     void hotPlugArrival(const QMap<QString, hidStructInfoAll> &found);
     void hotPlugRemoval(const QMap<QString, hidStructInfoAll> &found);
-    void reorderDeviceCards();
-    // The cards in the order the list shows them.
-    QList<DDeviceListItem *> cardsInListOrder() const;
     // Handles the hot-plug codes remembered while the page was busy.
     void workOffPendingHotPlug();
     // After the shown keyboard went: the first cabled or reachable keyboard becomes current, else

@@ -1,5 +1,6 @@
 // Keyboards that arrive or go away while the program runs.
 #include "ddevicepage.h"
+#include "devicecardlist.h"
 
 #include "arrowwidget.h"
 #include "dcustomkeyspage.h"
@@ -64,8 +65,6 @@ bool DDevicePage::handleHotPlug(int code)
 {
     hotPlugBusy = true;
     lastHotPlugCode = code;
-    if (!deviceListLayout)
-        deviceListLayout = ui->verticalLayout_17;
 
     QMap<QString, hidStructInfoAll> found = DeviceEnumeration::run().attached;
     for (hidStructInfoAll &record : found)
@@ -103,7 +102,7 @@ bool DDevicePage::handleHotPlug(int code)
         qCInfo(lcHotPlug, "-------------------- *** [OutPut end] *** --------------------");
     }
 
-    reorderDeviceCards();
+    cards->reorder();
     if (code == kHotPlugRemoval)
         emit sigIntoOrRemoveHidOver();
     hotPlugBusy = false;
@@ -124,22 +123,19 @@ void DDevicePage::hotPlugArrival(const QMap<QString, hidStructInfoAll> &found)
     ui->stackedWidget_3->setCurrentWidget(ui->page_HaveDevice);
 
     const QString modelKey = utf8Of(record.modelKey);
-    DDeviceListItem *card = deviceCards.take(modelKey);
-    if (!card) {
-        card = new DDeviceListItem(ui->scrollAreaWidgetContents_2);
-        connectDeviceCard(card);
-        deviceListLayout->insertWidget(deviceListLayout->count() - 1, card);
-    }
-    deviceCards.insert(path, card);
+    DDeviceListItem *card = cards->take(modelKey);
+    if (!card)
+        card = cards->appendLoose();
+    cards->insert(path, card);
     card->setDeviceInfo(record);
     openKeyboardLink(record);
 
     // The open waits for the keyboard and processes events: it may have gone again meanwhile.
     if (!attachedRecords.contains(path))
         return;
-    if (record.linkType == 0 && (attachedRecords.size() == 1 || !currentCard || !currentLink))
+    if (record.linkType == 0 && (attachedRecords.size() == 1 || !cards->current() || !currentLink))
         onHidItemMouseClicked(record);
-    if (!currentCard || !currentLink) {
+    if (!cards->current() || !currentLink) {
         ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
         emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
     }
@@ -157,22 +153,22 @@ void DDevicePage::hotPlugRemoval(const QMap<QString, hidStructInfoAll> &found)
     fixedtext::copy(record.hidPath, fixedtext::view(record.modelKey));
     record.online = 0;
 
-    DDeviceListItem *card = deviceCards.take(gone);
+    DDeviceListItem *card = cards->take(gone);
     if (card) {
         card->setDeviceInfo(record);
         // A card already kept for this model is dropped: one offline card per model. It is still
         // in the list layout; the re-ordering below takes it out and destroys it.
-        deviceCards.insert(modelKey, card);
+        cards->insert(modelKey, card);
     }
 
     DDeviceKeyboardLink *link = deviceLinks.take(gone);
-    const bool wasCurrent = (card && card == currentCard) || (link && link == currentLink);
+    const bool wasCurrent = (card && card == cards->current()) || (link && link == currentLink);
     if (wasCurrent) {
         if (keyboardView)
             keyboardView->setLightView(false);
         stopLightEngine();
         customKeysPage->setInteractLightHook(false, 0);
-        currentCard = nullptr;
+        cards->select(nullptr); // its card, now offline, shows unselected
         currentLink = nullptr;
         currentHid = nullptr;
     }
@@ -198,7 +194,7 @@ void DDevicePage::makeSuccessorCurrent()
             break;
         }
     }
-    if (!currentCard || !currentLink) {
+    if (!cards->current() || !currentLink) {
         ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
         emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
     }
@@ -225,53 +221,4 @@ void DDevicePage::disposeLink(DDeviceKeyboardLink *link)
         hid->closeDevice(); // stops and joins the I/O thread
     // A wait further up the stack may still hold it (through a guard): deleted from the loop.
     link->deleteLater();
-}
-
-QList<DDeviceListItem *> DDevicePage::cardsInListOrder() const
-{
-    QList<DDeviceListItem *> out;
-    if (!deviceListLayout)
-        return out;
-    for (int i = 0; i < deviceListLayout->count(); ++i) {
-        if (auto *card = qobject_cast<DDeviceListItem *>(deviceListLayout->itemAt(i)->widget()))
-            out.append(card);
-    }
-    return out;
-}
-
-void DDevicePage::reorderDeviceCards()
-{
-    QList<DDeviceListItem *> first;
-    QList<DDeviceListItem *> second;
-    QList<DDeviceListItem *> third;
-    if (currentCard)
-        first.append(currentCard);
-    const QString currentPath = currentCard ? utf8Of(currentCard->deviceRecord().hidPath) : QString();
-    for (DDeviceListItem *card : qAsConst(deviceCards)) {
-        if (card == currentCard)
-            continue;
-        if (card->isOnline() == 1) {
-            const hidStructInfoAll record = card->deviceRecord();
-            if (currentCard && utf8Of(record.hidPath).compare(currentPath, Qt::CaseInsensitive) == 0)
-                continue;
-            (record.linkType == 0 ? first : second).append(card);
-        } else {
-            third.append(card);
-        }
-    }
-
-    const QList<DDeviceListItem *> shown = cardsInListOrder();
-    for (DDeviceListItem *card : shown)
-        deviceListLayout->removeWidget(card);
-    deviceListLayout->setContentsMargins(12, 0, 0, 0);
-    deviceListLayout->setSpacing(10);
-    for (DDeviceListItem *card : first + second + third)
-        deviceListLayout->insertWidget(deviceListLayout->count() - 1, card);
-    for (DDeviceListItem *card : shown) {
-        if (!first.contains(card) && !second.contains(card) && !third.contains(card)) {
-            card->hide();
-            card->deleteLater();
-        }
-    }
-    qCInfo(lcHotPlug, "-------------------- *** [Update hid list] End *** -------------------");
 }

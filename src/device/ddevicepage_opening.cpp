@@ -1,5 +1,6 @@
 // Start-up enumeration, opening a keyboard's link and building the keyboard view.
 #include "ddevicepage.h"
+#include "devicecardlist.h"
 
 #include "cbnotice.h"
 #include "cquelmohid.h"
@@ -62,25 +63,13 @@ void DDevicePage::onLoadDeviceList()
     for (const QString &path : found.unreachableDongles)
         dongleStates.insert(path, 1);
 
-    clearDeviceCards();
-    currentCard = nullptr; // its card is among those just removed
-    deviceListLayout = ui->verticalLayout_17;
-    deviceListLayout->setContentsMargins(12, 0, 0, 0);
-    deviceListLayout->setSpacing(10);
-    deviceCards.clear();
+    cards->clear();
     for (const hidStructInfoAll &record : found.cardOrder()) {
-        auto *card = new DDeviceListItem(ui->scrollAreaWidgetContents_2);
-        connectDeviceCard(card);
-        deviceListLayout->insertWidget(deviceListLayout->count() - 1, card);
-        card->setDeviceInfo(record);
         const QString path = utf8Of(record.hidPath);
-        deviceCards.insert(path.isEmpty() ? utf8Of(record.modelKey) : path, card);
+        cards->append(path.isEmpty() ? utf8Of(record.modelKey) : path, record);
     }
-    if (currentLink) {
-        currentCard = deviceCards.value(deviceLinks.key(currentLink));
-        if (currentCard)
-            currentCard->setSelected(true);
-    }
+    if (currentLink)
+        cards->select(cards->value(deviceLinks.key(currentLink)));
 
     bool shown = false;
     if (!attachedRecords.isEmpty()) {
@@ -173,25 +162,23 @@ void DDevicePage::onHidItemMouseClicked(hidStructInfoAll record)
     viewBusy = true;
 
     auto *card = qobject_cast<DDeviceListItem *>(sender());
-    if (card && card == currentCard) {
+    if (card && card == cards->current()) {
         notice->showNotice(QObject::tr("The device has been turned on"), noticeAnchor());
         viewBusy = false;
         return;
     }
     if (!card)
-        card = deviceCards.value(utf8Of(record.hidPath));
+        card = cards->value(utf8Of(record.hidPath));
 
     if (keyboardView)
         keyboardView->setLightView(false);
     stopLightEngine();
-    currentCard = nullptr;
+    cards->forgetCurrent();
     currentLink = nullptr;
     currentHid = nullptr;
 
     emit sigReturnHidLikeName(local8Of(record.productName), local8Of(record.deviceName));
-    for (DDeviceListItem *other : qAsConst(deviceCards))
-        other->setSelected(other == card);
-    currentCard = card;
+    cards->select(card);
     setUpKeyboardView(record);
 }
 
@@ -204,10 +191,7 @@ void DDevicePage::setUpKeyboardView(hidStructInfoAll record)
     if (firstViewPending) {
         firstViewPending = false;
         emit sigReturnHidLikeName(local8Of(record.productName), local8Of(record.deviceName));
-        DDeviceListItem *card = deviceCards.value(path);
-        for (DDeviceListItem *other : qAsConst(deviceCards))
-            other->setSelected(other == card);
-        currentCard = card;
+        cards->select(cards->value(path));
     }
 
     currentLink = deviceLinks.value(path);

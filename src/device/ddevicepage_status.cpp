@@ -1,6 +1,7 @@
 // Keyboard status (battery, charging, connection), the receiver losing and finding its keyboard,
 // the card order, sleep times and the Win lock.
 #include "ddevicepage.h"
+#include "devicecardlist.h"
 
 #include "batteryitem.h"
 #include "cbnotice.h"
@@ -80,8 +81,8 @@ void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QStr
     // for it): a link that had kept silent gets a fresh wait.
     if (is24GValid == 0)
         silentLinks.removeAll(deviceLinks.value(strCurrentHidPath));
-    DDeviceListItem *card = deviceCards.value(strCurrentHidPath);
-    const QString currentPath = currentCard ? pathOf(currentCard->deviceRecord()) : QString();
+    DDeviceListItem *card = cards->value(strCurrentHidPath);
+    const QString currentPath = cards->current() ? pathOf(cards->current()->deviceRecord()) : QString();
 
     QList<devicestatus::AttachedKeyboard> attached;
     for (auto it = attachedRecords.cbegin(); it != attachedRecords.cend(); ++it)
@@ -98,7 +99,7 @@ void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QStr
             if (keyboardView)
                 keyboardView->setLightView(false);
             stopLightEngine();
-            currentCard = nullptr;
+            cards->forgetCurrent();
             currentLink = nullptr;
         }
         if (!d.openPath.isEmpty() && attachedRecords.contains(d.openPath)) {
@@ -106,7 +107,7 @@ void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QStr
             // is opened as online, and its card says so too.
             hidStructInfoAll open = attachedRecords.value(d.openPath);
             open.online = 1;
-            if (DDeviceListItem *openCard = deviceCards.value(d.openPath))
+            if (DDeviceListItem *openCard = cards->value(d.openPath))
                 openCard->setDeviceInfo(open);
             onHidItemMouseClicked(open);
             if (d.requery && currentLink)
@@ -124,42 +125,33 @@ void DDevicePage::onDongleStatus(int is24GValid, QString strCurrentHidPath, QStr
 
 void DDevicePage::onUpdateDeviceListShow()
 {
-    const QString currentPath = currentCard ? pathOf(currentCard->deviceRecord()) : QString();
+    const DDeviceListItem *shown = cards->current();
+    const QString currentPath = shown ? pathOf(shown->deviceRecord()) : QString();
     QList<devicestatus::CardEntry> entries;
     QMap<QString, hidStructInfoAll> records;
-    for (auto it = deviceCards.cbegin(); it != deviceCards.cend(); ++it) {
+    for (auto it = cards->cards().cbegin(); it != cards->cards().cend(); ++it) {
         const hidStructInfoAll r = it.value()->deviceRecord();
         entries.append({it.key(), r.online == 1, r.linkType});
         records.insert(it.key(), r);
     }
-    const QString currentKey = currentCard ? deviceCards.key(currentCard) : QString();
+    const QString currentKey = shown ? cards->keyOf(cards->current()) : QString();
     const QList<QString> order = devicestatus::orderCards(currentKey, entries);
 
-    clearDeviceCards();
-    deviceListLayout->setContentsMargins(12, 0, 0, 0);
-    deviceListLayout->setSpacing(10);
-    deviceCards.clear();
+    cards->clear();
     attachedRecords.clear();
-    currentCard = nullptr;
 
+    DDeviceListItem *current = nullptr;
     for (const QString &key : order) {
         const hidStructInfoAll r = records.value(key);
-        auto *card = new DDeviceListItem(this);
-        connectDeviceCard(card);
-        deviceListLayout->insertWidget(deviceListLayout->count() - 1, card);
-        card->setDeviceInfo(r);
         const QString path = pathOf(r);
-        if (r.online == 1 || r.linkType == 1) {
-            deviceCards.insert(path, card);
+        const bool attached = r.online == 1 || r.linkType == 1;
+        DDeviceListItem *card = cards->append(attached ? path : modelOf(r), r);
+        if (attached)
             attachedRecords.insert(path, r);
-        } else {
-            deviceCards.insert(modelOf(r), card);
-        }
-        const bool current = !currentPath.isEmpty() && path == currentPath;
-        card->setSelected(current);
-        if (current)
-            currentCard = card;
+        if (!currentPath.isEmpty() && path == currentPath)
+            current = card;
     }
+    cards->select(current);
     qDebug() << "-------------------- *** [ 2.4G loading hid list over ] *** -------------------";
 }
 

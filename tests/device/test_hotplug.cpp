@@ -162,6 +162,15 @@ TEST_F(HotPlugTest, ScenarioTable)
         }
         // Every card is in the list once; one per attached keyboard or catalogue model.
         expectEachCardListedOnce();
+        // At most the shown keyboard's card is selected: an unplugged one shows unselected.
+        int selected = 0;
+        for (DDeviceListItem *card : devicepage::cardsInListOrder(*page)) {
+            if (card->isSelected()) {
+                ++selected;
+                EXPECT_EQ(card->isOnline(), 1) << "selected offline card " << card->deviceRecord().modelKey;
+            }
+        }
+        EXPECT_LE(selected, 1);
 
         for (MainHidInterFace *hid : removedHids)
             EXPECT_FALSE(hid->isRunning()) << "the removed keyboard's I/O thread was joined";

@@ -10,6 +10,7 @@
 #include "mainhidinterface.h"
 #include "pagefixture.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QPointer>
 #include <QSignalSpy>
@@ -129,6 +130,8 @@ TEST_F(KeyboardFlowTest, ShownKeyboardRemovedWhileItsViewIsBuiltHandsOverToTheNe
     EXPECT_EQ(currentPath(), pathOf(*cable)) << "the remaining keyboard is shown again";
     EXPECT_EQ(shownPage(), "page_HaveDevice");
     EXPECT_FALSE(page->linkMapCopy().contains(pathOf(*rx)));
+    EXPECT_FALSE(QDir(DDataManager::getInstance()->userConfigPath() + "/TL104").exists())
+        << "no profile files for a keyboard that went before its view was built";
 }
 
 TEST_F(KeyboardFlowTest, HotPlugDuringTheStartUpListingWaitsForIt)

@@ -101,7 +101,7 @@ protected:
         ASSERT_FALSE(page->layerFilePath().isEmpty()) << "the keyboard's profiles were not loaded";
         path = layerFile();
         ASSERT_EQ(indicesOf(path), QStringList{"1"});
-        ASSERT_EQ(page->profileIndex(), 1);
+        ASSERT_EQ(DDataManager::getInstance()->profileIndex(), 1);
     }
 
     // Leaves the layer file with exactly the given indices (Profile1 is the seed), in this order.
@@ -154,11 +154,11 @@ TEST_F(ProfileTest, CreateTakesTheIndexAfterTheLastAndKeepsTheCurrentProfile)
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
         makeProfiles(c.before);
-        const int current = page->profileIndex();
+        const int current = DDataManager::getInstance()->profileIndex();
         page->onProfileCreate();
         EXPECT_EQ(indicesOf(path), c.after);
         EXPECT_EQ(toast(), c.toast);
-        EXPECT_EQ(page->profileIndex(), current);
+        EXPECT_EQ(DDataManager::getInstance()->profileIndex(), current);
         EXPECT_EQ(combo()->currentData().toInt(), current);
         EXPECT_EQ(combo()->count(), c.after.size());
         if (c.after.size() > c.before.size()) {
@@ -176,11 +176,11 @@ TEST_F(ProfileTest, DeleteKeepsOneAndMakesTheFirstRemainingCurrent)
 
     makeProfiles({"1", "2", "3"});
     combo()->setCurrentIndex(1); // the user picks profile 2
-    ASSERT_EQ(page->profileIndex(), 2);
+    ASSERT_EQ(DDataManager::getInstance()->profileIndex(), 2);
     page->onProfileDelete();
     EXPECT_EQ(toast(), "Delete profile successful");
     EXPECT_EQ(indicesOf(path), (QStringList{"1", "3"}));
-    EXPECT_EQ(page->profileIndex(), 1);
+    EXPECT_EQ(DDataManager::getInstance()->profileIndex(), 1);
     EXPECT_EQ(CQuelmoXML_GetCreateXMLFileProfileIndex(path), 1);
     EXPECT_EQ(combo()->currentData().toInt(), 1);
 }
@@ -280,7 +280,7 @@ TEST_F(ProfileTest, ImportHonoursTheLimitAndRefusesMalformedOrHostileFiles)
     EXPECT_EQ(toast(), "Import profile successful");
     EXPECT_EQ(indicesOf(path), (QStringList{"1", "2"}));
     EXPECT_EQ(nameOf(path, 2), "Fourth");
-    EXPECT_EQ(page->profileIndex(), 1);
+    EXPECT_EQ(DDataManager::getInstance()->profileIndex(), 1);
     EXPECT_EQ(combo()->count(), 2);
 
     const QByteArray billion =
@@ -354,17 +354,17 @@ TEST_F(ProfileTest, SwitchByListAndByKeyboardStoresTheIndex)
 {
     makeProfiles({"1", "2", "3"});
     combo()->setCurrentIndex(2);
-    EXPECT_EQ(page->profileIndex(), 3);
+    EXPECT_EQ(DDataManager::getInstance()->profileIndex(), 3);
     EXPECT_EQ(CQuelmoXML_GetCreateXMLFileProfileIndex(path), 3);
 
     page->onCustomEventChangProfile(2);
-    EXPECT_EQ(page->profileIndex(), 2);
+    EXPECT_EQ(DDataManager::getInstance()->profileIndex(), 2);
     EXPECT_EQ(CQuelmoXML_GetCreateXMLFileProfileIndex(path), 2);
     EXPECT_EQ(combo()->currentData().toInt(), 2);
 
     // A request for a profile the file does not hold changes nothing.
     page->onCustomEventChangProfile(7);
-    EXPECT_EQ(page->profileIndex(), 2);
+    EXPECT_EQ(DDataManager::getInstance()->profileIndex(), 2);
     EXPECT_EQ(CQuelmoXML_GetCreateXMLFileProfileIndex(path), 2);
 }
 
@@ -377,22 +377,22 @@ TEST_F(ProfileTest, LayerSwitchLoadsEachFilesOwnProfile)
     CQuelmoXML_CreateProFileXmlParentNode(fn, "2", "Fn two", 0);
     page->refreshProfileListAndKeyMarks();
     combo()->setCurrentIndex(1);
-    EXPECT_EQ(page->profileIndex(), 2);
+    EXPECT_EQ(DDataManager::getInstance()->profileIndex(), 2);
 
     page->onDefaultLayerAndFnLayerSwitch(1); // the layer already shown
     EXPECT_EQ(layerFile(), fn);
-    EXPECT_EQ(page->profileIndex(), 2);
+    EXPECT_EQ(DDataManager::getInstance()->profileIndex(), 2);
 
     page->onDefaultLayerAndFnLayerSwitch(0);
     EXPECT_EQ(layerFile(), defaultFile);
-    EXPECT_EQ(page->profileIndex(), 1);
+    EXPECT_EQ(DDataManager::getInstance()->profileIndex(), 1);
     page->onProfileCreate(); // works on the shown file only
     EXPECT_EQ(indicesOf(defaultFile), (QStringList{"1", "2"}));
     EXPECT_EQ(indicesOf(fn), (QStringList{"1", "2"}));
     EXPECT_EQ(nameOf(fn, 2), "Fn two");
 
     page->onDefaultLayerAndFnLayerSwitch(1);
-    EXPECT_EQ(page->profileIndex(), 2);
+    EXPECT_EQ(DDataManager::getInstance()->profileIndex(), 2);
 }
 
 TEST_F(ProfileTest, RestoreEmptiesTheProfileAndResetsTheKeyboard)
@@ -424,7 +424,7 @@ TEST_F(ProfileTest, RestoreEmptiesTheProfileAndResetsTheKeyboard)
     EXPECT_FALSE(CQuelmoXML_SelectProFileKeyOperateInfo(path, "1", "41", &key));
     EXPECT_EQ(indicesOf(path), QStringList{"1"});
     EXPECT_EQ(nameOf(path, 1), "Mine");
-    EXPECT_EQ(page->profileIndex(), 1);
+    EXPECT_EQ(DDataManager::getInstance()->profileIndex(), 1);
     EXPECT_TRUE(CQuelmoXML_SelectProFileKeyOperateInfo(fn, "1", "41", &key))
         << "the other layer is untouched";
 
@@ -490,7 +490,7 @@ TEST_F(ProfileTest, MenuClosesBeforeTheChosenOperationRuns)
     QTest::mouseRelease(label, Qt::RightButton);
     EXPECT_TRUE(hiddenFirst);
     EXPECT_EQ(indicesOf(path), QStringList{"2"});
-    EXPECT_EQ(page->profileIndex(), 2);
+    EXPECT_EQ(DDataManager::getInstance()->profileIndex(), 2);
 
     page->on_pushButton_ProfileOperate_clicked();
     EXPECT_EQ(page->findChild<DProfileMenuToolWidget *>(), menu) << "one menu, shown again";
@@ -503,24 +503,24 @@ namespace {
 TEST_F(ProfileTest, ProfileAndLayerStayPutWhileADownloadRuns)
 {
     makeProfiles({"1", "2"});
-    ASSERT_EQ(page->layer(), 0);
+    ASSERT_TRUE(page->layerFilePath().endsWith("appProfile_Default.xml"));
     page->findChild<DCustomKeysPage *>()->on_pushButton_Download_clicked();
     auto *download = page->findChild<DOnboardDownload *>();
     ASSERT_NE(download, nullptr);
     ASSERT_TRUE(download->isRunning());
 
     combo()->setCurrentIndex(1);
-    EXPECT_EQ(page->profileIndex(), 1);
+    EXPECT_EQ(DDataManager::getInstance()->profileIndex(), 1);
     EXPECT_EQ(combo()->currentIndex(), 0) << "the combo box shows the profile still in use";
     EXPECT_EQ(toast(), DOnboardDownload::busyText());
     page->onDefaultLayerAndFnLayerSwitch(1);
-    EXPECT_EQ(page->layer(), 0);
+    EXPECT_TRUE(page->layerFilePath().endsWith("appProfile_Default.xml"));
 
     ASSERT_TRUE(QTest::qWaitFor([&] { return !download->isRunning(); }, 10000));
     combo()->setCurrentIndex(1);
-    EXPECT_EQ(page->profileIndex(), 2);
+    EXPECT_EQ(DDataManager::getInstance()->profileIndex(), 2);
     page->onDefaultLayerAndFnLayerSwitch(1);
-    EXPECT_EQ(page->layer(), 1);
+    EXPECT_TRUE(page->layerFilePath().endsWith("appProfile_FN.xml"));
 }
 
 } // namespace
@@ -568,7 +568,7 @@ TEST_F(ProfileTest, LoadRepairsAMissingCurrentProfileAndMissingDefaults)
     ASSERT_TRUE(CQuelmoXML_CreateProFileXmlParentNode(path, "2", "Half built", 0));
     ASSERT_TRUE(CQuelmoXML_ModifyXMLFileProfileIndex(path, 3));
     openPage();
-    EXPECT_EQ(page->profileIndex(), 1);
+    EXPECT_EQ(DDataManager::getInstance()->profileIndex(), 1);
     XmlStore::instance().clearCache();
     EXPECT_EQ(CQuelmoXML_GetCreateXMLFileProfileIndex(path), 1) << "the fallback is stored";
     for (int target = 0; target < 3; ++target)
