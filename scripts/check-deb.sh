@@ -22,7 +22,9 @@ for f in /usr/bin/tidelumen \
          /usr/share/icons/hicolor/scalable/apps/tidelumen.svg \
          /usr/share/tidelumen/translation/German.qm \
          /usr/share/tidelumen/images/hidImages/Keyboard_TL87.png \
-         /usr/share/doc/tidelumen/copyright; do
+         /usr/share/doc/tidelumen/copyright \
+         /usr/share/doc/tidelumen/changelog.gz \
+         /usr/share/man/man1/tidelumen.1.gz; do
   grep -qxF "$f" <<<"$files" || fail "the package lacks $f"
 done
 # Everything lives under /usr; nothing lands in /etc or /usr/local.
@@ -35,6 +37,10 @@ for lib in libqt5core5a libqt5gui5 libqt5widgets5 libqt5network5 libhidapi-hidra
 done
 
 dpkg-deb -e "$deb" "$out/control"
+version=$(dpkg-deb -f "$deb" Version)
+newest=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/tidelumen/changelog.gz | zcat | sed -n 1p)
+[[ "$newest" == "tidelumen ($version) "* ]] ||
+  fail "the change log's newest entry is not version $version"
 grep -q 'udevadm control --reload-rules' "$out/control/postinst" || fail "postinst does not reload udev rules"
 [ -x "$out/control/postinst" ] || fail "postinst is not executable"
 echo "check-deb: $(basename "$deb") holds the program, its data and the udev rule; Depends: $depends"
