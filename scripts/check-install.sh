@@ -21,7 +21,8 @@ metainfo="$usr/share/metainfo/$app_id.metainfo.xml"
 [ -f "$usr/lib/udev/rules.d/60-tidelumen.rules" ] || fail "the udev rule is not installed"
 
 desktop-file-validate "$usr/share/applications/tidelumen.desktop"
-appstreamcli validate --no-net "$metainfo"
+# The whole tree: the metadata, and the desktop entry and icons it refers to.
+appstreamcli validate-tree --no-net "$dest"
 
 grep -q "<release version=\"$version\"" "$metainfo" ||
   fail "the metadata's releases do not list version $version"
