@@ -13,6 +13,7 @@ packages=(
   fonts-dejavu-core
   fonts-wqy-microhei
   python3
+  desktop-file-utils appstream lintian dpkg-dev
 )
 
 missing=()

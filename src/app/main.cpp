@@ -51,6 +51,8 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "xcb");
 
     QCoreApplication::setApplicationName(QStringLiteral("tidelumen"));
+    // Lets Wayland shells match the windows to the installed menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tidelumen"));
     const QString appData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     char self[4096] = {};
     const ssize_t n = ::readlink("/proc/self/exe", self, sizeof(self) - 1);

@@ -5,8 +5,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLoggingCategory>
 #include <QMetaEnum>
 #include <QStandardPaths>
+
+namespace {
+Q_LOGGING_CATEGORY(lcTranslation, "tidelumen.app.translation")
+} // namespace
 
 QtLinguist::QtLinguist(const QStringList &searchDirs)
     : QObject(nullptr), m_searchDirs(searchDirs.isEmpty() ? defaultSearchDirs() : searchDirs)
@@ -80,9 +85,13 @@ bool QtLinguist::loadLanguage(int language)
             continue;
         if (m_translator.load(path)) {
             QCoreApplication::installTranslator(&m_translator);
+            qCInfo(lcTranslation, "Loaded the translation %s", qUtf8Printable(path));
             return true;
         }
+        qCWarning(lcTranslation, "The translation %s cannot be read", qUtf8Printable(path));
     }
+    qCWarning(lcTranslation, "No readable %s in %s; the texts stay in English", qUtf8Printable(*it),
+              qUtf8Printable(m_searchDirs.join(QStringLiteral(", "))));
     // Nothing loaded: an empty translator leaves every text in its English source form.
     m_translator.load(QString());
     return false;

@@ -5,7 +5,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
+#include <QSet>
 #include <QStringList>
 
 #include <cstring>
@@ -200,6 +202,33 @@ TEST_F(Catalogue, UdevRuleMatchesTheCatalogue)
     for (const char *id : {"\"0416\", ATTRS{idProduct}==\"3f00\"", "\"1fc9\", ATTRS{idProduct}==\"f7df\"",
                            "\"0416\", ATTRS{idProduct}==\"3f01\"", "\"1209\", ATTRS{idProduct}==\"0006\""})
         EXPECT_TRUE(expected.contains(QLatin1String(id))) << id;
+}
+
+// Software centres offer the program for an attached keyboard through these entries: one per
+// cable or receiver ID of the catalogue, none for the boot loaders, which other vendors' devices share.
+TEST_F(Catalogue, DesktopMetadataOffersTheProgramForEveryCatalogueId)
+{
+    QFile f(QStringLiteral(TL_SOURCE_DIR "/packaging/io.github.tidelumen.Tidelumen.metainfo.xml"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly)) << f.fileName().toStdString();
+    const QString metainfo = QString::fromUtf8(f.readAll());
+    QSet<QString> shipped;
+    QRegularExpressionMatchIterator it =
+        QRegularExpression(QStringLiteral("<modalias>([^<]*)</modalias>")).globalMatch(metainfo);
+    while (it.hasNext())
+        shipped.insert(it.next().captured(1));
+
+    // The kernel spells the IDs of a modalias in upper-case hex.
+    auto hex = [](int id) { return QStringLiteral("%1").arg(id, 4, 16, QLatin1Char('0')).toUpper(); };
+    auto modalias = [&hex](const ModelLink &l) {
+        return QStringLiteral("usb:v%1p%2d*").arg(hex(l.vendorId), hex(l.productId));
+    };
+    QSet<QString> expected;
+    for (const ModelInfo &m : ModelCatalogue::instance().models())
+        for (const ModelLink &l : m.links)
+            expected.insert(modalias(l));
+    EXPECT_EQ(shipped, expected) << "the <provides> of the metainfo file is out of date";
+    for (const ModelLink &l : ModelCatalogue::bootLoaderIds())
+        EXPECT_FALSE(shipped.contains(modalias(l))) << modalias(l).toStdString();
 }
 
 } // namespace
