@@ -1,7 +1,5 @@
 #include "musicrhythmrenderer.h"
 
-#include "dsoundcardaudiocapture.h"
-
 #include <QDebug>
 #include <algorithm>
 #include <cmath>
@@ -292,8 +290,10 @@ void MusicRhythmRenderer::renderMusicalRhythm()
             int alpha = 180;
             if (c2Black)
                 alpha = red == 0 && green == 0 && blue == 0 ? 0 : std::min(c.intensity, 200);
+            const QColor color(red, green, blue, alpha);
+            // darker() goes through HSV even at 100; full brightness is the common case.
             m_keyColors[row * kColumns + column] =
-                QColor(red, green, blue, alpha).darker(m_look.darkerFactor);
+                m_look.darkerFactor == 100 ? color : color.darker(m_look.darkerFactor);
         }
         if (!listed) {
             m_musicColumnLevels.append(0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dsoundcardaudiocapture.h"
 #include "frequencyspectrum.h"
 #include "spectrumanalyser.h"
 
@@ -10,8 +11,6 @@
 #include <QTimer>
 #include <QVector>
 #include <memory>
-
-class DSoundCardAudioCapture;
 
 // The band's loudest point, 0.0 to 1.0.
 struct SpectrumBar
