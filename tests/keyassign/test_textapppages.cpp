@@ -148,7 +148,10 @@ TEST_F(TextPage, OkWritesTheTextAsItIsAndRefusesAnEmptyOne)
     open(kKeyA, "toolButton_Text");
     editor()->clear();
     PageSignals heard(page(kTextPage));
+    QSignalSpy tips(host.get(), &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
     button("pushButton_OK")->click();
+    ASSERT_EQ(tips.count(), 1);
+    EXPECT_EQ(tips.at(0).at(0).toString(), QStringLiteral("Setting failed because the text is empty"));
     ASSERT_EQ(heard.failed.count(), 1);
     EXPECT_EQ(heard.failed.at(0).at(0).toInt(), 6);
     EXPECT_EQ(heard.failed.at(0).at(1).toInt(), 0);
