@@ -12,9 +12,16 @@ int unitsBefore(const QString &text, int end)
     return 1;
 }
 
+// UTF-8 bytes of the character of `units` units at `from`, as QString::toUtf8 writes it.
 int utf8Bytes(const QString &text, int from, int units)
 {
-    return text.midRef(from, units).toUtf8().size();
+    if (units == 2)
+        return 4;
+    const QChar c = text.at(from);
+    if (c.isSurrogate()) // a lone half: whatever the encoder puts in its place
+        return text.midRef(from, 1).toUtf8().size();
+    const ushort u = c.unicode();
+    return u < 0x80 ? 1 : u < 0x800 ? 2 : 3;
 }
 
 } // namespace
