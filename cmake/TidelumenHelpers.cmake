@@ -1,13 +1,16 @@
-# tl_add_gtest(<name> SOURCES ... [LIBS ...] [CORE] [X11] [WM])
+# tl_add_gtest(<name> SOURCES ... [LIBS ...] [CORE] [APP] [X11] [WM])
 #   A GoogleTest binary registered with CTest. CORE links the Qt-Core-only test main
-#   (no QApplication, proves a library needs no widgets); X11 labels the test so that
+#   (no QApplication, proves a library needs no widgets); APP, the test main whose application
+#   object is the program's own DAppllication (events pass its filters); X11 labels the test so that
 #   scripts/test.sh runs it under Xvfb instead of the offscreen platform; WM, under Xvfb with a
 #   window manager (focus and activation as users meet them).
 function(tl_add_gtest name)
-  cmake_parse_arguments(ARG "CORE;X11;WM" "" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "CORE;APP;X11;WM" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES} $<TARGET_OBJECTS:tl_resources>)
   if(ARG_CORE)
     target_link_libraries(${name} PRIVATE tl_testmain_core)
+  elseif(ARG_APP)
+    target_link_libraries(${name} PRIVATE tl_testmain_app)
   else()
     target_link_libraries(${name} PRIVATE tl_testmain)
   endif()

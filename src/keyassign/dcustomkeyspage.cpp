@@ -14,13 +14,18 @@
 #include "ui_dcustomkeyspage.h"
 #include "windowshookinterface.h"
 
+#include "dchangprofilepage.h"
 #include "dhotkeypage.h"
 #include "dkeyboardlightcustomeventpage.h"
 #include "dkeyconfigfunctionpage.h"
 #include "dkeydisablepage.h"
+#include "dkeywithapppage.h"
+#include "dkeywithtextpage.h"
+#include "dmacrocmdpage.h"
 #include "dmousekeypage.h"
 #include "dmultimediapage.h"
 #include "dresetdefaultpage.h"
+#include "dseniorkeysbindingpage.h"
 #include "dsidelightcustomeventpage.h"
 
 #include <QButtonGroup>
@@ -30,16 +35,6 @@
 #include <QToolButton>
 
 namespace {
-
-// A function page whose own behaviour is not there yet: it keeps its tab reachable and shows
-// nothing.
-class EmptyFunctionPage final : public DKeyFunctionPage
-{
-public:
-    using DKeyFunctionPage::DKeyFunctionPage;
-    void retranslate() override {}
-    void loadCurrentKeyInfo() override {}
-};
 
 // One type button and the function page behind it, in the order the pages are built.
 struct TabSpec
@@ -52,7 +47,7 @@ struct TabSpec
     const char *image;     // base name under :/images/device/
     bool reportsSuccess;   // false for pages that save on every captured key
     bool cancelsToDefault; // its Cancel goes back to the Default tab
-    DKeyFunctionPage *(*create)(QWidget *stackedPage) = nullptr; // none yet: an empty page
+    DKeyFunctionPage *(*create)(QWidget *stackedPage);
 };
 
 template <class Page> DKeyFunctionPage *makePage(QWidget *stackedPage)
@@ -65,13 +60,13 @@ constexpr TabSpec kTabs[] = {
     {DCustomKeysPage::TabDefault, "toolButton_Default", "page_Default", "DResetDefaultPage",
      QT_TRANSLATE_NOOP("DCustomKeysPage", "Default"), "default", true, false, &makePage<DResetDefaultPage>},
     {DCustomKeysPage::TabMacro, "toolButton_Macro", "page_Macro", "DMacroCmdPage",
-     QT_TRANSLATE_NOOP("DCustomKeysPage", "Macro"), "macro", true, false},
+     QT_TRANSLATE_NOOP("DCustomKeysPage", "Macro"), "macro", true, false, &makePage<DMacroCmdPage>},
     {DCustomKeysPage::TabRemapKey, "toolButton_RemapKey", "page_RemapKey", "DChangeKeyPage",
      QT_TRANSLATE_NOOP("DCustomKeysPage", "Remap Key"), "RemapKey", false, false, &makePage<DChangeKeyPage>},
     {DCustomKeysPage::TabMouse, "toolButton_Mouse", "page_Mouse", "DMouseKeyPage",
      QT_TRANSLATE_NOOP("DCustomKeysPage", "Mouse"), "mouse", true, false, &makePage<DMouseKeyPage>},
     {DCustomKeysPage::TabText, "toolButton_Text", "page_Text", "DKeyWithTextPage",
-     QT_TRANSLATE_NOOP("DCustomKeysPage", "Text"), "text", true, true},
+     QT_TRANSLATE_NOOP("DCustomKeysPage", "Text"), "text", true, true, &makePage<DKeyWithTextPage>},
     {DCustomKeysPage::TabDisable, "toolButton_Disable", "page_Disable", "DKeyDisablePage",
      QT_TRANSLATE_NOOP("DCustomKeysPage", "Disable"), "disable", true, true, &makePage<DKeyDisablePage>},
     {DCustomKeysPage::TabMultimedia, "toolButton_Multimedia", "page_Multimedia", "DMultimediaPage",
@@ -81,9 +76,9 @@ constexpr TabSpec kTabs[] = {
     {DCustomKeysPage::TabShortcuts, "toolButton_Shortcuts", "page_Shortcuts", "DHotKeyPage",
      QT_TRANSLATE_NOOP("DCustomKeysPage", "Shortcuts"), "Shortcuts", true, false, &makePage<DHotKeyPage>},
     {DCustomKeysPage::TabSwitchProfile, "toolButton_SwitchProfile", "page_SwitchProfile", "DChangProfilePage",
-     QT_TRANSLATE_NOOP("DCustomKeysPage", "Switch Profile"), "SwitchProfile", true, false},
+     QT_TRANSLATE_NOOP("DCustomKeysPage", "Switch Profile"), "SwitchProfile", true, false, &makePage<DChangProfilePage>},
     {DCustomKeysPage::TabOpenApp, "toolButton_OpenApp", "page_OpenApp", "DKeyWithAppPage",
-     QT_TRANSLATE_NOOP("DCustomKeysPage", "Launch Application"), "openApp", true, false},
+     QT_TRANSLATE_NOOP("DCustomKeysPage", "Launch Application"), "openApp", true, false, &makePage<DKeyWithAppPage>},
     {DCustomKeysPage::TabKeyboardLight, "toolButton_KBLightAbout", "page_KeyboardLightAbout",
      "DKeyboardLightCustomEventPage", QT_TRANSLATE_NOOP("DCustomKeysPage", "Keyboard Light"),
      "onboardLight/KBLightModeChanged", true, false, &makePage<DKeyboardLightCustomEventPage>},
@@ -93,7 +88,7 @@ constexpr TabSpec kTabs[] = {
      "DKeyConfigFunctionPage", QT_TRANSLATE_NOOP("DCustomKeysPage", "Key Config"), "onboardLight/keyConfig",
      true, false, &makePage<DKeyConfigFunctionPage>},
     {DCustomKeysPage::TabSeniorKeys, "toolButton_SeniorKeys", "page_SeniorKeysBind", "DSeniorKeysBindingPage",
-     QT_TRANSLATE_NOOP("DCustomKeysPage", "Senior Keys"), "bindSeniorKeys", true, false},
+     QT_TRANSLATE_NOOP("DCustomKeysPage", "Senior Keys"), "bindSeniorKeys", true, false, &makePage<DSeniorKeysBindingPage>},
 };
 // clang-format on
 
@@ -188,7 +183,7 @@ void DCustomKeysPage::createFunctionPages(const PageFactory &pageFactory)
         Q_ASSERT(stackedPage && button);
         DKeyFunctionPage *page = pageFactory ? pageFactory(spec.tabId, stackedPage) : nullptr;
         if (!page)
-            page = spec.create ? spec.create(stackedPage) : new EmptyFunctionPage(stackedPage);
+            page = spec.create(stackedPage);
         page->setObjectName(QLatin1String(spec.pageClass));
         stackedPage->layout()->addWidget(page);
         m_tabs.append({spec.tabId, button, stackedPage, page});

@@ -1,6 +1,7 @@
 #include "dkeyboardlightcustomeventpage.h"
 
 #include "ddatamanager.h"
+#include "keypagestyle.h"
 #include "ui_dkeyboardlightcustomeventpage.h"
 
 #include <QTimer>
@@ -61,16 +62,7 @@ void DKeyboardLightCustomEventPage::applyTheme()
     ui->scrollAreaWidgetContents->setStyleSheet(
         QStringLiteral("QWidget#scrollAreaWidgetContents{ background-color: %1; }")
             .arg(ThemeColors::css(c.DeviceRightBgColor)));
-    m_scrollSheet =
-        QStringLiteral("QScrollBar:vertical{ background: transparent; width: 4px; margin: 3px 0px 3px 0px; }"
-                       "QScrollBar:horizontal{ background: transparent; height: 4px; margin: 0px; }"
-                       "QScrollBar::handle:vertical{ background: %1; min-height: 20px; border-radius: 2px; }"
-                       "QScrollBar::handle:horizontal{ background: %1; min-width: 20px; border-radius: 2px; }"
-                       "QScrollBar::handle:hover{ background: %2; }"
-                       "QScrollBar::add-line, QScrollBar::sub-line{ width: 0px; height: 0px; }"
-                       "QScrollBar::add-page, QScrollBar::sub-page{ background: %3; border-radius: 3px; }")
-            .arg(ThemeColors::css(c.AllScrollBarColorDef), ThemeColors::css(c.AllScrollBarColorHover),
-                 ThemeColors::css(c.AllScrollBgColor));
+    m_scrollSheet = keypagestyle::scrollBarSheet(c);
     // Applied a moment later, once the scroll area has laid out its bars; the newest sheet wins.
     QTimer::singleShot(200, this, &DKeyboardLightCustomEventPage::onScrollSheetSet);
 }

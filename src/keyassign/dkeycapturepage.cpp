@@ -21,7 +21,7 @@ constexpr int kLightPress = 0;
 constexpr int kHeavyPress = 1;
 } // namespace
 
-DKeyCapturePage::DKeyCapturePage(int keyboardMode, QWidget *parent) : DKeyFunctionPage(parent)
+DKeyCapturePage::DKeyCapturePage(int keyboardMode, QWidget *parent) : DKeyItemPage(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
@@ -70,8 +70,7 @@ void DKeyCapturePage::retranslateShared()
 void DKeyCapturePage::loadCurrentKeyInfo()
 {
     DDataManager *dm = DDataManager::getInstance();
-    m_keyCode = dm->currentKeyCode();
-    m_keyName = dm->currentKeyName();
+    takeCurrentKey();
     m_keyNameMap = dm->keyNameMap();
 
     m_itemFound = false;
@@ -96,12 +95,12 @@ void DKeyCapturePage::selectPressMode(int selIndex)
 
 void DKeyCapturePage::onCurIndexChanged_ModeSel(int selIndex)
 {
-    m_target =
-        selIndex == kLightPress ? keyfunctionitem::lightPressTarget() : keyfunctionitem::heavyPressTarget();
+    setTarget(selIndex == kLightPress ? keyfunctionitem::lightPressTarget()
+                                      : keyfunctionitem::heavyPressTarget());
     m_form.field->clear();
     clearShownItem();
     KeyOperateInfo info{};
-    if (!keyfunctionitem::read(m_target, m_keyCode, info))
+    if (!readItem(info))
         return;
     if (showStoredItem(info))
         m_itemFound = true;
@@ -116,8 +115,7 @@ void DKeyCapturePage::setPressModeSelectorVisible(bool visible)
 
 void DKeyCapturePage::clearKeyInfo()
 {
-    m_keyCode = -1;
-    m_keyName.clear();
+    forgetKey();
     m_form.field->clear();
     clearShownItem();
 }
@@ -135,18 +133,6 @@ void DKeyCapturePage::showInField(const QString &text)
     m_form.field->clear();
     m_form.field->setMaxLength(qMax(1, text.length()));
     m_form.field->setText(text);
-}
-
-void DKeyCapturePage::writeItem(int type, const QByteArray &value)
-{
-    if (m_keyCode == -1)
-        return;
-    if (!keyfunctionitem::save(m_target, m_keyCode, m_keyName, type, 1, 1, value)) {
-        emit sigCustomKeyInfoSaveFailed(type, kSaveErrorStore);
-        return;
-    }
-    emit sigShoudUpdateKeyboard(m_keyCode);
-    emit sigCustomKeyInfoSaveSuccessful();
 }
 
 // ---- The pop-up: capture runs exactly while it is shown.

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "dkeyfunctionpage.h"
-#include "keyfunctionitem.h"
+#include "dkeyitempage.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -19,7 +18,7 @@ class QRadioButton;
 // pop-up and asks the host for key capture exactly while the pop-up is shown, and the Light Press /
 // Heavy Press selector that picks the file the key's item lives in. Every chosen key is written at
 // once; there is no OK button.
-class DKeyCapturePage : public DKeyFunctionPage
+class DKeyCapturePage : public DKeyItemPage
 {
     Q_OBJECT
 
@@ -69,14 +68,10 @@ protected:
 
     // Shows `text` whole: the field's length limit follows the text.
     void showInField(const QString &text);
-    // Replaces the key's item in the current target and reports the outcome to the host.
-    void writeItem(int type, const QByteArray &value);
-
     DVirtualKeyboardTool *virtualKeyboard() const { return m_virtualKeyboard; }
     ArrowWidget *popup() const { return m_popup; }
     const QMap<int, QString> &keyNameMap() const { return m_keyNameMap; }
     QLineEdit *field() const { return m_form.field; }
-    int keyCode() const { return m_keyCode; }
 
 private:
     void openPopup();
@@ -86,9 +81,6 @@ private:
     DVirtualKeyboardTool *m_virtualKeyboard = nullptr;
     Form m_form{};
     QButtonGroup *m_modeGroup = nullptr;
-    keyfunctionitem::Target m_target;
-    int m_keyCode = -1;
-    QString m_keyName;
     QMap<int, QString> m_keyNameMap;
     bool m_selectorInUse = true;
     bool m_itemFound = false;

@@ -35,7 +35,7 @@ bool isHallEffectLayout(int hidDeviceType)
 
 } // namespace
 
-DKeyCommandPage::DKeyCommandPage(QWidget *parent) : DKeyFunctionPage(parent), m_group(new QButtonGroup(this))
+DKeyCommandPage::DKeyCommandPage(QWidget *parent) : DKeyItemPage(parent), m_group(new QButtonGroup(this))
 {
     m_group->setExclusive(true);
     connect(m_group, &QButtonGroup::idClicked, this, &DKeyCommandPage::write);
@@ -114,13 +114,11 @@ void DKeyCommandPage::loadCurrentKeyInfo()
         if (e.shown == Shown::UnlessHallKb)
             e.button->setVisible(!hallLayout);
     }
-    m_keyCode = dm->currentKeyCode();
-    m_keyName = dm->currentKeyName();
-    m_target = keyfunctionitem::lightPressTarget();
+    takeCurrentKey();
     uncheckAll();
 
     KeyOperateInfo info{};
-    if (!keyfunctionitem::read(m_target, m_keyCode, info))
+    if (!readItem(info))
         return;
     const std::optional<int> type = keyfunctionitem::number(info.type);
     if (!type)
@@ -137,15 +135,10 @@ void DKeyCommandPage::loadCurrentKeyInfo()
 void DKeyCommandPage::write(int index)
 {
     const Entry &e = m_entries.at(std::size_t(index));
-    if (m_keyCode == -1) {
+    if (keyCode() == -1) {
         // Nothing loaded yet: there is no key to give the command to.
         uncheckAll();
         return;
     }
-    if (!keyfunctionitem::save(m_target, m_keyCode, m_keyName, e.type, 1, e.playMode, e.value)) {
-        emit sigCustomKeyInfoSaveFailed(e.type, kSaveErrorStore);
-        return;
-    }
-    emit sigShoudUpdateKeyboard(m_keyCode);
-    emit sigCustomKeyInfoSaveSuccessful();
+    writeItem(e.type, e.value, 1, e.playMode);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "dkeyfunctionpage.h"
-#include "keyfunctionitem.h"
+#include "dkeyitempage.h"
 
 #include <QByteArray>
 #include <QString>
@@ -16,7 +15,7 @@ class QRadioButton;
 // A page of radio buttons where every button stands for one complete key-function item: a click
 // writes that item for the loaded key at once, a load checks the button of the key's stored item.
 // A page is its command table and its form; everything else happens here.
-class DKeyCommandPage : public DKeyFunctionPage
+class DKeyCommandPage : public DKeyItemPage
 {
     Q_OBJECT
 
@@ -87,7 +86,4 @@ private:
     QButtonGroup *m_group = nullptr;
     QLabel *m_title = nullptr;
     const char *m_titleText = nullptr;
-    keyfunctionitem::Target m_target;
-    int m_keyCode = -1;
-    QString m_keyName;
 };

@@ -9,7 +9,7 @@ constexpr int kTypeDisabled = 5;
 } // namespace
 
 DKeyDisablePage::DKeyDisablePage(QWidget *parent)
-    : DKeyFunctionPage(parent), ui(std::make_unique<Ui::DKeyDisablePage>())
+    : DKeyItemPage(parent), ui(std::make_unique<Ui::DKeyDisablePage>())
 {
     ui->setupUi(this);
     setTexts();
@@ -43,25 +43,14 @@ void DKeyDisablePage::applyTheme()
 
 void DKeyDisablePage::loadCurrentKeyInfo()
 {
-    DDataManager *dm = DDataManager::getInstance();
-    m_keyCode = dm->currentKeyCode();
-    m_keyName = dm->currentKeyName();
-    m_target = keyfunctionitem::lightPressTarget();
-    ui->label_KeyChar->setText(m_keyName);
+    takeCurrentKey();
+    ui->label_KeyChar->setText(keyName());
 }
 
 void DKeyDisablePage::on_pushButton_OK_clicked()
 {
-    if (m_keyCode == -1)
-        return; // the host opens this tab only for a selected key
     // The key's macro copy, if it had one, stays: only the Default page releases copies.
-    if (!keyfunctionitem::save(m_target, m_keyCode, m_keyName, kTypeDisabled, 1, 1,
-                               QByteArrayLiteral("-1"))) {
-        emit sigCustomKeyInfoSaveFailed(kTypeDisabled, kSaveErrorStore);
-        return;
-    }
-    emit sigShoudUpdateKeyboard(m_keyCode);
-    emit sigCustomKeyInfoSaveSuccessful();
+    writeItem(kTypeDisabled, QByteArrayLiteral("-1"));
 }
 
 void DKeyDisablePage::on_pushButton_Cancel_clicked()

@@ -1,9 +1,6 @@
 #pragma once
 
-#include "dkeyfunctionpage.h"
-#include "keyfunctionitem.h"
-
-#include <QString>
+#include "dkeyitempage.h"
 
 #include <memory>
 
@@ -13,7 +10,7 @@ class DKeyDisablePage;
 
 // The Disable tab: OK gives the selected key an item of type 5, so that it does nothing at all;
 // Cancel goes back to the Default tab without writing.
-class DKeyDisablePage : public DKeyFunctionPage
+class DKeyDisablePage : public DKeyItemPage
 {
     Q_OBJECT
 
@@ -33,7 +30,4 @@ private:
     void setTexts();
 
     std::unique_ptr<Ui::DKeyDisablePage> ui;
-    keyfunctionitem::Target m_target;
-    int m_keyCode = -1;
-    QString m_keyName;
 };

@@ -19,5 +19,12 @@ void styleTitle(QLabel *title, const ThemeColors &c);
 void styleKeyLabel(QLabel *keyLabel, const ThemeColors &c);
 // The OK and Cancel buttons of the pages that confirm.
 void styleButton(QPushButton *button, const ThemeColors &c);
+// A text field of class `widgetClass` (QLineEdit, QTextEdit): bold 10 pt, framed, the checked
+// colour on hover and press.
+QString fieldSheet(const char *widgetClass, const ThemeColors &c);
+// A combo box with its arrow pictures; `selection` is the colour of the open list's selected entry.
+QString comboSheet(const ThemeColors &c, const QString &selection);
+// Thin scroll bars without arrows, for a page's scroll area.
+QString scrollBarSheet(const ThemeColors &c);
 
 } // namespace keypagestyle

@@ -9,7 +9,9 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
-#ifdef TL_TEST_WIDGETS
+#if defined(TL_TEST_APPSHELL)
+#include "dappllication.h"
+#elif defined(TL_TEST_WIDGETS)
 #include <QApplication>
 #else
 #include <QCoreApplication>
@@ -97,7 +99,11 @@ int main(int argc, char **argv)
     s_previous = qInstallMessageHandler(messageHandler);
     testing::UnitTest::GetInstance()->listeners().Append(new ConnectionWarningListener);
 
-#ifdef TL_TEST_WIDGETS
+#if defined(TL_TEST_APPSHELL)
+    // The program's own application object, so that every event passes its filters as in the
+    // program; without a server name and with the lock "taken" it starts nothing of its own.
+    DAppllication app(QString(), argc, argv, true);
+#elif defined(TL_TEST_WIDGETS)
     QApplication app(argc, argv);
 #else
     QCoreApplication app(argc, argv);
