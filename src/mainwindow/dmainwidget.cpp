@@ -466,6 +466,7 @@ void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString s
 
 void DMainWidget::ontheHidIntoFirmwareUpgrade(QString path)
 {
+    qDebug() << "[Main window] a keyboard boot loader arrived";
     m_upgradeBackend->ontheHidIntoFirmwareUpgrade(path);
 }
 
