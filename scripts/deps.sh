@@ -6,7 +6,7 @@ packages=(
   build-essential cmake pkg-config ccache clang clang-format
   libclang-rt-dev
   qtbase5-dev qtmultimedia5-dev libqt5svg5-dev qttools5-dev qttools5-dev-tools
-  libhidapi-dev libudev-dev libcjson-dev libpugixml-dev libfftw3-dev libpulse-dev pulseaudio pulseaudio-utils
+  libhidapi-dev libudev-dev zlib1g-dev libcjson-dev libpugixml-dev libfftw3-dev libpulse-dev pulseaudio pulseaudio-utils
   libx11-dev libxtst-dev libxi-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils xdotool openbox trayer

@@ -51,6 +51,38 @@ QString FirmwareCheck::imageNameFor(const QString &model, int linkType) const
     return row ? firmwareimage::imageName(row->family, model, linkType) : QString();
 }
 
+bool FirmwareCheck::imageToWrite(const QString &model, int linkType, ImageToWrite *image,
+                                 QString *error) const
+{
+    auto fail = [error](const QString &why) {
+        if (error)
+            *error = why;
+        return false;
+    };
+    const FirmwareImageTable::Row *row = m_table.row(model);
+    if (!row)
+        return fail(QStringLiteral("no image for model %1").arg(model));
+    image->name = firmwareimage::imageName(row->family, model, linkType);
+    image->family = row->family;
+    if (readImage(*row, image->name, &image->bytes) != ReadResult::Ok)
+        return fail(QStringLiteral("image %1 is missing or does not match its SHA-256").arg(image->name));
+    const BinImageLayout *layout = firmwareimage::layout(row->family);
+    if (!layout) {
+        image->maxBytes = int(kMaxImageBytes);
+        return true;
+    }
+    image->maxBytes = layout->readSize;
+    if (image->bytes.isEmpty() || image->bytes.size() > layout->readSize)
+        return fail(QStringLiteral("image %1 has %2 bytes, more than its layout holds")
+                        .arg(image->name)
+                        .arg(image->bytes.size()));
+    const QList<QByteArray> f = firmwareimage::infoFields(image->bytes, *layout);
+    if (!firmwareversion::equalIgnoringCase(f[firmwareimage::ModelIdentifier], model.toUtf8()))
+        return fail(QStringLiteral("image %1 is made for %2")
+                        .arg(image->name, QString::fromLatin1(f[firmwareimage::ModelIdentifier])));
+    return true;
+}
+
 FirmwareCheck::ReadResult FirmwareCheck::readImage(const FirmwareImageTable::Row &row, const QString &name,
                                                    QByteArray *bytes) const
 {

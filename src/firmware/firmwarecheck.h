@@ -28,6 +28,18 @@ public:
     // Name of the image for a model and link, empty for a model without a row.
     QString imageNameFor(const QString &model, int linkType) const;
 
+    // The image to write to a keyboard of `model` on `linkType`, read again right before the write:
+    // the same image the check examined, matching its SHA-256, no larger than its layout allows, and
+    // (for ".bin" images) naming `model` in its information block. False, with the reason, otherwise.
+    struct ImageToWrite
+    {
+        QString name;
+        QByteArray bytes;
+        ImageFamily family = ImageFamily::BinLayoutA;
+        int maxBytes = 0; // the most the boot loader takes (".bin" layouts)
+    };
+    bool imageToWrite(const QString &model, int linkType, ImageToWrite *image, QString *error) const;
+
 private:
     enum class ReadResult
     {

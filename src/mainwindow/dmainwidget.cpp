@@ -8,6 +8,9 @@
 #include "ddevicepage.h"
 #include "dmacropage.h"
 #include "dsettingsdia.h"
+#include "dupdatefirmwaredia.h"
+#include "firmwareimage.h"
+#include "firmwareupgradebackend.h"
 #include "firmwareupgradecontroller.h"
 #include "fixedtext.h"
 #include "hiddevicemanager.h"
@@ -182,6 +185,20 @@ DMainWidget::DMainWidget(QWidget *parent, const SdkInit &sdkInit)
         new FirmwareUpgradeController(FirmwareCheck::fromResources(m_chipVendor), firmwareSources, this);
     connect(m_firmware, &FirmwareUpgradeController::sigOpenUpdateDialog, this,
             &DMainWidget::onUpdateFirmwareWindowOpen);
+    m_upgradeBackend = new FirmwareUpgradeBackend(m_firmware->check(), this);
+    // The back end outlives every dialog; its reports reach the dialog that is open, if any.
+    connect(m_upgradeBackend, &FirmwareUpgradeBackend::sigUpgradeProgress, this, [this](int total, int done) {
+        if (m_updateDialog)
+            m_updateDialog->reportProgress(total, done);
+    });
+    connect(m_upgradeBackend, &FirmwareUpgradeBackend::sigUpgradeSucceeded, this, [this] {
+        if (m_updateDialog)
+            m_updateDialog->reportSuccess();
+    });
+    connect(m_upgradeBackend, &FirmwareUpgradeBackend::sigUpgradeFailed, this, [this] {
+        if (m_updateDialog)
+            m_updateDialog->reportFailure();
+    });
     connect(m_devicePage, &DDevicePage::sigHaveCheckUpgradeFirmwareNUC, this,
             &DMainWidget::onHaveCheckUpgradeFirmwareNUC);
     connect(m_devicePage, &DDevicePage::sigIntoOrRemoveHidOver, this, &DMainWidget::onIntoOrRemoveHidOver);
@@ -402,18 +419,68 @@ void DMainWidget::onFirmwareUpgradeCheck()
 
 void DMainWidget::onUpdateFirmwareWindowOpen()
 {
-    // The update dialog is not part of the program yet; the offer goes to the log.
+    if (m_updateDialog)
+        return;
     for (const hidStructInfoAll &r : m_firmware->upgradeableList())
         qInfo().noquote() << "[Firmware] update offered:" << QString::fromUtf8(r.productName)
                           << QString::fromUtf8(r.firmwareVersion) << "->"
                           << QString::fromLatin1(r.newFirmwareVersion);
+    auto *dialog = new DUpdateFirmwareDia(this);
+    m_updateDialog = dialog;
+    // Rows look their keyboard's link up when Update is pressed: it may have gone since.
+    dialog->setLinkSource([page = QPointer<DDevicePage>(m_devicePage)] {
+        return page ? page->linkMapCopy() : QMap<QString, DDeviceKeyboardLink *>();
+    });
+    dialog->loadUpgradeItems(m_firmware->upgradeableList(), m_devicePage->linkMapCopy());
+    connect(dialog, &DUpdateFirmwareDia::sigUpdateFirmwareWindowClose, this,
+            &DMainWidget::onUpdateFirmwareWindowClose);
+    connect(dialog, &DUpdateFirmwareDia::sigStartHidUpgrade, this, &DMainWidget::onStartHidUpgrade);
+    if (m_firmware->userInitiated() == 0) {
+        // After the automatic check the window is dimmed behind it.
+        showDialogOverOverlay(dialog);
+        return;
+    }
+    dialog->move(x() + (width() - dialog->width()) / 2, y() + (height() - dialog->height()) / 2);
+    dialog->setWindowModality(Qt::WindowModal);
+    dialog->show();
 }
 
-void DMainWidget::ontheHidIntoFirmwareUpgrade()
+DUpdateFirmwareDia *DMainWidget::updateDialog() const
 {
-    // A keyboard in its boot loader; the firmware update that takes it over is not part of the
-    // program yet.
+    return m_updateDialog.data();
+}
+
+void DMainWidget::onUpdateFirmwareWindowClose()
+{
+    if (m_overlay)
+        m_overlay->hide();
+    if (m_updateDialog)
+        m_updateDialog->deleteLater();
+    m_updateDialog = nullptr;
+}
+
+void DMainWidget::onStartHidUpgrade(QString strHidPath, QString strSN, QString strHidName, int hidUsbOrDongle)
+{
+    m_upgradeBackend->onStartHidUpgrade(strHidPath, strSN, strHidName, hidUsbOrDongle);
+}
+
+void DMainWidget::ontheHidIntoFirmwareUpgrade(QString path)
+{
     qDebug() << "[Main window] a keyboard boot loader arrived";
+    m_upgradeBackend->ontheHidIntoFirmwareUpgrade(path);
+}
+
+bool DMainWidget::refuseToLeaveDuringUpdate()
+{
+    if (!m_upgradeBackend || !m_upgradeBackend->isBusy())
+        return false;
+    auto *box = new QMessageBox(QMessageBox::Warning, tr("Update Firmware"),
+                                DUpdateFirmwareDia::warningText(), QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("firmwareUpdateRunningBox"));
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::WindowModal);
+    box->show();
+    return true;
 }
 
 void DMainWidget::onClickCtrlHidListStatusBut()
@@ -541,6 +608,8 @@ void DMainWidget::onQuitApp()
 
 void DMainWidget::quitApplication()
 {
+    if (refuseToLeaveDuringUpdate())
+        return;
     close();
     // The event loop returns with 0; shutDown() runs from aboutToQuit once every loop has ended.
     QCoreApplication::quit();
@@ -564,6 +633,10 @@ void DMainWidget::shutDown()
 
 void DMainWidget::closeEvent(QCloseEvent *event)
 {
+    if (refuseToLeaveDuringUpdate()) {
+        event->ignore();
+        return;
+    }
     if (m_devicePage)
         m_devicePage->stopLightEngine();
     if (m_trayIcon)
@@ -661,6 +734,15 @@ void DMainWidget::initSdk()
                     },
                     Qt::QueuedConnection);
             });
+        // The simulated boot loader restarts the keyboard with the version of the image it got.
+        sim->setImageVersionReader([](const QByteArray &image) {
+            for (ImageFamily family : {ImageFamily::BinLayoutA, ImageFamily::BinLayoutB}) {
+                const QList<QByteArray> f = firmwareimage::infoFields(image, *firmwareimage::layout(family));
+                if (!f[firmwareimage::ModelIdentifier].isEmpty() && !f[firmwareimage::Version].isEmpty())
+                    return QString::fromLatin1(f[firmwareimage::Version]);
+            }
+            return QString();
+        });
     }
 
     loadUpgradeLibrary();

@@ -14,6 +14,8 @@
 #include <atomic>
 #include <memory>
 
+class DUpdateFirmwareDia;
+class FirmwareUpgradeBackend;
 class FirmwareUpgradeController;
 class HotplugMonitor;
 class QAction;
@@ -74,6 +76,10 @@ public:
     bool hasUpgradeLibrary() const { return m_chipVendor.isAvailable(); }
     // The firmware check and what it found (the update dialog reads it).
     FirmwareUpgradeController *firmwareController() const { return m_firmware; }
+    // Writes the firmware the update dialog asks for.
+    FirmwareUpgradeBackend *upgradeBackend() const { return m_upgradeBackend; }
+    // The update dialog while it is open.
+    DUpdateFirmwareDia *updateDialog() const;
     bool checkFirmwareUpgrades(bool userInitiated);
     bool isNewerFirmwareAvailable(hidStructInfoAll record);
     HotplugMonitor *hotplugMonitor() const { return m_hotplug; }
@@ -111,7 +117,9 @@ public slots:
     void onFirmwareUpgradeCheck();
     void ontheHidIntoFirmwareUpgradeWait();
     void onUpdateFirmwareWindowOpen();
-    void ontheHidIntoFirmwareUpgrade();
+    void onUpdateFirmwareWindowClose();
+    void onStartHidUpgrade(QString strHidPath, QString strSN, QString strHidName, int hidUsbOrDongle);
+    void ontheHidIntoFirmwareUpgrade(QString path = QString());
     void onClickCtrlHidListStatusBut();
     void iconActivated(QSystemTrayIcon::ActivationReason reason);
     void onMinApp();
@@ -142,6 +150,8 @@ private:
     void createTrayIcon();
     void retranslateTrayMenu();
     void quitApplication();
+    // True (after telling the user) while a firmware update must not be interrupted.
+    bool refuseToLeaveDuringUpdate();
     void shutDown();
     void setDeviceListVisible(bool visible);
     void placeListToggleButton();
@@ -155,6 +165,8 @@ private:
     // Chip-vendor upgrade entry points; null while that upgrade path is unavailable.
     ChipVendorLibrary m_chipVendor;
     FirmwareUpgradeController *m_firmware = nullptr;
+    FirmwareUpgradeBackend *m_upgradeBackend = nullptr;
+    QPointer<DUpdateFirmwareDia> m_updateDialog;
 
     std::unique_ptr<Ui::DMainWidget> ui;
     class DDevicePage *m_devicePage = nullptr;

@@ -374,15 +374,7 @@ void DSettingsDia::applyTheme()
     const QString css = QStringLiteral("font: 75 %1pt \"%2\";");
     auto font = [&](int points) { return css.arg(points).arg(c.TextFont); };
 
-    QColor background = ThemeColors::toColor(c.AllBgColor);
-    background.setAlpha(200);
-    m_notice->setBackgroundColor(background);
-    QColor text = ThemeColors::toColor(c.TextCheckedColor);
-    text.setAlpha(255);
-    m_notice->setTextColor(text);
-    QFont noticeFont(c.TextFont);
-    noticeFont.setPixelSize(14);
-    m_notice->setNoticeFont(noticeFont);
+    m_notice->applyDialogTheme(c);
 
     const QString checked = ThemeColors::css(c.TextCheckedColor);
     const QString normal = ThemeColors::css(c.TextDefaultColor);

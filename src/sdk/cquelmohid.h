@@ -53,6 +53,27 @@ int CQuelmoHid_highPrecisionTimerStart(uint32_t *word1, uint32_t *word2);
 int CQuelmoHid_highPrecisionTimerRuning(int value, uint32_t *word1, uint32_t *word2);
 int CQuelmoHid_highPrecisionTimerStop(uint32_t *word1, uint32_t *word2);
 
+// Device paths of the attached keyboards that are in their boot loader (the boot-loader IDs of the
+// catalogue). Returns the number appended.
+int CQuelmoHid_GetBootLoaderPaths(QStringList *paths);
+
+// Writes a firmware image to a keyboard's boot loader opened as `handle`. The image file must hold
+// 1 to `maxImageBytes` bytes; `startOffset` is where the upload starts in the image (0: the whole
+// image); `receiverFlag` is 1 for a keyboard on its receiver, 0 on the cable. `progress` (may be
+// null) is called on the calling thread with (total, done) bytes, done rising to total. Returns 0
+// once the boot loader accepted the image, else one of the FirmwareUpgradeResult values.
+using FirmwareProgressCallback = void (*)(int total, int done);
+enum FirmwareUpgradeResult
+{
+    FirmwareUpgradeOk = 0,
+    FirmwareUpgradeBadImage = -1,    // the file cannot be read, is empty, too large, or the offset is wrong
+    FirmwareUpgradeWriteFailed = -2, // the device went away or a write failed
+    FirmwareUpgradeTimedOut = -3,    // the boot loader did not answer in time
+    FirmwareUpgradeRefused = -4,     // the boot loader refused a report or the checksum
+};
+int CQuelmoHid_FirmwareUpgrade(int handle, const char *imagePath, int maxImageBytes, int startOffset,
+                               int receiverFlag, FirmwareProgressCallback progress);
+
 namespace quelmosdk {
 
 using OpenError = HidOpenError;

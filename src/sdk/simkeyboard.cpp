@@ -15,12 +15,16 @@ SimKeyboard::SimKeyboard(const ModelInfo &model, LinkType link) : m_model(model)
 
 uint16_t SimKeyboard::vendorId() const
 {
+    if (const uint32_t boot = m_bootIds.load())
+        return uint16_t(boot >> 16);
     const ModelLink *l = m_model.link(m_link);
     return l ? l->vendorId : 0;
 }
 
 uint16_t SimKeyboard::productId() const
 {
+    if (const uint32_t boot = m_bootIds.load())
+        return uint16_t(boot & 0xFFFF);
     const ModelLink *l = m_model.link(m_link);
     return l ? l->productId : 0;
 }
@@ -54,6 +58,25 @@ SimKeyboard::Handler SimKeyboard::handler(uint8_t command) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     return m_handlers[command];
+}
+
+void SimKeyboard::enterBootLoader(uint16_t vendorId, uint16_t productId, Handler handler)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_bootHandler = std::move(handler);
+    m_bootIds = uint32_t(vendorId) << 16 | productId;
+}
+
+void SimKeyboard::leaveBootLoader()
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_bootHandler = nullptr;
+    m_bootIds = 0;
+}
+
+bool SimKeyboard::inBootLoader() const
+{
+    return m_bootIds.load() != 0;
 }
 
 void SimKeyboard::setPlugObserver(PlugObserver observer)
@@ -267,6 +290,10 @@ int SimKeyboard::write(const HidReport &report, quint64 generation)
     if (m_received.size() == kLogLimit)
         m_received.pop_front();
     m_received.push_back(report);
+    if (m_bootHandler) {
+        m_bootHandler(*this, report);
+        return static_cast<int>(hidproto::kReportSize);
+    }
     const uint8_t cmd = report[hidproto::kCmdByte];
     // A receiver whose keyboard is out of reach only reports its own status.
     if (m_link == LinkType::Receiver && !m_state.keyboardReachable && cmd != hidproto::out::Handshake)

@@ -9,6 +9,7 @@
 #include <QVector>
 
 #include <array>
+#include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -45,6 +46,15 @@ public:
     // handler are logged and get no answer.
     void setHandler(uint8_t command, Handler handler);
     Handler handler(uint8_t command) const;
+
+    // --- boot loader
+    // Called while unplugged: at the next plug the keyboard shows itself under
+    // `vendorId`:`productId` and every report it receives goes to `handler` (called with the
+    // keyboard's lock held) instead of the command table, as a keyboard in its boot loader.
+    // leaveBootLoader(), also while unplugged, gives the keyboard firmware back.
+    void enterBootLoader(uint16_t vendorId, uint16_t productId, Handler handler);
+    void leaveBootLoader();
+    bool inBootLoader() const;
 
     // --- controls
     // Each plug gives a new device path; handles opened before an unplug stay dead.
@@ -106,6 +116,10 @@ private:
 
     const ModelInfo m_model;
     const LinkType m_link;
+    // The boot loader's vendor and product ID (vendor in the high half); 0 while not in it. Atomic,
+    // since the identity is read with and without the lock.
+    std::atomic<uint32_t> m_bootIds{0};
+    Handler m_bootHandler;
     uint16_t m_releaseNumber = 0x0100;
     QString m_firmwareVersion = QStringLiteral("V1.00.00");
     QString m_firmwareBuild = QStringLiteral("Jan 15 2025,10:30:00");

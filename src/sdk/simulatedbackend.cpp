@@ -1,8 +1,10 @@
 #include "simulatedbackend.h"
 
+#include "simbootloader.h"
 #include "simdownloadhandlers.h"
 #include "simkeyboard.h"
 #include "simlinkhandlers.h"
+#include "simscheduler.h"
 #include "simstartuphandlers.h"
 
 namespace {
@@ -36,20 +38,31 @@ private:
 
 } // namespace
 
+SimulatedBackend::SimulatedBackend() : m_scheduler(std::make_shared<SimScheduler>()) {}
+
+SimulatedBackend::~SimulatedBackend()
+{
+    m_scheduler->stop();
+}
+
 std::shared_ptr<SimKeyboard> SimulatedBackend::addKeyboard(const ModelInfo &model, LinkType link)
 {
     auto kb = std::make_shared<SimKeyboard>(model, link);
     auto memory = std::make_shared<SimOnboardMemory>();
+    auto bootLoader = std::make_shared<SimBootLoader>(kb, m_scheduler);
     {
         std::lock_guard<std::mutex> lock(m_mutex);
         const quint64 instance = ++m_made;
         kb->update([&](SimKeyboardState &s) { s = simstartup::defaultState(model, instance); });
         m_keyboards.append(kb);
         m_memories.append(memory);
+        m_bootLoaders.append(bootLoader);
+        bootLoader->setVersionReader(m_versionReader);
     }
     simstartup::installHandlers(*kb);
     simlink::installHandlers(*kb);
     simdownload::installHandlers(*kb, memory);
+    bootLoader->install();
     kb->setPlugObserver(
         [weak = std::weak_ptr<PlugNotifier>(m_notifier)](SimKeyboard &keyboard, bool plugged) {
             const std::shared_ptr<PlugNotifier> notifier = weak.lock();
@@ -87,6 +100,24 @@ std::shared_ptr<SimOnboardMemory> SimulatedBackend::onboardMemory(const SimKeybo
             return m_memories[i];
     }
     return nullptr;
+}
+
+std::shared_ptr<SimBootLoader> SimulatedBackend::bootLoader(const SimKeyboard &keyboard) const
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    for (int i = 0; i < m_keyboards.size(); ++i) {
+        if (m_keyboards[i].get() == &keyboard)
+            return m_bootLoaders[i];
+    }
+    return nullptr;
+}
+
+void SimulatedBackend::setImageVersionReader(std::function<QString(const QByteArray &)> reader)
+{
+    std::lock_guard<std::mutex> lock(m_mutex);
+    m_versionReader = std::move(reader);
+    for (const auto &loader : qAsConst(m_bootLoaders))
+        loader->setVersionReader(m_versionReader);
 }
 
 std::shared_ptr<SimKeyboard> SimulatedBackend::keyboardAt(const QByteArray &path) const

@@ -1,5 +1,7 @@
 #include "cbnotice.h"
 
+#include "themecolors.h"
+
 #include "translucency.h"
 
 #include <QEasingCurve>
@@ -93,6 +95,19 @@ void CbNotice::setTextColor(const QColor &color)
 {
     m_textColor = color;
     update();
+}
+
+void CbNotice::applyDialogTheme(const ThemeColors &colors)
+{
+    QColor background = ThemeColors::toColor(colors.AllBgColor);
+    background.setAlpha(200);
+    setBackgroundColor(background);
+    QColor text = ThemeColors::toColor(colors.TextCheckedColor);
+    text.setAlpha(255);
+    setTextColor(text);
+    QFont font(colors.TextFont);
+    font.setPixelSize(14);
+    setNoticeFont(font);
 }
 
 void CbNotice::setNoticeFont(const QFont &font)

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QWidget>
 
+struct ThemeColors;
 class QGraphicsOpacityEffect;
 class QPropertyAnimation;
 
@@ -26,6 +27,9 @@ public:
     void setTextColor(const QColor &color);
     void setNoticeFont(const QFont &font);
     void setFontPixelSize(int pixelSize);
+    // The dialogs' toast look: the theme's page background at alpha 200, its checked-text colour,
+    // and its text font at 14 pixels.
+    void applyDialogTheme(const ThemeColors &colors);
 
     QString text() const { return m_text; }
     QPoint defaultCenter() const { return m_defaultCenter; }
