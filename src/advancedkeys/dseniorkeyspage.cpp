@@ -198,6 +198,12 @@ void DSeniorKeysPage::applyTheme()
             "QPushButton{border-radius:8px;border:2px solid %5;background-color:%1;color:%2;}"
             "QPushButton:hover{border:2px solid %4;}")
             .arg(right, text, font, checked, border));
+    // The form's layout frames are panels only to hold the sheets; the ones without a sheet of
+    // their own draw no outline.
+    for (QFrame *frame : ui->widget_SeniorKeySetting->findChildren<QFrame *>()) {
+        if (frame->metaObject() == &QFrame::staticMetaObject && frame->styleSheet().isEmpty())
+            frame->setFrameShape(QFrame::NoFrame);
+    }
     ui->widget_DksSetting->setStyleSheet(QStringLiteral("QLabel{color:%1;}").arg(text));
     // The list and the picker lie on the dialog's own background.
     for (QWidget *w : {static_cast<QWidget *>(ui->scrollArea_2), ui->scrollAreaWidgetContents_2,
