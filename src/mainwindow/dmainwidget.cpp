@@ -6,7 +6,9 @@
 #include "cquelmoxml.h"
 #include "ddatamanager.h"
 #include "ddevicepage.h"
+#include "dimmingoverlay.h"
 #include "dmacropage.h"
+#include "dseniorkeyspage.h"
 #include "dsettingsdia.h"
 #include "dupdatefirmwaredia.h"
 #include "firmwareimage.h"
@@ -228,14 +230,8 @@ DMainWidget::DMainWidget(QWidget *parent, const SdkInit &sdkInit)
 
 void DMainWidget::showDialogOverOverlay(QWidget *dialog)
 {
-    if (!m_overlay) {
-        m_overlay = new QWidget(this);
-        m_overlay->setObjectName(QStringLiteral("widget"));
-        m_overlay->setWindowFlags(Qt::FramelessWindowHint);
-        m_overlay->setAttribute(Qt::WA_StyledBackground);
-        m_overlay->setStyleSheet(
-            QStringLiteral("#widget {background-color:rgba(10, 10, 10, 100); border-radius:0px;}"));
-    }
+    if (!m_overlay)
+        m_overlay = createDimmingOverlay(this);
     m_overlay->setGeometry(0, 0, width(), height());
     m_overlay->raise();
     m_overlay->show();
@@ -283,8 +279,9 @@ void DMainWidget::onMacroPageClose()
 
 void DMainWidget::onShowSeniorKeysPage()
 {
-    // The advanced-keys dialog is not part of the program yet.
-    qDebug() << "[Main window] advanced-keys dialog requested";
+    auto *page = new DSeniorKeysPage(this);
+    connect(page, &DSeniorKeysPage::sigSeniorKeysPageClose, this, &DMainWidget::onSeniorKeysPageClose);
+    showDialogOverOverlay(page);
 }
 
 void DMainWidget::onSeniorKeysPageClose()

@@ -11,6 +11,7 @@
 #include "simdownloadhandlers.h"
 #include "simkeyboard.h"
 #include "simulatedbackend.h"
+#include "simulatedwindow.h"
 
 #include <QAbstractButton>
 #include <QSignalSpy>
@@ -27,16 +28,9 @@ TEST(MainWindowSimulatedDownload, DownloadSucceedsForEverySimulatedModel)
         HidDeviceManager::instance().setBackend(nullptr);
         {
             DMainWidget window;
-            auto *page = window.findChild<DDevicePage *>();
-            ASSERT_NE(page, nullptr);
-            ASSERT_TRUE(QTest::qWaitFor(
-                [&] { return devicepage::currentLink(*page) && devicepage::currentLink(*page)->isReady(); },
-                5000));
-            SimulatedBackend *sim = HidDeviceManager::instance().simulatedBackend();
-            ASSERT_NE(sim, nullptr);
-            ASSERT_EQ(sim->keyboards().size(), 1);
-            const std::shared_ptr<SimOnboardMemory> memory = sim->onboardMemory(*sim->keyboards().first());
-            ASSERT_NE(memory, nullptr);
+            DDevicePage *page = nullptr;
+            std::shared_ptr<SimOnboardMemory> memory;
+            ASSERT_TRUE(waitForSimulatedKeyboard(window, &page, &memory));
 
             auto *button = page->findChild<DCustomKeysPage *>()->findChild<QAbstractButton *>(
                 QStringLiteral("pushButton_Download"));
