@@ -4,6 +4,7 @@
 // program's own application object, so typed keys pass its event filter as in the program.
 #include "dappllication.h"
 #include "dcustomkeyspage.h"
+#include "ddatamanager.h"
 #include "devicepageprobe.h"
 #include "fakekeyinjector.h"
 #include "hidreport.h"
@@ -120,7 +121,7 @@ TEST_F(PcKeysFlow, APickedProfileBecomesCurrentWhenTheKeyboardReportsItsKey)
 {
     const QByteArray layer = layerFile();
     ASSERT_TRUE(CQuelmoXML_CreateProFileXmlParentNode(layer.constData(), "2", "Second", 0));
-    ASSERT_EQ(page->profileIndex(), 1);
+    ASSERT_EQ(DDataManager::getInstance()->profileIndex(), 1);
 
     // The type button is kept hidden in the window; its tab works like the others.
     bind(kKeyC, "toolButton_SwitchProfile");
@@ -131,7 +132,7 @@ TEST_F(PcKeysFlow, APickedProfileBecomesCurrentWhenTheKeyboardReportsItsKey)
     emit combo->activated(second);
 
     keyboardPresses(kKeyC);
-    ASSERT_TRUE(waitFor([&] { return page->profileIndex() == 2; }));
+    ASSERT_TRUE(waitFor([&] { return DDataManager::getInstance()->profileIndex() == 2; }));
     EXPECT_TRUE(injector->pasted.isEmpty());
     EXPECT_TRUE(launched.isEmpty());
 }
