@@ -283,6 +283,8 @@ public:
     static QString exportFilePath(const QString &folder, const QString &name);
 
     int profileIndex() const { return currentProfileIndex; }
+    // True when a key of the shown profile, in either layer, plays the macro with this index.
+    bool keysUseMacro(const QString &macroIndex) const;
     int layer() const { return currentLayer; }
     QString layerFilePath() const;
 
