@@ -11,7 +11,7 @@ build="${FUZZ_BUILD_DIR:-$root/build-fuzz}"
 out="${FUZZ_OUT:-$build/campaign}"
 runs="${FUZZ_RUNS:-10000000}"
 jobs="${FUZZ_JOBS:-2}"
-all=(fuzz_inputreport fuzz_store fuzz_keylayout fuzz_downloadframes)
+all=(fuzz_inputreport fuzz_store fuzz_keylayout fuzz_downloadframes fuzz_macrofile)
 targets=("$@")
 [ ${#targets[@]} -eq 0 ] && targets=("${all[@]}")
 
@@ -33,6 +33,7 @@ seed() {
   mkdir -p "$corpus"
   case $target in
     fuzz_store) cp -n "$root"/fuzz/corpus/store/* "$corpus"/ 2>/dev/null || true ;;
+    fuzz_macrofile) cp -n "$root"/fuzz/corpus/macrofile/* "$corpus"/ 2>/dev/null || true ;;
     fuzz_keylayout) cp -n "$root"/images/configDir/KeyInfo_*.config "$corpus"/ 2>/dev/null || true ;;
   esac
 }

@@ -278,6 +278,8 @@ public:
     // that could leave the folder or upset a file system replaced. Empty when no name is left.
     static QString exportFilePath(const QString &folder, const QString &name);
 
+    // True when a key of the shown profile, in either layer, plays the macro with this index.
+    bool keysUseMacro(const QString &macroIndex) const;
     QString layerFilePath() const;
 
 public slots:

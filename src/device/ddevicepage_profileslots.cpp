@@ -388,6 +388,12 @@ void DDevicePage::onResetoreCurrentProfile()
         currentLink->querySleepTimes();
 }
 
+bool DDevicePage::keysUseMacro(const QString &macroIndex) const
+{
+    return DeviceProfileFiles::usesMacroInEitherLayer(profileXmlPath.get(), currentProfileIndex,
+                                                      macroIndex.toLatin1());
+}
+
 void DDevicePage::onMacroListHaveChangedSendToDevice(QString strMacroIndex, QString strMacroName)
 {
     Q_UNUSED(strMacroName)

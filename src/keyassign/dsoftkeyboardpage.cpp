@@ -57,18 +57,7 @@ bool DSoftKeyboardPage::loadKeyboardFile(const QString &path, int layoutCode)
     for (const keycatalogue::CatalogueKey &key : *keys) {
         if (!key.hasGeometry)
             continue;
-        QString label = key.label;
-        const QString special = SoftKeyboardButCustom::specialKeyName(key.dec);
-        if (!special.isNull())
-            label = special;
-        if (m_layoutCode == keycatalogue::kAbntLayoutCode) {
-            if (key.dec == 47)
-                label = QStringLiteral("´ `");
-            else if (key.dec == 51)
-                label = QStringLiteral("Ç");
-            else if (key.dec == 52)
-                label = QStringLiteral("~^");
-        }
+        const QString label = keycatalogue::softKeyLabel(key.dec, key.label, m_layoutCode);
         auto *button = new SoftKeyboardButCustom(this);
         button->setObjectName(QStringLiteral("softKey_%1").arg(key.dec));
         button->setButtonSize(key.width, key.height);

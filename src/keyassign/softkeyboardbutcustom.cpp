@@ -1,5 +1,6 @@
 #include "softkeyboardbutcustom.h"
 
+#include "keycatalogue.h"
 #include "themecolors.h"
 
 namespace {
@@ -25,26 +26,7 @@ SoftKeyboardButCustom::SoftKeyboardButCustom(QWidget *parent)
 
 QString SoftKeyboardButCustom::specialKeyName(int keyDec)
 {
-    switch (keyDec) {
-    case 145:
-        return tr("Chinese");
-    case 144:
-        return tr("Korean/English");
-    case 137:
-        return tr("K14");
-    case 100:
-        return tr("K45");
-    case 135:
-        return tr("K56");
-    case 139:
-        return tr("K131");
-    case 138:
-        return tr("K132");
-    case 136:
-        return tr("K133");
-    default:
-        return QString();
-    }
+    return keycatalogue::specialKeyName(keyDec);
 }
 
 QString SoftKeyboardButCustom::displayText(int keyDec, const QString &keyCharacter)

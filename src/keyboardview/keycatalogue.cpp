@@ -1,6 +1,7 @@
 #include "keycatalogue.h"
 
 #include "cjsonutil.h"
+#include <QCoreApplication>
 #include <QFile>
 #include <memory>
 
@@ -79,6 +80,60 @@ std::optional<QByteArray> readFile(const QString &path)
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return file.readAll();
+}
+
+QString specialKeyName(int dec)
+{
+    // Translated under the on-screen key's name, where these texts have always been.
+    static const struct
+    {
+        int dec;
+        const char *text;
+    } names[] = {{145, QT_TRANSLATE_NOOP("SoftKeyboardButCustom", "Chinese")},
+                 {144, QT_TRANSLATE_NOOP("SoftKeyboardButCustom", "Korean/English")},
+                 {137, QT_TRANSLATE_NOOP("SoftKeyboardButCustom", "K14")},
+                 {100, QT_TRANSLATE_NOOP("SoftKeyboardButCustom", "K45")},
+                 {135, QT_TRANSLATE_NOOP("SoftKeyboardButCustom", "K56")},
+                 {139, QT_TRANSLATE_NOOP("SoftKeyboardButCustom", "K131")},
+                 {138, QT_TRANSLATE_NOOP("SoftKeyboardButCustom", "K132")},
+                 {136, QT_TRANSLATE_NOOP("SoftKeyboardButCustom", "K133")}};
+    for (const auto &n : names)
+        if (n.dec == dec)
+            return QCoreApplication::translate("SoftKeyboardButCustom", n.text);
+    return QString();
+}
+
+QString softKeyLabel(int dec, const QString &catalogueLabel, int layoutCode)
+{
+    const QString special = specialKeyName(dec);
+    if (!special.isNull())
+        return special;
+    if (layoutCode == kAbntLayoutCode) {
+        if (dec == 47)
+            return QStringLiteral("´ `");
+        if (dec == 51)
+            return QStringLiteral("Ç");
+        if (dec == 52)
+            return QStringLiteral("~^");
+    }
+    return catalogueLabel;
+}
+
+KeyMaps softKeyboardMaps(int layoutCode)
+{
+    KeyMaps maps;
+    const std::optional<QByteArray> text = readFile(resourcePath(softKeyboardFileName(layoutCode)));
+    const auto keys = text ? parse(*text, 1, 6) : std::nullopt;
+    if (!keys)
+        return maps;
+    for (const CatalogueKey &key : *keys) {
+        if (!key.hasGeometry)
+            continue;
+        maps.vkToHid.insert(key.qtDec, key.dec);
+        maps.keyNames.insert(key.dec, softKeyLabel(key.dec, key.label, layoutCode));
+    }
+    maps.keyNames.insert(kFnDec, QStringLiteral("Fn"));
+    return maps;
 }
 
 } // namespace keycatalogue

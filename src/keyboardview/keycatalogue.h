@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QMap>
 #include <QString>
 #include <optional>
 
@@ -67,5 +68,22 @@ std::optional<QList<CatalogueKey>> parse(const QByteArray &text, int firstRow, i
 
 // The whole file, or empty when it cannot be opened. Works on resource paths directly.
 std::optional<QByteArray> readFile(const QString &path);
+
+// The translated name the on-screen keyboard shows for a key the catalogues label by code only
+// (K14, K56, ...); a null text for every other key.
+QString specialKeyName(int dec);
+
+// The label the on-screen keyboard gives a catalogue key of a layout.
+QString softKeyLabel(int dec, const QString &catalogueLabel, int layoutCode);
+
+// Virtual-key code to HID usage, and HID usage to label, of the keys a layout's on-screen keyboard
+// has (Fn included). Built from the catalogue alone, so the macro recorder has them whether or
+// not the on-screen keyboard was ever shown. Empty maps when the catalogue cannot be read.
+struct KeyMaps
+{
+    QMap<int, int> vkToHid;
+    QMap<int, QString> keyNames;
+};
+KeyMaps softKeyboardMaps(int layoutCode);
 
 } // namespace keycatalogue

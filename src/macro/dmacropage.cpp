@@ -7,6 +7,7 @@
 #include "ddatamanager.h"
 #include "dmacrolistitem.h"
 #include "fixedtext.h"
+#include "keycatalogue.h"
 #include "macroeditorrules.h"
 
 #include <QButtonGroup>
@@ -62,17 +63,36 @@ DMacroPage::DMacroPage(QWidget *parent) : QDialog(parent), ui(std::make_unique<U
     ui->radioButton_RecordDelay->setChecked(true);
     ui->stackedWidget->setCurrentWidget(ui->page_Key);
     ui->frame_Record->setCursor(Qt::PointingHandCursor);
+    ui->frame_Record->installEventFilter(this);
+    ui->lineEdit_EnterKey->installEventFilter(this);
+    ui->lineEdit_PressKey->installEventFilter(this);
 
-    // Recording and key capture from the input hooks attach here.
+    DDataManager *dm = DDataManager::getInstance();
+    connect(dm, &DDataManager::sigRecviveStreamEX_MacroKeyboard, this, &DMacroPage::onKeyboardRecviveStream,
+            Qt::DirectConnection);
+    connect(dm, &DDataManager::sigRecviveStreamEX_MacroMouse, this, &DMacroPage::onMouseRecviveStream,
+            Qt::DirectConnection);
 
-    keyNameMap = DDataManager::getInstance()->keyNameMap();
-    vkToHidMap = DDataManager::getInstance()->vkToHidMap();
+    // The maps follow the on-screen keyboard loaded last; before any was shown they come from the
+    // default layout's catalogue, so recording never depends on the key-assignment page.
+    keyNameMap = dm->keyNameMap();
+    vkToHidMap = dm->vkToHidMap();
+    if (vkToHidMap.isEmpty() || keyNameMap.isEmpty()) {
+        const keycatalogue::KeyMaps maps = keycatalogue::softKeyboardMaps(keycatalogue::kUsLayoutCode);
+        vkToHidMap = maps.vkToHid;
+        keyNameMap = maps.keyNames;
+    }
 
     applyTheme();
     QTimer::singleShot(200, this, &DMacroPage::onLoadMacroList);
 }
 
-DMacroPage::~DMacroPage() = default;
+DMacroPage::~DMacroPage()
+{
+    // However the editor goes (its window closed, the program quitting), the hooks it started stop.
+    if (hookRunning)
+        DDataManager::getInstance()->setMacroRecordHook(false);
+}
 
 bool DMacroPage::setMacroXmlPath(const char *path)
 {
@@ -136,7 +156,8 @@ void DMacroPage::loadMacroList()
                 &DMacroPage::onModifyMacroItemNameIsEmpty);
         connect(row, &DMacroListItem::sigModifyMacroItemNameSuccess, this,
                 &DMacroPage::onModifyMacroItemNameSuccess);
-        // Export and delete of a macro attach to the row's sigExportMacroChildList and sigDeleteMacro.
+        connect(row, &DMacroListItem::sigExportMacroChildList, this, &DMacroPage::onExportMacroChildList);
+        connect(row, &DMacroListItem::sigDeleteMacro, this, &DMacroPage::onDeleteMacro);
         row->setMacroXmlPath(macroXmlPath);
         row->setMacroInfo(index, name);
         macroListLayout->insertWidget(macroListLayout->count() - 1, row);
@@ -176,6 +197,7 @@ void DMacroPage::onMacroItemMouseClicked(QString strMacroIndex, QString strMacro
     }
 
     isEventSelected = false;
+    selectedEventItem = nullptr;
     currentMacroIndex = strMacroIndex;
     currentMacroName = strMacroName;
     keyDownCount = 0;
@@ -215,8 +237,9 @@ DCatchKeyAndMouseItem *DMacroPage::createEventItem(const QString &mark, int dela
 {
     auto *row = new DCatchKeyAndMouseItem(mark, ui->scrollAreaWidgetContents_3);
     row->setEventInfo(delay, type, keyCode, codeName, operateExplain);
-    // Selecting and deleting an event attach to sigKeyOrMouseEventClick and
-    // sigDeleteKeyAndMouseEvent.
+    connect(row, &DCatchKeyAndMouseItem::sigKeyOrMouseEventClick, this, &DMacroPage::onKeyOrMouseEventClick);
+    connect(row, &DCatchKeyAndMouseItem::sigDeleteKeyAndMouseEvent, this,
+            &DMacroPage::onDeleteKeyAndMouseEvent);
     eventItems.append(row);
     return row;
 }
@@ -259,7 +282,11 @@ void DMacroPage::onModifyMacroItemNameSuccess()
 
 void DMacroPage::on_pushButton_Close_clicked()
 {
+    // A running recording is kept as the record button would keep it.
+    if (isRecording)
+        toggleRecording();
     DDataManager::getInstance()->setMacroRecordHook(false);
+    hookRunning = false;
     emit sigMacroPageClose();
     QDialog::reject(); // closes without a second close event, deleting the dialog
 }
@@ -273,6 +300,19 @@ void DMacroPage::closeEvent(QCloseEvent *event)
 {
     qDebug() << "------------------------- *** [DMacroPage] closeEvent *** -------------------------";
     QDialog::closeEvent(event);
+}
+
+void DMacroPage::hideEvent(QHideEvent *event)
+{
+    // Hidden with its main window (to the tray, say): a recording is kept and the hooks stop, so
+    // no key stays captured for a window nobody sees.
+    if (isRecording)
+        toggleRecording();
+    if (hookRunning) {
+        DDataManager::getInstance()->setMacroRecordHook(false);
+        hookRunning = false;
+    }
+    QDialog::hideEvent(event);
 }
 
 void DMacroPage::resizeEvent(QResizeEvent *event)

@@ -65,4 +65,57 @@ int downCount(const QList<MacroEventRecord> &events)
     }));
 }
 
+RemappedKey remapKey(int virtualKey, int scanCode, int flag, int hookFlag)
+{
+    const bool released = (hookFlag & 0x80) != 0;
+    RemappedKey key{virtualKey, flag == 1};
+    switch (virtualKey) {
+    case 13:
+        key = {(hookFlag & 0x01) ? 998 : 999, flag == 1};
+        break;
+    case 255:
+        if (scanCode == 0x7D)
+            key.code = 981;
+        else if (scanCode == 0x79)
+            key.code = 987;
+        else if (scanCode == 0x70)
+            key.code = 988;
+        key.press = !released;
+        break;
+    case 193:
+        key = {984, !released};
+        break;
+    case 235:
+        key = {986, !released};
+        break;
+    default:
+        break;
+    }
+    if (hookFlag == 0 || hookFlag == 0x80 || hookFlag == 0x20 || hookFlag == 0xA0) {
+        static const int navigation[][2] = {{45, 96},  {35, 97},  {40, 98},  {34, 99},  {37, 100}, {12, 101},
+                                            {39, 102}, {36, 103}, {38, 104}, {33, 105}, {46, 110}};
+        for (const auto &n : navigation)
+            if (key.code == n[0]) {
+                key.code = n[1];
+                break;
+            }
+    }
+    return key;
+}
+
+int storedDelay(int mode, qint64 measured, const QString &defaultDelayText)
+{
+    qint64 delay = 0;
+    if (mode == RecordedDelay)
+        delay = measured;
+    else if (mode == DefaultDelay)
+        delay = defaultDelayText.toLongLong();
+    return static_cast<int>(std::clamp<qint64>(delay, 0, kMacroMaxDelay));
+}
+
+bool pressFits(int shownRows, int heldPresses)
+{
+    return shownRows + heldPresses + 2 <= kMaxEventRows;
+}
+
 } // namespace macroeditor

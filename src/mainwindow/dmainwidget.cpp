@@ -267,6 +267,9 @@ void DMainWidget::onShowMacroPage()
     connect(page, &DMacroPage::sigMacroListHaveChanged, m_devicePage,
             &DDevicePage::sigMacroListHaveChangedSendToDevice);
     page->setMacroXmlPath(m_macroXmlPath);
+    QPointer<DDevicePage> devicePage = m_devicePage;
+    page->setMacroUseQuery(
+        [devicePage](const QString &index) { return devicePage && devicePage->keysUseMacro(index); });
     m_macroPage = page;
     showDialogOverOverlay(page);
 }

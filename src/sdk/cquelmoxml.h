@@ -79,6 +79,9 @@ bool CQuelmoXML_DeleteMacroNode(const char *path, const char *macroIndex);
 bool CQuelmoXML_ModifyMacroNodeName(const char *path, const char *macroIndex, const char *name);
 bool CQuelmoXML_AddKeyOrMouseEventItem(const char *path, QList<MacroEventRecord> events,
                                        const char *macroIndex);
+// Replaces all events of a macro in one write; its name and place in the store stay.
+bool CQuelmoXML_ReplaceMacroEvents(const char *path, const char *macroIndex,
+                                   const QList<MacroEventRecord> &events);
 bool CQuelmoXML_DeleteEventItem(const char *path, const char *macroIndex, const char *mark);
 // side: 0 the "down" event of the mark, 1 the other one.
 bool CQuelmoXML_UpdateEventItem(const char *path, const char *macroIndex, const char *mark, int side,

@@ -95,8 +95,12 @@ bool CQuelmoXML_ModifyMacroNodeName(const char *path, const char *macroIndex, co
     return XmlStore::instance().save(path);
 }
 
-bool CQuelmoXML_AddKeyOrMouseEventItem(const char *path, QList<MacroEventRecord> events,
-                                       const char *macroIndex)
+namespace {
+
+// Writes events into a macro: appended after its last one, or in place of all it has. Refused
+// as a whole when one of them does not fit the record or the macro does not exist.
+bool writeMacroEvents(const char *path, const char *macroIndex, const QList<MacroEventRecord> &events,
+                      bool replace)
 {
     auto lock = XmlStore::instance().lock();
     for (const MacroEventRecord &e : events) {
@@ -106,11 +110,27 @@ bool CQuelmoXML_AddKeyOrMouseEventItem(const char *path, QList<MacroEventRecord>
     pugi::xml_node macro = macroNode(XmlStore::instance().document(path, XmlStore::ForWrite), macroIndex);
     if (!macro)
         return false;
-    if (events.isEmpty())
+    if (events.isEmpty() && !replace)
         return true;
+    while (replace && macro.child(kEvent))
+        macro.remove_child(macro.child(kEvent));
     for (const MacroEventRecord &e : events)
         writeEvent(macro.append_child(kEvent), e);
     return XmlStore::instance().save(path);
+}
+
+} // namespace
+
+bool CQuelmoXML_AddKeyOrMouseEventItem(const char *path, QList<MacroEventRecord> events,
+                                       const char *macroIndex)
+{
+    return writeMacroEvents(path, macroIndex, events, false);
+}
+
+bool CQuelmoXML_ReplaceMacroEvents(const char *path, const char *macroIndex,
+                                   const QList<MacroEventRecord> &events)
+{
+    return writeMacroEvents(path, macroIndex, events, true);
 }
 
 bool CQuelmoXML_DeleteEventItem(const char *path, const char *macroIndex, const char *mark)

@@ -118,6 +118,25 @@ TEST_F(SoftKeyboard, LabelsAndDisplayedTexts)
     }
 }
 
+TEST_F(SoftKeyboard, TheCatalogueAloneGivesTheMapsThePagePublishes)
+{
+    // The macro recorder builds its maps without the page; both must name every key alike.
+    for (const auto &layout : {std::make_pair(kUsLayout, keycatalogue::kUsLayoutCode),
+                               std::make_pair(kAbntLayout, keycatalogue::kAbntLayoutCode)}) {
+        ASSERT_TRUE(page.loadKeyboardFile(layout.first, layout.second));
+        const keycatalogue::KeyMaps maps = keycatalogue::softKeyboardMaps(layout.second);
+        EXPECT_EQ(maps.keyNames, DDataManager::getInstance()->keyNameMap()) << layout.second;
+        // The page keeps virtual keys of a layout loaded before; each key of this one maps alike.
+        const QMap<int, int> published = DDataManager::getInstance()->vkToHidMap();
+        for (auto it = maps.vkToHid.cbegin(); it != maps.vkToHid.cend(); ++it)
+            EXPECT_EQ(published.value(it.key()), it.value()) << layout.second << " vk " << it.key();
+        if (layout.second == keycatalogue::kUsLayoutCode) {
+            EXPECT_EQ(maps.vkToHid, published);
+        }
+    }
+    EXPECT_TRUE(keycatalogue::softKeyboardMaps(12345).vkToHid.isEmpty()) << "no catalogue, no maps";
+}
+
 TEST_F(SoftKeyboard, AbntLayoutReplacesItsPunctuationLabels)
 {
     ASSERT_TRUE(page.loadKeyboardFile(kAbntLayout, 91));

@@ -87,3 +87,54 @@ TEST(MacroEvents, DecodesTextsAndReadsBadNumbersAsZero)
     EXPECT_EQ(e.delay, 0);
     EXPECT_EQ(e.keyCode, -1);
 }
+
+TEST(MacroRecordRules, HookKeysAreRemappedBeforeTheLookup)
+{
+    const struct
+    {
+        int vk, scan, flag, hookFlag;
+        int code;
+        bool press;
+    } cases[] = {
+        {13, 0x1C, 1, 0x00, 999, true},  {13, 0x1C, 1, 0x01, 998, true},   {13, 0x1C, 0, 0x80, 999, false},
+        {13, 0x1C, 0, 0x81, 998, false}, {13, 0x1C, 1, 0x20, 999, true}, // Alt+Enter is still Enter
+        {13, 0x1C, 1, 0x10, 999, true},                                  // an injected Enter too
+        {255, 0x7D, 1, 0x00, 981, true}, {255, 0x79, 0, 0x80, 987, false}, {255, 0x70, 1, 0x00, 988, true},
+        {255, 0x55, 1, 0x00, 255, true}, {193, 0x73, 1, 0x00, 984, true},  {235, 0x7B, 0, 0x80, 986, false},
+        {36, 0x47, 1, 0x00, 103, true}, // Home on the keypad, Num Lock off: keypad 7
+        {36, 0x47, 1, 0x01, 36, true},  // the Home key itself
+        {46, 0x53, 0, 0xA0, 110, false}, {45, 0x52, 1, 0x20, 96, true},    {65, 0x1E, 1, 0x00, 65, true},
+        {65, 0x1E, 0, 0x80, 65, false},
+    };
+    for (const auto &c : cases) {
+        const RemappedKey key = remapKey(c.vk, c.scan, c.flag, c.hookFlag);
+        EXPECT_EQ(key.code, c.code) << c.vk << " " << c.hookFlag;
+        EXPECT_EQ(key.press, c.press) << c.vk << " " << c.hookFlag;
+    }
+}
+
+TEST(MacroRecordRules, TheDelayModeDecidesTheStoredDelay)
+{
+    const struct
+    {
+        int mode;
+        qint64 measured;
+        const char *field;
+        int stored;
+    } cases[] = {{RecordedDelay, 0, "500", 0},      {RecordedDelay, 120, "", 120},
+                 {RecordedDelay, 70000, "", 65535}, {NoDelay, 120, "500", 0},
+                 {DefaultDelay, 120, "500", 500},   {DefaultDelay, 120, "", 0},
+                 {DefaultDelay, 0, "abc", 0},       {DefaultDelay, 0, "99999", 65535}};
+    for (const auto &c : cases)
+        EXPECT_EQ(storedDelay(c.mode, c.measured, QString::fromLatin1(c.field)), c.stored)
+            << c.mode << c.field;
+    EXPECT_EQ(tickDifference(5, 0xFFFFFFF0u), 21u) << "the tick count wrapped";
+}
+
+TEST(MacroRecordRules, APressNeedsRoomForItsOwnReleaseAndThoseStillHeld)
+{
+    EXPECT_TRUE(pressFits(38, 0));
+    EXPECT_FALSE(pressFits(39, 0));
+    EXPECT_FALSE(pressFits(37, 2)) << "two held presses reserve two rows";
+    EXPECT_TRUE(pressFits(36, 2));
+}

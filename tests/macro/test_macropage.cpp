@@ -4,6 +4,7 @@
 #include "ddatamanager.h"
 #include "dmacrolistitem.h"
 #include "dmacropage.h"
+#include "macropageprobe.h"
 #include "macrostorefixture.h"
 
 #include <QButtonGroup>
@@ -19,43 +20,6 @@
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
-
-namespace {
-
-template <typename T> T *child(QObject *parent, const char *name)
-{
-    T *w = parent->findChild<T *>(QLatin1String(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-void flushDeletes()
-{
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-// Rows in layout order, the spacer left out.
-template <typename Row> QList<Row *> rowsOf(QDialog *page, const char *layoutName)
-{
-    QList<Row *> rows;
-    auto *layout = page->findChild<QVBoxLayout *>(QLatin1String(layoutName));
-    for (int i = 0; layout && i < layout->count(); ++i)
-        if (auto *row = qobject_cast<Row *>(layout->itemAt(i)->widget()))
-            rows.append(row);
-    return rows;
-}
-
-QString currentPage(QDialog *page)
-{
-    return child<QStackedWidget>(page, "stackedWidget_2")->currentWidget()->objectName();
-}
-
-QString totalTime(QDialog *page)
-{
-    return child<QLabel>(page, "label_TotalTime")->text();
-}
-
-} // namespace
 
 TEST(MacroForm, EveryNamedWidgetHasItsClass)
 {

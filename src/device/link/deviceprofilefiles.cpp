@@ -176,12 +176,29 @@ void DeviceProfileFiles::refreshMacroCopies(const char *shownFile, int profileIn
         return;
     refreshMacroCopy(shownFile, profileIndex, macroIndex, macroFile);
 
-    const QByteArray other = pairedLayerFile(QByteArray(shownFile));
     char otherPath[kPathBytes] = {};
-    if (other.isEmpty() || !fixedtext::copyWhole(otherPath, sizeof otherPath, other.toStdString()) ||
-        !QFileInfo::exists(QFile::decodeName(other)))
-        return;
-    const int otherIndex = CQuelmoXML_GetCreateXMLFileProfileIndex(otherPath);
+    const int otherIndex = pairedCurrentProfile(shownFile, otherPath);
     if (otherIndex >= 0)
         refreshMacroCopy(otherPath, otherIndex, macroIndex, macroFile);
+}
+
+int DeviceProfileFiles::pairedCurrentProfile(const char *shownFile, char (&otherPath)[kPathBytes])
+{
+    const QByteArray other = pairedLayerFile(QByteArray(shownFile));
+    if (other.isEmpty() || !fixedtext::copyWhole(otherPath, sizeof otherPath, other.toStdString()) ||
+        !QFileInfo::exists(QFile::decodeName(other)))
+        return -1;
+    return CQuelmoXML_GetCreateXMLFileProfileIndex(otherPath);
+}
+
+bool DeviceProfileFiles::usesMacroInEitherLayer(const char *shownFile, int profileIndex,
+                                                const QByteArray &macroIndex)
+{
+    if (!shownFile || !*shownFile)
+        return false;
+    if (usesMacro(shownFile, profileIndex, macroIndex))
+        return true;
+    char otherPath[kPathBytes] = {};
+    const int otherIndex = pairedCurrentProfile(shownFile, otherPath);
+    return otherIndex >= 0 && usesMacro(otherPath, otherIndex, macroIndex);
 }

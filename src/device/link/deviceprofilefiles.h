@@ -42,6 +42,9 @@ public:
 
     // True when a key of profile `profileIndex` in `layerFile` plays the macro `macroIndex`.
     static bool usesMacro(const char *layerFile, int profileIndex, const QByteArray &macroIndex);
+    // True when a key of profile `profileIndex` of `shownFile`, or of the current profile of its
+    // paired layer file, plays the macro `macroIndex`.
+    static bool usesMacroInEitherLayer(const char *shownFile, int profileIndex, const QByteArray &macroIndex);
     // Replaces the copy of macro `macroIndex` in one profile of one layer file with the events
     // `macroFile` holds now, when a key uses it. Without the macro's events the old copy stays.
     static bool refreshMacroCopy(const char *layerFile, int profileIndex, const QByteArray &macroIndex,
@@ -50,4 +53,9 @@ public:
     // its paired layer file.
     static void refreshMacroCopies(const char *shownFile, int profileIndex, const QByteArray &macroIndex,
                                    const char *macroFile);
+
+private:
+    // The current profile of the layer file paired with `shownFile`, its path in `otherPath`; -1
+    // when there is no such file.
+    static int pairedCurrentProfile(const char *shownFile, char (&otherPath)[kPathBytes]);
 };
