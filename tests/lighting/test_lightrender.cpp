@@ -41,16 +41,18 @@ const LightRgb kRed{200, 0, 0};
 const LightRgb kBlue{0, 0, 200};
 const LightRgb kMixed{11, 22, 33};
 
-// One key record through one renderer: the colour and alpha drawn on the picture.
+// One record through one renderer: the colour and alpha drawn on the picture.
+struct RuleCase
+{
+    const char *name;
+    LightView v;
+    LightFrameRecord r;
+    QColor expected;
+};
+
 TEST(LightRender, KeyRules)
 {
-    struct Case
-    {
-        const char *name;
-        LightView v;
-        LightFrameRecord r;
-        QColor expected;
-    } cases[] = {
+    const RuleCase cases[] = {
         {"static, colour 1 black: transparent", view(0, kBlack, kBlue, false), rec(9, 9, 9, 255),
          QColor(9, 9, 9, 0)},
         {"static", view(0, kRed, kBlack, true), rec(200, 0, 0, 255), QColor(200, 0, 0, 180)},
@@ -84,7 +86,7 @@ TEST(LightRender, KeyRules)
         LightEffectEngine::KeyFrame f{};
         return f;
     }();
-    for (const Case &c : cases) {
+    for (const RuleCase &c : cases) {
         LightEffectEngine::KeyFrame f = frame;
         f[25] = c.r;
         lightrender::KeyColours out;
@@ -126,13 +128,7 @@ TEST(LightRender, SpeedRespondCollectsColumnZeroLevels)
 
 TEST(LightRender, SideRules)
 {
-    struct Case
-    {
-        const char *name;
-        LightView v;
-        LightFrameRecord r;
-        QColor expected;
-    } cases[] = {
+    const RuleCase cases[] = {
         {"static", view(0, kRed, kBlack, false), rec(200, 0, 0, 255), QColor(200, 0, 0, 250)},
         {"static colour 1 black", view(0, kBlack, kBlue, false), rec(0, 0, 0, 255), QColor(0, 0, 0, 0)},
         {"breath looks at colour 2", view(1, kRed, kBlue, false), rec(0, 0, 0, 100), QColor(0, 0, 0, 100)},
@@ -143,7 +139,7 @@ TEST(LightRender, SideRules)
         {"neon full colour", view(4, kRed, kBlack, true), rec(1, 2, 3, 0), QColor(1, 2, 3, 250)},
         {"close", view(5, kRed, kRed, true), rec(100, 100, 100, 255), QColor(0, 0, 0, 0)},
     };
-    for (const Case &c : cases) {
+    for (const RuleCase &c : cases) {
         LightEffectEngine::SideFrame f{};
         f[2] = c.r;
         lightrender::SideColours out;
