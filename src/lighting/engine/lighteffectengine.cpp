@@ -436,41 +436,58 @@ void LightEffectEngine::stepBursts(float width, bool cross, bool sparkle)
 {
     const int type = m_keyConfig.ledType;
     const float reach = sparkle ? kFireworkReach : kRippleReach;
-    for (int k = 0; k < kKeys; ++k) {
-        const float row = float(k / kColumns);
-        const float col = float(k % kColumns);
-        int best = 0;
-        LightRgb colour;
-        for (const Burst &b : m_bursts) {
-            const int age = m_keyTick - b.born;
-            int a = 0;
-            if (type == Reactive) {
-                if (row == b.row && col == b.column)
-                    a = 255 - age * kReactiveDecay;
-            } else if (cross) {
-                const float along = row == b.row ? std::abs(col - b.column)
-                                                 : (col == b.column ? std::abs(row - b.row) : -1.f);
-                if (along >= 0 && along <= float(age) * kRippleStep * 2)
-                    a = 255 - age * 255 / kCrossLife;
-            } else {
-                const float radius = float(age) * kRippleStep;
-                const float d = std::hypot(row - b.row, col - b.column);
-                const float ring = 1.f - std::abs(d - radius) / width;
-                if (ring > 0) {
-                    a = int(255.f * ring * (1.f - radius / reach));
+    std::array<int, kKeys> best{};
+    std::array<const Burst *, kKeys> from{};
+    auto offer = [&](int row, int col, int a, const Burst &b) {
+        const size_t k = size_t(row * kColumns + col);
+        if (a > best[k]) {
+            best[k] = a;
+            from[k] = &b;
+        }
+    };
+    for (const Burst &b : m_bursts) {
+        const int age = m_keyTick - b.born;
+        const int row0 = int(b.row);
+        const int col0 = int(b.column);
+        if (type == Reactive) {
+            offer(row0, col0, 255 - age * kReactiveDecay, b);
+        } else if (cross) {
+            const int spread = int(float(age) * kRippleStep * 2);
+            const int a = 255 - age * 255 / kCrossLife;
+            for (int col = std::max(0, col0 - spread); col <= std::min(kColumns - 1, col0 + spread); ++col)
+                offer(row0, col, a, b);
+            for (int row = std::max(0, row0 - spread); row <= std::min(kRows - 1, row0 + spread); ++row)
+                offer(row, col0, a, b);
+        } else {
+            // Only the keys of the ring's bounding box can be lit.
+            const float radius = float(age) * kRippleStep;
+            const int span = int(radius + width) + 1;
+            const float outer2 = (radius + width) * (radius + width);
+            const float inner2 = radius > width ? (radius - width) * (radius - width) : -1.f;
+            for (int row = std::max(0, row0 - span); row <= std::min(kRows - 1, row0 + span); ++row) {
+                for (int col = std::max(0, col0 - span); col <= std::min(kColumns - 1, col0 + span); ++col) {
+                    const float dy = float(row) - b.row;
+                    const float dx = float(col) - b.column;
+                    const float d2 = dx * dx + dy * dy;
+                    if (d2 >= outer2 || d2 <= inner2)
+                        continue;
+                    const float d = std::sqrt(d2);
+                    const float ring = 1.f - std::abs(d - radius) / width;
+                    if (ring <= 0)
+                        continue;
+                    int a = int(255.f * ring * (1.f - radius / reach));
                     // A firework's ring breaks into sparks that flicker out.
+                    const uint32_t k = uint32_t(row * kColumns + col);
                     if (sparkle && ((k * 2654435761u + uint32_t(b.born) * 40503u) >> 7) % 3 == 0)
                         a /= 4;
+                    offer(row, col, a, b);
                 }
             }
-            if (a > best) {
-                best = a;
-                colour = b.colour;
-            }
         }
-        if (best > 0)
-            setLit(m_keys[size_t(k)], colour, best, 1);
     }
+    for (size_t k = 0; k < best.size(); ++k)
+        if (best[k] > 0)
+            setLit(m_keys[k], from[k]->colour, best[k], 1);
     const int life = type == Reactive ? 255 / kReactiveDecay + 1
                                       : (cross ? kCrossLife : int((reach + kRippleWidth) / kRippleStep) + 1);
     m_bursts.erase(std::remove_if(m_bursts.begin(), m_bursts.end(),
