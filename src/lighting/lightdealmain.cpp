@@ -1,8 +1,46 @@
 #include "lightdealmain.h"
 
-#include <QDebug>
+#include "cquelmoxml.h"
+#include "ddatamanager.h"
+#include "keyboardbutcustom.h"
+#include "mainhidinterface.h"
+#include "sidelightbuttoncustom.h"
 
-lightDealMain::lightDealMain(QObject *parent) : QObject(parent) {}
+#include <QDebug>
+#include <cstring>
+
+namespace {
+
+constexpr int kCustomType = lighttypes::kCustom;
+constexpr int kMusicType = lighttypes::kMusicalRhythm;
+
+void fill(lightrender::KeyColours &colours, const QColor &c)
+{
+    colours.fill(c);
+}
+
+} // namespace
+
+lightDealMain::lightDealMain(QObject *parent)
+    : QObject(parent), m_keyThread(new updateLightMainThread(this)),
+      m_sideThread(new updateLightMainThreadSide(this)), m_previewThread(new updateLightMainThreadUI(this))
+{
+    m_mix = [this](int row, int column) { return m_effects.mix(row, column); };
+    m_keyDim.setSteps(0);
+    m_sideDim.setSteps(0);
+    connect(m_keyThread, &LightTickThread::tick, this, &lightDealMain::onDviceUpdateAllKeyColor);
+    connect(m_sideThread, &LightTickThread::tick, this, &lightDealMain::onDviceUpdateAllSideLightColor);
+    connect(m_previewThread, &LightTickThread::tick, this, &lightDealMain::onDviceUpdateAllKeyColorUI);
+    connect(m_previewThread, &LightTickThread::tick, this, &lightDealMain::onDviceUpdateAllSideLightColorUI);
+}
+
+// The threads are children, but they must have ended before the members their ticks reach go.
+lightDealMain::~lightDealMain()
+{
+    m_previewThread->stop();
+    m_keyThread->stop();
+    m_sideThread->stop();
+}
 
 void lightDealMain::setDeviceInfo(const hidStructInfoAll &record)
 {
@@ -11,11 +49,28 @@ void lightDealMain::setDeviceInfo(const hidStructInfoAll &record)
         QString::fromLocal8Bit(record.modelKey, int(qstrnlen(record.modelKey, sizeof record.modelKey)));
 }
 
+void lightDealMain::setHidInterface(MainHidInterFace *hid)
+{
+    m_hid = hid;
+}
+
+MainHidInterFace *lightDealMain::hidInterface() const
+{
+    return m_hid.data();
+}
+
 void lightDealMain::setLightModeSupport(const LightModeSupport &keyboard, const LightModeSupport &side)
 {
     m_keyboardModes = keyboard;
     m_sideModes = side;
     m_hasSideLight = !side.isEmpty();
+    m_keyDim.setSteps(keyboard.brightnessSteps);
+    m_sideDim.setSteps(side.brightnessSteps);
+    // The segment list of an earlier keyboard must not drive this one's side effect.
+    if (!m_hasSideLight) {
+        m_sideLedList.clear();
+        m_effects.startSideEffect(m_sideConfig, 0);
+    }
 }
 
 void lightDealMain::initMusicalRhythm(int keyCount, int bandCount, double lowFrequency, double highFrequency)
@@ -27,16 +82,237 @@ void lightDealMain::initMusicalRhythm(int keyCount, int bandCount, double lowFre
     qDebug() << "------------- Init [Musical Rhythm] Over ---------------";
 }
 
-void lightDealMain::loadLightConfigFromProfile() {}
-
-void lightDealMain::setInteractLightsPointXY(int x, int y)
+void lightDealMain::loadLightConfigFromProfile()
 {
-    Q_UNUSED(x)
-    Q_UNUSED(y)
+    fill(m_keyColors, QColor(0, 0, 0, 255));
+    m_sideColors.fill(QColor(0, 0, 0, 255));
+    char path[256] = {};
+    DDataManager::getInstance()->copyProfileXmlPath(path);
+    const QByteArray index = QByteArray::number(DDataManager::getInstance()->profileIndex());
+    for (int target : {lighttypes::kKeyboard, lighttypes::kSide}) {
+        const int type = CQuelmoXML_SelectProFileMouseLightTypeUsingIndex(path, index.constData(), target);
+        int values[14] = {};
+        colorInfoData record;
+        if (type >= 0 &&
+            CQuelmoXML_SelectProfileColorDataInfo(path, index.constData(), target, type, values)) {
+            static_assert(sizeof(values) == sizeof(colorInfoData));
+            std::memcpy(&record, values, sizeof(values));
+        } else {
+            // A profile without a record gets the type's defaults, never the previous keyboard's record.
+            record = lighttypes::defaultRecord(target, type >= 0 ? type : 0);
+        }
+        record.hidType = target;
+        (target == lighttypes::kKeyboard ? m_keyConfig : m_sideConfig) = record;
+        applyLightConfig(target);
+    }
+    pushKeyboardConfigToSdk();
+    if (m_hasSideLight) {
+        m_sideLedList.clear();
+        for (sideLightButtonCustom *button : qAsConst(sideButtons))
+            m_sideLedList.append(button ? button->validStatus() : 0);
+        pushSideConfigToSdk();
+    }
+    updateTicking();
+}
+
+void lightDealMain::applyLightConfig(int target)
+{
+    if (target == lighttypes::kKeyboard) {
+        m_keyView = LightView::of(m_keyConfig);
+        m_keyThread->setInterval(
+            lighttiming::keyInterval(m_keyConfig.ledSpeed - 1, m_keyboardModes.speedSteps));
+    } else if (target == lighttypes::kSide && m_hasSideLight) {
+        m_sideView = LightView::of(m_sideConfig);
+        m_sideThread->setInterval(
+            lighttiming::sideInterval(m_sideConfig.ledSpeed - 1, m_sideModes.speedSteps));
+    }
+}
+
+void lightDealMain::pushKeyboardConfigToSdk()
+{
+    m_effects.startKeyEffect(m_keyConfig, m_record.keyCount, m_hasSideLight);
+}
+
+void lightDealMain::pushSideConfigToSdk()
+{
+    m_effects.startSideEffect(m_sideConfig, int(m_sideLedList.size()));
+}
+
+void lightDealMain::setKeyboardLightConfig(const colorInfoData &data)
+{
+    m_keyConfig = data;
+    applyLightConfig(lighttypes::kKeyboard);
+    pushKeyboardConfigToSdk();
+    updateTicking();
+}
+
+void lightDealMain::changeKeyboardLightConfig(const colorInfoData &data)
+{
+    m_keyConfig = data;
+    fill(m_keyColors, QColor(0, 0, 0, 255));
+    applyLightConfig(lighttypes::kKeyboard);
+    m_effects.updateKeyEffect(data);
+    updateTicking();
+}
+
+void lightDealMain::setSideLightConfig(const colorInfoData &data)
+{
+    m_sideConfig = data;
+    applyLightConfig(lighttypes::kSide);
+    pushSideConfigToSdk();
+    updateTicking();
+}
+
+void lightDealMain::changeSideLightConfig(const colorInfoData &data)
+{
+    m_sideConfig = data;
+    m_sideColors.fill(QColor(0, 0, 0, 255));
+    applyLightConfig(lighttypes::kSide);
+    m_effects.updateSideEffect(data);
+    updateTicking();
+}
+
+void lightDealMain::setPreviewEnabled(bool on)
+{
+    m_preview = on;
+    updateTicking();
+}
+
+void lightDealMain::setLightThreadsRunning(bool on)
+{
+    m_keyTickRunning = on;
+    m_sideTickRunning = on;
+    updateTicking();
+}
+
+bool lightDealMain::sideTicks() const
+{
+    return m_sideTickRunning && m_hasSideLight && !m_sideLedList.isEmpty() &&
+           LightEffectEngine::sideTypeAnimates(m_sideView.type);
+}
+
+// Starts the threads an animated effect needs and stops the others; a still effect is computed and
+// shown once instead.
+void lightDealMain::updateTicking()
+{
+    const bool keys = m_keyTickRunning && LightEffectEngine::keyTypeAnimates(m_keyView.type);
+    const bool side = sideTicks();
+    const bool preview = m_preview && (keys || side);
+    if (!preview)
+        m_previewThread->stop();
+    if (keys)
+        m_keyThread->startTicking();
+    else
+        m_keyThread->stop();
+    if (side)
+        m_sideThread->startTicking();
+    else
+        m_sideThread->stop();
+    if (m_keyTickRunning)
+        renderStill();
+    if (preview)
+        m_previewThread->startTicking();
+}
+
+void lightDealMain::renderStill()
+{
+    if (!LightEffectEngine::keyTypeAnimates(m_keyView.type))
+        onDviceUpdateAllKeyColor();
+    if (m_sideTickRunning && m_hasSideLight && !LightEffectEngine::sideTypeAnimates(m_sideView.type))
+        onDviceUpdateAllSideLightColor();
+    onDviceUpdateAllKeyColorUI();
+    onDviceUpdateAllSideLightColorUI();
+}
+
+void lightDealMain::onDviceUpdateAllKeyColor()
+{
+    m_keyThread->acknowledge();
+    if (m_keyView.type == kMusicType) {
+        // Music capture is not part of this engine yet: the keys stay dark.
+        fill(m_keyColors, QColor(0, 0, 0, 0));
+        return;
+    }
+    m_effects.stepKeys();
+    onKeyboardFrame();
+}
+
+void lightDealMain::onKeyboardFrame()
+{
+    if (m_keyView.type == kCustomType) {
+        for (size_t i = 0; i < m_customColours.size(); ++i)
+            m_keyColors[i] = lightrender::renderCustom(m_customColours[i], m_keyView.brightness, m_keyDim);
+        return;
+    }
+    lightrender::renderKeys(m_effects.keyFrame(), m_mix, m_keyView, m_keyDim, m_keyColors,
+                            &m_speedRespondLevels);
+}
+
+void lightDealMain::onDviceUpdateAllSideLightColor()
+{
+    m_sideThread->acknowledge();
+    m_effects.stepSide();
+    onSideFrame();
+}
+
+void lightDealMain::onSideFrame()
+{
+    lightrender::renderSide(m_effects.sideFrame(), int(m_sideLedList.size()), m_sideView, m_sideDim,
+                            m_sideColors);
+}
+
+void lightDealMain::onDviceUpdateAllKeyColorUI()
+{
+    m_previewThread->acknowledge();
+    if (!m_keyTickRunning || !m_preview)
+        return;
+    for (int row = 0; row < lightgrid::kRows; ++row) {
+        for (int col = 0; col < lightgrid::kColumns; ++col) {
+            keyboardButCustom *button = keyGrid[row][col];
+            const QColor &c = m_keyColors[size_t(row * lightgrid::kColumns + col)];
+            // Only keys whose colour changed are repainted.
+            if (button && button->lightColor() != c)
+                button->setLightColor(c);
+        }
+    }
+}
+
+void lightDealMain::onDviceUpdateAllSideLightColorUI()
+{
+    if (!m_sideTickRunning || !m_hasSideLight || !m_preview)
+        return;
+    const int n = std::min(int(sideButtons.size()), lightgrid::kSideLeds);
+    for (int k = 0; k < n; ++k) {
+        sideLightButtonCustom *button = sideButtons.at(k);
+        if (button && button->color() != m_sideColors[size_t(k)])
+            button->setColor(m_sideColors[size_t(k)]);
+    }
+}
+
+void lightDealMain::setInteractLightsPointXY(int indexX, int indexY)
+{
+    // Presses reach the effect on both links; the keyboard behind a receiver is also told.
+    m_effects.keyPressed(indexX, indexY);
+    if (m_record.linkType == 1) {
+        m_touchX = indexX;
+        m_touchY = indexY;
+        m_touchRipple = m_effects.rippleColor();
+    }
 }
 
 void lightDealMain::setCustomLightColors(int mode, int flagIndex)
 {
     Q_UNUSED(mode)
     Q_UNUSED(flagIndex)
+    for (int row = 0; row < lightgrid::kRows; ++row) {
+        for (int col = 0; col < lightgrid::kColumns; ++col) {
+            LightRgb c;
+            if (keyboardButCustom *button = keyGrid[row][col]) {
+                const QColor q = button->customLightColor();
+                c = {q.red(), q.green(), q.blue()};
+            }
+            m_customColours[size_t(row * lightgrid::kColumns + col)] = c;
+        }
+    }
+    if (m_keyView.type == kCustomType && m_keyTickRunning)
+        renderStill();
 }

@@ -2,64 +2,122 @@
 
 #include "colorinfodata.h"
 #include "hidstructinfoall.h"
+#include "lighteffectengine.h"
 #include "lightmodesupport.h"
+#include "lightrender.h"
+#include "lighttickthread.h"
 
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
+#include <map>
 
 class MainHidInterFace;
 class keyboardButCustom;
 class sideLightButtonCustom;
 
-// The light engine: effect ticks, the keyboard picture's colours and light streaming to the
-// keyboard. The effect threads come with the lighting work; this engine already offers the calls
-// the device page makes and records what it was given.
+// The light engine: the key and side-light effects of the open keyboard, computed tick by tick,
+// rendered into preview colours and painted onto the keyboard picture. Everything runs on the GUI
+// thread; the tick threads only pace it. Only animated effects tick: a still effect is computed
+// once when it is applied.
 class lightDealMain : public QObject
 {
     Q_OBJECT
 
 public:
     explicit lightDealMain(QObject *parent = nullptr);
+    ~lightDealMain() override;
 
-    bool isEffectThreadsRunning() const { return m_threadsRunning; }
+    bool isEffectThreadsRunning() const { return m_keyTickRunning; }
     bool isStreamingRunning() const { return m_streaming; }
-    bool isSideEffectRunning() const { return m_threadsRunning && m_hasSideLight; }
+    bool isSideEffectRunning() const { return m_sideTickRunning; }
 
     void setDeviceInfo(const hidStructInfoAll &record);
     QString modelKey() const { return m_modelKey; }
     void setLightModeSupport(const LightModeSupport &keyboard, const LightModeSupport &side);
-    void setHidInterface(MainHidInterFace *hid) { m_hid = hid; }
-    MainHidInterFace *hidInterface() const { return m_hid; }
+    // Held weakly: a closed keyboard's interface reads back as null.
+    void setHidInterface(MainHidInterFace *hid);
+    MainHidInterFace *hidInterface() const;
     void initMusicalRhythm(int keyCount, int bandCount, double lowFrequency, double highFrequency);
     void loadLightConfigFromProfile();
-    void setPreviewEnabled(bool on) { m_preview = on; }
+    void setPreviewEnabled(bool on);
     bool isPreviewEnabled() const { return m_preview; }
-    void setLightThreadsRunning(bool on) { m_threadsRunning = on; }
+    void setLightThreadsRunning(bool on);
     void setLightSynchronous(bool on) { m_streaming = on; }
-    void setInteractLightsPointXY(int x, int y);
+    void setInteractLightsPointXY(int indexX, int indexY);
     void setCustomLightColors(int mode, int flagIndex);
-    void setKeyboardLightConfig(const colorInfoData &data) { m_keyboard = data; }
-    void setSideLightConfig(const colorInfoData &data) { m_side = data; }
-    void changeKeyboardLightConfig(const colorInfoData &data) { m_keyboard = data; }
-    void changeSideLightConfig(const colorInfoData &data) { m_side = data; }
-    colorInfoData keyboardLightConfig() const { return m_keyboard; }
-    colorInfoData sideLightConfig() const { return m_side; }
+    void setKeyboardLightConfig(const colorInfoData &data);
+    void setSideLightConfig(const colorInfoData &data);
+    void changeKeyboardLightConfig(const colorInfoData &data);
+    void changeSideLightConfig(const colorInfoData &data);
+    colorInfoData keyboardLightConfig() const { return m_keyConfig; }
+    colorInfoData sideLightConfig() const { return m_sideConfig; }
+
+    // The frame of the latest tick, for the preview and for streaming to the keyboard.
+    const lightrender::KeyColours &keyColors() const { return m_keyColors; }
+    const lightrender::SideColours &sideColors() const { return m_sideColors; }
+    const QList<int> &sideLedList() const { return m_sideLedList; }
+    const std::map<int, int> &speedRespondLevels() const { return m_speedRespondLevels; }
+    const LightEffectEngine &effects() const { return m_effects; }
+    int keyTickInterval() const { return m_keyThread->interval(); }
+    int sideTickInterval() const { return m_sideThread->interval(); }
+    // Whether the tick threads are really ticking (only while an animated effect is shown).
+    bool isKeyTicking() const { return m_keyThread->isTicking(); }
+    bool isSideTicking() const { return m_sideThread->isTicking(); }
+    bool isPreviewTicking() const { return m_previewThread->isTicking(); }
+    int touchPointX() const { return m_touchX; }
+    int touchPointY() const { return m_touchY; }
+    LightRgb touchRippleColor() const { return m_touchRipple; }
+    int keyDimFactor() const { return m_keyDim.factor(m_keyView.brightness); }
 
     // Filled directly by the device page: the key grid row-major and the side-light buttons.
     keyboardButCustom *keyGrid[6][22] = {};
     QList<sideLightButtonCustom *> sideButtons;
 
+public slots:
+    void onDviceUpdateAllKeyColor();
+    void onDviceUpdateAllSideLightColor();
+    void onDviceUpdateAllKeyColorUI();
+    void onDviceUpdateAllSideLightColorUI();
+
 private:
+    void applyLightConfig(int target);
+    void pushKeyboardConfigToSdk();
+    void pushSideConfigToSdk();
+    void onKeyboardFrame();
+    void onSideFrame();
+    void updateTicking();
+    void renderStill();
+    bool sideTicks() const;
+
     hidStructInfoAll m_record{};
     QString m_modelKey;
     LightModeSupport m_keyboardModes;
     LightModeSupport m_sideModes;
     bool m_hasSideLight = false;
-    MainHidInterFace *m_hid = nullptr;
-    bool m_threadsRunning = false;
+    QPointer<MainHidInterFace> m_hid;
+    bool m_keyTickRunning = false;
+    bool m_sideTickRunning = false;
     bool m_streaming = false;
     bool m_preview = false;
-    colorInfoData m_keyboard;
-    colorInfoData m_side;
+    colorInfoData m_keyConfig;
+    colorInfoData m_sideConfig;
+    LightView m_keyView;
+    LightView m_sideView;
+    LightDimming m_keyDim;
+    LightDimming m_sideDim;
+    LightEffectEngine m_effects;
+    lightrender::MixSource m_mix;
+    std::array<LightRgb, lightgrid::kKeys> m_customColours{};
+    lightrender::KeyColours m_keyColors;
+    lightrender::SideColours m_sideColors;
+    QList<int> m_sideLedList;
+    std::map<int, int> m_speedRespondLevels;
+    int m_touchX = -1;
+    int m_touchY = -1;
+    LightRgb m_touchRipple{-1, -1, -1};
+    updateLightMainThread *m_keyThread;
+    updateLightMainThreadSide *m_sideThread;
+    updateLightMainThreadUI *m_previewThread;
 };

@@ -195,4 +195,55 @@ TEST_F(LightingFlowTest, PaintedSchemeReachesTheKeyboardAsEightReports)
     EXPECT_EQ(painted, 5);
 }
 
+// The preview on the keyboard picture: an animated effect changes the keys' colours from tick to
+// tick, a still one is shown once and nothing ticks, and a press lights the key under a reactive
+// effect.
+TEST_F(LightingFlowTest, PreviewAnimatesTheKeysOnlyForAnimatedEffects)
+{
+    auto kb = addKeyboard("TL104");
+    openPage();
+    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    openLightingTab();
+    lightDealMain *engine = page->lightEngineObject();
+    const QList<keyboardButCustom *> keys = DDataManager::getInstance()->keyButtonList();
+    ASSERT_EQ(keys.size(), 132);
+    auto shown = [&] {
+        QVector<QColor> out;
+        for (keyboardButCustom *k : keys)
+            out.append(k->lightColor());
+        return out;
+    };
+
+    button("toolButton_Static")->click();
+    ASSERT_TRUE(waitFor([&] { return engine->keyboardLightConfig().ledType == 0; }));
+    EXPECT_TRUE(engine->isEffectThreadsRunning());
+    EXPECT_FALSE(engine->isKeyTicking());
+    EXPECT_FALSE(engine->isPreviewTicking());
+    const QVector<QColor> still = shown();
+    EXPECT_EQ(still.at(2 * 22 + 5).alpha(), 180) << "the static colour is shown without ticks";
+    QTest::qWait(150);
+    EXPECT_EQ(shown(), still);
+
+    button("toolButton_Wave")->click();
+    ASSERT_TRUE(waitFor([&] { return engine->isKeyTicking() && engine->isPreviewTicking(); }));
+    const QVector<QColor> first = shown();
+    ASSERT_TRUE(waitFor([&] { return shown() != first; }));
+    const QVector<QColor> second = shown();
+    ASSERT_TRUE(waitFor([&] { return shown() != second; })) << "the wave keeps moving";
+
+    button("toolButton_Reactive")->click();
+    ASSERT_TRUE(waitFor([&] { return engine->keyboardLightConfig().ledType == 6; }));
+    ASSERT_TRUE(waitFor([&] { return keys.at(3 * 22 + 7)->lightColor().alpha() == 0; }));
+    page->onInteractLightsPointXY(3, 7);
+    ASSERT_TRUE(waitFor([&] { return keys.at(3 * 22 + 7)->lightColor().alpha() > 0; }));
+    EXPECT_EQ(keys.at(1 * 22 + 2)->lightColor().alpha(), 0) << "only the pressed key lights";
+    ASSERT_TRUE(waitFor([&] { return keys.at(3 * 22 + 7)->lightColor().alpha() == 0; }))
+        << "the pressed key fades out";
+    EXPECT_EQ(kb->state().keyboardLight[0], 6);
+
+    // Leaving the keyboard stops every tick.
+    page.reset();
+    flushDeletes();
+}
+
 } // namespace

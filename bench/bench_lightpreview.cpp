@@ -1,0 +1,113 @@
+// What the whole program costs while the lighting tab previews an effect on one simulated TL104:
+// the process's CPU time over ten seconds of the running window (offscreen), as a share of one core.
+// Static is the still baseline; Wave and Ripple (with a key press every 300 ms) animate.
+#include "ddevicepage.h"
+#include "dlightsconfigpage.h"
+#include "dmainwidget.h"
+#include "lightdealmain.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <ctime>
+
+namespace {
+
+DMainWidget *s_window = nullptr;
+
+double processCpuSeconds()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
+}
+
+// Runs the event loop for `ms` milliseconds, sleeping while there is nothing to do.
+void runEvents(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+QAbstractButton *button(QObject *root, const char *name)
+{
+    return root->findChild<QAbstractButton *>(QString::fromLatin1(name));
+}
+
+const char *kEffectButtons[] = {"toolButton_Static", "toolButton_Wave", "toolButton_Ripple"};
+
+void BM_PreviewWholeProgramCpu(benchmark::State &state)
+{
+    const char *effect = kEffectButtons[state.range(0)];
+    auto *page = s_window->findChild<DDevicePage *>();
+    auto *lights = s_window->findChild<DLightsConfigPage *>();
+    if (!page || !lights || !button(lights, effect)) {
+        state.SkipWithError("no lighting page");
+        return;
+    }
+    button(lights, effect)->click();
+    runEvents(1000);
+    lightDealMain *engine = page->lightEngineObject();
+    const bool pressing = state.range(0) == 2;
+    double cpu = 0;
+    double wall = 0;
+    for (auto _ : state) {
+        const double c0 = processCpuSeconds();
+        QElapsedTimer t;
+        t.start();
+        int presses = 0;
+        while (t.elapsed() < 10000) {
+            runEvents(300);
+            if (pressing) {
+                ++presses;
+                page->onInteractLightsPointXY(presses % 6, (presses * 7) % 22);
+            }
+        }
+        cpu += processCpuSeconds() - c0;
+        wall += double(t.nsecsElapsed()) * 1e-9;
+    }
+    state.counters["cpu_percent_of_core"] = 100.0 * cpu / wall;
+    state.counters["key_ticking"] = engine->isKeyTicking() ? 1 : 0;
+    state.counters["key_interval_ms"] = engine->keyTickInterval();
+}
+BENCHMARK(BM_PreviewWholeProgramCpu)->Arg(0)->Arg(1)->Arg(2)->Iterations(1)->Unit(benchmark::kSecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QTemporaryDir home;
+    for (const char *name : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+        ::setenv(name, home.path().toLocal8Bit().constData(), 1);
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    ::setenv("TIDELUMEN_SIMULATE", "TL104", 1);
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("tidelumen"));
+    DMainWidget window;
+    window.setGeometry(100, 100, 1280, 715);
+    window.show();
+    s_window = &window;
+    // The window opens the keyboard shortly after it is shown; then the lighting tab is chosen.
+    QElapsedTimer t;
+    t.start();
+    DLightsConfigPage *lights = nullptr;
+    while (t.elapsed() < 20000 && !(lights && lights->hidInterface())) {
+        runEvents(100);
+        lights = window.findChild<DLightsConfigPage *>();
+    }
+    if (QAbstractButton *tab = button(&window, "toolButton_LightConfig"))
+        tab->click();
+    runEvents(500);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    s_window = nullptr;
+    return 0;
+}
