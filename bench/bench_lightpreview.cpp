@@ -1,6 +1,8 @@
 // What the whole program costs while the lighting tab previews an effect on one simulated TL104:
 // the process's CPU time over ten seconds of the running window (offscreen), as a share of one core.
-// Static is the still baseline; Wave and Ripple (with a key press every 300 ms) animate.
+// Static is the still baseline; Wave and Ripple (with a key press every 300 ms) animate; Musical
+// Rhythm records what the default output plays (run it with a sound server playing music or a tone:
+// capture_running tells whether the capture ran).
 #include "ddevicepage.h"
 #include "dlightsconfigpage.h"
 #include "dmainwidget.h"
@@ -41,7 +43,8 @@ QAbstractButton *button(QObject *root, const char *name)
     return root->findChild<QAbstractButton *>(QString::fromLatin1(name));
 }
 
-const char *kEffectButtons[] = {"toolButton_Static", "toolButton_Wave", "toolButton_Ripple"};
+const char *kEffectButtons[] = {"toolButton_Static", "toolButton_Wave", "toolButton_Ripple",
+                                "toolButton_MusicalRhythm"};
 
 void BM_PreviewWholeProgramCpu(benchmark::State &state)
 {
@@ -76,8 +79,10 @@ void BM_PreviewWholeProgramCpu(benchmark::State &state)
     state.counters["cpu_percent_of_core"] = 100.0 * cpu / wall;
     state.counters["key_ticking"] = engine->isKeyTicking() ? 1 : 0;
     state.counters["key_interval_ms"] = engine->keyTickInterval();
+    const DSoundCardAudioCapture *capture = engine->musicRhythm().capture();
+    state.counters["capture_running"] = capture && capture->isRunning() ? 1 : 0;
 }
-BENCHMARK(BM_PreviewWholeProgramCpu)->Arg(0)->Arg(1)->Arg(2)->Iterations(1)->Unit(benchmark::kSecond);
+BENCHMARK(BM_PreviewWholeProgramCpu)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
 

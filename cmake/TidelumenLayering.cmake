@@ -49,8 +49,8 @@ tl_layer(tl_advancedkeys  WIDGETS  tl_sdk tl_platform tl_app tl_devicelink tl_wi
 tl_layer(tl_keyassign     WIDGETS  tl_sdk tl_platform tl_app tl_devicelink tl_widgets tl_keylayout tl_keyboardview
                                    tl_macro tl_advancedkeys)
 tl_layer(tl_trigger       WIDGETS  tl_sdk tl_platform tl_app tl_devicelink tl_widgets tl_keylayout tl_keyboardview)
-tl_layer(tl_lighting      WIDGETS  tl_sdk tl_platform tl_app tl_devicelink tl_lightengine tl_widgets tl_keylayout
-                                   tl_keyboardview)
+tl_layer(tl_lighting      WIDGETS  tl_sdk tl_platform tl_app tl_devicelink tl_lightmusic tl_lightengine tl_widgets
+                                   tl_keylayout tl_keyboardview)
 tl_layer(tl_firmware_images CORE)
 tl_layer(tl_firmware      WIDGETS  tl_firmware_images tl_sdk tl_platform tl_app tl_devicelink tl_widgets)
 tl_layer(tl_device        WIDGETS  tl_sdk tl_platform tl_app tl_devicelink tl_widgets tl_keylayout tl_keyboardview

@@ -6,7 +6,7 @@
 #include "mainhidinterface.h"
 #include "sidelightbuttoncustom.h"
 
-#include <QDebug>
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -32,6 +32,12 @@ lightDealMain::lightDealMain(QObject *parent)
     connect(m_sideThread, &LightTickThread::tick, this, &lightDealMain::onDviceUpdateAllSideLightColor);
     connect(m_previewThread, &LightTickThread::tick, this, &lightDealMain::onDviceUpdateAllKeyColorUI);
     connect(m_previewThread, &LightTickThread::tick, this, &lightDealMain::onDviceUpdateAllSideLightColorUI);
+    connect(&m_musicRhythm, &MusicRhythmRenderer::keyFrameReady, this, [this](const QVector<QColor> &colors) {
+        std::copy_n(colors.cbegin(), std::min(size_t(colors.size()), m_keyColors.size()),
+                    m_keyColors.begin());
+    });
+    connect(&m_musicRhythm, &MusicRhythmRenderer::previewColorsPrepared, this,
+            &lightDealMain::showMusicPreview);
 }
 
 // The threads are children, but they must have ended before the members their ticks reach go.
@@ -73,13 +79,10 @@ void lightDealMain::setLightModeSupport(const LightModeSupport &keyboard, const 
     }
 }
 
-void lightDealMain::initMusicalRhythm(int keyCount, int bandCount, double lowFrequency, double highFrequency)
+void lightDealMain::initMusicalRhythm(int keyCount, int bandCount, double lowFrequency, double highFrequency,
+                                      const MusicModelRule &rule)
 {
-    Q_UNUSED(keyCount)
-    Q_UNUSED(bandCount)
-    Q_UNUSED(lowFrequency)
-    Q_UNUSED(highFrequency)
-    qDebug() << "------------- Init [Musical Rhythm] Over ---------------";
+    m_musicRhythm.initMusicalRhythm(keyCount, bandCount, lowFrequency, highFrequency, rule);
 }
 
 void lightDealMain::loadLightConfigFromProfile()
@@ -121,6 +124,8 @@ void lightDealMain::applyLightConfig(int target)
         m_keyView = LightView::of(m_keyConfig);
         m_keyThread->setInterval(
             lighttiming::keyInterval(m_keyConfig.ledSpeed - 1, m_keyboardModes.speedSteps));
+        if (m_keyView.type == kMusicType)
+            prepareMusicGrid();
     } else if (target == lighttypes::kSide && m_hasSideLight) {
         m_sideView = LightView::of(m_sideConfig);
         m_sideThread->setInterval(
@@ -185,6 +190,35 @@ void lightDealMain::setLightThreadsRunning(bool on)
     updateTicking();
 }
 
+void lightDealMain::prepareMusicGrid()
+{
+    auto colour = [](const LightRgb &c) { return QColor(c.r, c.g, c.b); };
+    m_musicRhythm.prepareMusicalRhythmGrid({colour(m_keyView.colour1), colour(m_keyView.colour2),
+                                            m_keyView.fullColour, m_keyDim.factor(m_keyView.brightness)});
+}
+
+// The freshly coloured grid goes onto the key buttons at once, before the first bars.
+void lightDealMain::showMusicPreview(const QVector<QColor> &colors)
+{
+    for (int row = 0; row < lightgrid::kRows; ++row) {
+        for (int col = 0; col < lightgrid::kColumns; ++col) {
+            const int index = row * lightgrid::kColumns + col;
+            if (keyboardButCustom *button = keyGrid[row][col]; button && index < colors.size())
+                button->setLightColor(colors.at(index));
+        }
+    }
+}
+
+bool lightDealMain::musicShown() const
+{
+    return m_keyTickRunning && m_keyView.type == kMusicType;
+}
+
+bool lightDealMain::keyTicks() const
+{
+    return m_keyTickRunning && (LightEffectEngine::keyTypeAnimates(m_keyView.type) || musicShown());
+}
+
 bool lightDealMain::sideTicks() const
 {
     return m_sideTickRunning && m_hasSideLight && !m_sideLedList.isEmpty() &&
@@ -195,7 +229,7 @@ bool lightDealMain::sideTicks() const
 // shown once instead.
 void lightDealMain::updateTicking()
 {
-    const bool keys = m_keyTickRunning && LightEffectEngine::keyTypeAnimates(m_keyView.type);
+    const bool keys = keyTicks();
     const bool side = sideTicks();
     const bool preview = m_preview && (keys || side);
     if (!preview)
@@ -208,6 +242,8 @@ void lightDealMain::updateTicking()
         m_sideThread->startTicking();
     else
         m_sideThread->stop();
+    // Music records only while it is the shown key effect; otherwise nothing captures or checks.
+    m_musicRhythm.setMusicalRhythmActive(musicShown());
     if (m_keyTickRunning)
         renderStill();
     if (preview)
@@ -216,7 +252,7 @@ void lightDealMain::updateTicking()
 
 void lightDealMain::renderStill()
 {
-    if (!LightEffectEngine::keyTypeAnimates(m_keyView.type))
+    if (!keyTicks())
         onDviceUpdateAllKeyColor();
     if (m_sideTickRunning && m_hasSideLight && !LightEffectEngine::sideTypeAnimates(m_sideView.type))
         onDviceUpdateAllSideLightColor();
@@ -228,8 +264,8 @@ void lightDealMain::onDviceUpdateAllKeyColor()
 {
     m_keyThread->acknowledge();
     if (m_keyView.type == kMusicType) {
-        // Music capture is not part of this engine yet: the keys stay dark.
-        fill(m_keyColors, QColor(0, 0, 0, 0));
+        // The bars fall one step per tick; the frame arrives through keyFrameReady.
+        m_musicRhythm.renderMusicalRhythm();
         return;
     }
     m_effects.stepKeys();

@@ -6,6 +6,7 @@
 #include "lightmodesupport.h"
 #include "lightrender.h"
 #include "lighttickthread.h"
+#include "musicrhythmrenderer.h"
 
 #include <QList>
 #include <QObject>
@@ -39,7 +40,8 @@ public:
     // Held weakly: a closed keyboard's interface reads back as null.
     void setHidInterface(MainHidInterFace *hid);
     MainHidInterFace *hidInterface() const;
-    void initMusicalRhythm(int keyCount, int bandCount, double lowFrequency, double highFrequency);
+    void initMusicalRhythm(int keyCount, int bandCount, double lowFrequency, double highFrequency,
+                           const MusicModelRule &rule = MusicModelRule());
     void loadLightConfigFromProfile();
     void setPreviewEnabled(bool on);
     bool isPreviewEnabled() const { return m_preview; }
@@ -60,6 +62,8 @@ public:
     const QList<int> &sideLedList() const { return m_sideLedList; }
     const std::map<int, int> &speedRespondLevels() const { return m_speedRespondLevels; }
     const LightEffectEngine &effects() const { return m_effects; }
+    // The music light; it records only while music is the shown key effect.
+    const MusicRhythmRenderer &musicRhythm() const { return m_musicRhythm; }
     int keyTickInterval() const { return m_keyThread->interval(); }
     int sideTickInterval() const { return m_sideThread->interval(); }
     // Whether the tick threads are really ticking (only while an animated effect is shown).
@@ -90,6 +94,10 @@ private:
     void updateTicking();
     void renderStill();
     bool sideTicks() const;
+    bool musicShown() const;
+    bool keyTicks() const;
+    void prepareMusicGrid();
+    void showMusicPreview(const QVector<QColor> &colors);
 
     hidStructInfoAll m_record{};
     QString m_modelKey;
@@ -120,4 +128,5 @@ private:
     updateLightMainThread *m_keyThread;
     updateLightMainThreadSide *m_sideThread;
     updateLightMainThreadUI *m_previewThread;
+    MusicRhythmRenderer m_musicRhythm{DSoundCardAudioCapture::create()};
 };

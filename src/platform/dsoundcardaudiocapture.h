@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 // Records what the computer is playing (the monitor of the default output) as interleaved signed
@@ -18,8 +19,14 @@ public:
     static constexpr int kChannels = 2;
     static constexpr int kBytesPerFrame = 4;
 
+    using Factory = std::function<std::unique_ptr<DSoundCardAudioCapture>()>;
+
     using QObject::QObject;
 
+    // The capture the program uses: the system one, or what setFactory() put in its place.
+    static std::unique_ptr<DSoundCardAudioCapture> create();
+    // Replaces the system capture (tests); an empty factory restores it.
+    static void setFactory(Factory factory);
     // The sound server's capture; server empty means the user's default server.
     static std::unique_ptr<DSoundCardAudioCapture> createSystem(const QString &server = QString());
 

@@ -238,6 +238,26 @@ void PulseSoundCardCapture::onTimeout(pa_mainloop_api *, pa_time_event *, const 
 
 } // namespace
 
+namespace {
+DSoundCardAudioCapture::Factory &captureFactory()
+{
+    static DSoundCardAudioCapture::Factory factory;
+    return factory;
+}
+} // namespace
+
+std::unique_ptr<DSoundCardAudioCapture> DSoundCardAudioCapture::create()
+{
+    if (captureFactory())
+        return captureFactory()();
+    return createSystem();
+}
+
+void DSoundCardAudioCapture::setFactory(Factory factory)
+{
+    captureFactory() = std::move(factory);
+}
+
 std::unique_ptr<DSoundCardAudioCapture> DSoundCardAudioCapture::createSystem(const QString &server)
 {
     return std::make_unique<PulseSoundCardCapture>(server);

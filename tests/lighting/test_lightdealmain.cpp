@@ -100,8 +100,8 @@ TEST_F(LightEngineTest, OnlyAnimatedEffectsTickAndStopEndsEveryThread)
         int sideType;
         bool keyTicks;
         bool sideTicks;
-    } cases[] = {{0, 0, false, false},  {2, 0, true, false},  {10, 5, false, false},
-                 {100, 2, false, true}, {13, 3, false, true}, {8, 1, true, true}};
+    } cases[] = {{0, 0, false, false}, {2, 0, true, false},  {10, 5, false, false},
+                 {100, 2, true, true}, {13, 3, false, true}, {8, 1, true, true}};
     for (const Case &c : cases) {
         engine.setKeyboardLightConfig(record(0, c.keyType));
         engine.setSideLightConfig(record(1, c.sideType));

@@ -6,8 +6,10 @@
 #include "cquelmoxml.h"
 #include "customlightitem.h"
 #include "dragshowarea.h"
+#include "fakesoundcardcapture.h"
 #include "hiddevicejoinframe.h"
 #include "keyboardbutcustom.h"
+#include "musictestpcm.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -244,6 +246,95 @@ TEST_F(LightingFlowTest, PreviewAnimatesTheKeysOnlyForAnimatedEffects)
     // Leaving the keyboard stops every tick.
     page.reset();
     flushDeletes();
+}
+
+// Music rhythm on the keyboard picture: choosing it starts the capture and the key tick, a tone lights
+// the columns of its band on the key buttons and the bars fall back, and another effect stops the
+// tick, the device check and the capture.
+class MusicFlowTest : public LightingFlowTest
+{
+protected:
+    void SetUp() override
+    {
+        LightingFlowTest::SetUp();
+        DSoundCardAudioCapture::setFactory([this] {
+            auto owned = std::make_unique<FakeSoundCardCapture>();
+            capture = owned.get();
+            return owned;
+        });
+    }
+    void TearDown() override
+    {
+        LightingFlowTest::TearDown();
+        DSoundCardAudioCapture::setFactory({});
+    }
+    FakeSoundCardCapture *capture = nullptr;
+};
+
+TEST_F(MusicFlowTest, ToneLightsItsColumnsOnTheKeysAndOtherEffectsStopTheCapture)
+{
+    auto kb = addKeyboard("TL104");
+    openPage();
+    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    openLightingTab();
+    lightDealMain *engine = page->lightEngineObject();
+    ASSERT_NE(capture, nullptr);
+    const QList<keyboardButCustom *> keys = DDataManager::getInstance()->keyButtonList();
+    ASSERT_EQ(keys.size(), 132);
+    // The rows of a column whose key button shows light.
+    auto litRows = [&](int column) {
+        int n = 0;
+        for (int row = 0; row < 6; ++row)
+            if (keyboardButCustom *k = keys.at(row * 22 + column))
+                n += k->lightColor().alpha() > 0 ? 1 : 0;
+        return n;
+    };
+    auto anyLit = [&] {
+        for (int c = 0; c < 22; ++c)
+            if (litRows(c) > 0)
+                return true;
+        return false;
+    };
+
+    button("toolButton_Static")->click();
+    ASSERT_TRUE(waitFor([&] { return engine->keyboardLightConfig().ledType == 0; }));
+    EXPECT_EQ(capture->starts(), 0) << "nothing records before music is chosen";
+
+    button("toolButton_MusicalRhythm")->click();
+    ASSERT_TRUE(waitFor([&] { return engine->keyboardLightConfig().ledType == 100; }));
+    EXPECT_TRUE(capture->isRunning());
+    EXPECT_TRUE(engine->musicRhythm().isDeviceCheckRunning());
+    EXPECT_TRUE(engine->isKeyTicking());
+    EXPECT_TRUE(engine->isPreviewTicking());
+    ASSERT_TRUE(waitFor([&] { return !anyLit(); })) << "silence lights nothing";
+
+    // 700 Hz falls into band 8 of 11 between 30 and 930 Hz: columns 16 and 17 of 22.
+    const QByteArray tone = musictest::pcm(4096 + 441, 700.0, 0.5);
+    for (int offset = 0; offset < tone.size(); offset += 1764)
+        capture->feed(tone.mid(offset, 1764));
+    ASSERT_TRUE(waitFor([&] { return litRows(16) >= 4 && litRows(17) >= 4; }));
+    for (int c : {0, 1, 4, 5, 10, 11, 20, 21})
+        EXPECT_EQ(litRows(c), 0) << "column " << c << " is far from the tone";
+    ASSERT_TRUE(waitFor([&] { return !anyLit(); })) << "the bars fall back without sound";
+
+    const int startsBefore = capture->starts();
+    button("toolButton_Wave")->click();
+    ASSERT_TRUE(waitFor([&] { return engine->keyboardLightConfig().ledType != 100; }));
+    EXPECT_FALSE(capture->isRunning());
+    EXPECT_FALSE(engine->musicRhythm().isDeviceCheckRunning());
+    EXPECT_FALSE(engine->musicRhythm().isActive());
+    QTest::qWait(1200); // longer than the device check's period
+    EXPECT_EQ(capture->starts(), startsBefore) << "the device check does not restart the capture";
+    EXPECT_FALSE(capture->isRunning());
+
+    // Back to music and then a still effect: the key tick ends with the capture.
+    button("toolButton_MusicalRhythm")->click();
+    ASSERT_TRUE(waitFor([&] { return capture->isRunning() && engine->isKeyTicking(); }));
+    button("toolButton_Static")->click();
+    ASSERT_TRUE(waitFor([&] { return engine->keyboardLightConfig().ledType == 0; }));
+    EXPECT_FALSE(capture->isRunning());
+    EXPECT_FALSE(engine->isKeyTicking());
+    EXPECT_FALSE(engine->isPreviewTicking());
 }
 
 } // namespace
