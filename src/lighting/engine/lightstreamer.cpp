@@ -251,7 +251,8 @@ void LightStreamer::sendWirelessLightState()
 {
     if (!m_hid || !m_wireless)
         return;
+    // A slow receiver link must not pile up state reports ahead of the user's commands.
     const HidReport r = lightstream::wirelessStateReport(m_wireless());
-    if (m_hid->sendCommand(r.data()) < 0)
+    if (m_hid->sendLatestCommand(r.data()) < 0)
         qDebug() << "USB serial port [Write keyboard Color] Failed ... 2.4G";
 }
