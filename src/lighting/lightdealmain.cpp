@@ -4,8 +4,11 @@
 #include "ddatamanager.h"
 #include "keyboardbutcustom.h"
 #include "mainhidinterface.h"
+#include "modelcatalogue.h"
 #include "sidelightbuttoncustom.h"
 
+#include <QDateTime>
+#include <QDebug>
 #include <algorithm>
 #include <cstring>
 
@@ -23,8 +26,15 @@ void fill(lightrender::KeyColours &colours, const QColor &c)
 
 lightDealMain::lightDealMain(QObject *parent)
     : QObject(parent), m_keyThread(new updateLightMainThread(this)),
-      m_sideThread(new updateLightMainThreadSide(this)), m_previewThread(new updateLightMainThreadUI(this))
+      m_sideThread(new updateLightMainThreadSide(this)), m_previewThread(new updateLightMainThreadUI(this)),
+      m_streamer(new LightStreamer(this))
 {
+    m_streamer->setFrameSource(
+        [this](const lightrender::KeyColours **keys, const lightrender::SideColours **side) {
+            *keys = &m_keyColors;
+            *side = &m_sideColors;
+        });
+    m_streamer->setWirelessSource([this] { return wirelessInputs(); });
     m_mix = [this](int row, int column) { return m_effects.mix(row, column); };
     m_keyDim.setSteps(0);
     m_sideDim.setSteps(0);
@@ -43,6 +53,7 @@ lightDealMain::lightDealMain(QObject *parent)
 // The threads are children, but they must have ended before the members their ticks reach go.
 lightDealMain::~lightDealMain()
 {
+    m_streamer->setStreaming(false);
     m_previewThread->stop();
     m_keyThread->stop();
     m_sideThread->stop();
@@ -53,11 +64,14 @@ void lightDealMain::setDeviceInfo(const hidStructInfoAll &record)
     m_record = record;
     m_modelKey =
         QString::fromLocal8Bit(record.modelKey, int(qstrnlen(record.modelKey, sizeof record.modelKey)));
+    const ModelInfo *model = ModelCatalogue::instance().find(m_modelKey);
+    m_streamer->setLink(record.linkType, model ? model->streamSideLeds() : ModelInfo::kDefaultStreamSideLeds);
 }
 
 void lightDealMain::setHidInterface(MainHidInterFace *hid)
 {
     m_hid = hid;
+    m_streamer->setHidInterface(hid);
 }
 
 MainHidInterFace *lightDealMain::hidInterface() const
@@ -351,4 +365,30 @@ void lightDealMain::setCustomLightColors(int mode, int flagIndex)
     }
     if (m_keyView.type == kCustomType && m_keyTickRunning)
         renderStill();
+}
+
+// Read by the streamer once per 2.4 GHz send tick: a key press is handed over once.
+lightstream::WirelessInputs lightDealMain::wirelessInputs()
+{
+    lightstream::WirelessInputs in;
+    in.keyType = m_keyConfig.ledType;
+    in.sideType = m_sideConfig.ledType;
+    in.hasSideLight = m_hasSideLight;
+    in.epochMs = quint64(QDateTime::currentMSecsSinceEpoch());
+    in.firstKey = m_keyColors[0];
+    in.firstSide = m_sideColors[0];
+    in.touchX = m_touchX;
+    in.touchY = m_touchY;
+    in.touchRipple = m_touchRipple;
+    m_touchX = -1;
+    m_touchY = -1;
+    in.speedRespondLevels = &m_speedRespondLevels;
+    in.autoRippleStarts = m_effects.keyFrame()[0].v[LightFrameRecord::Flag] == 1;
+    in.autoRippleConfig = m_effects.autoRippleConfig();
+    in.collisionState = m_effects.collisionState();
+    const auto toVector = [](const QList<int> &list) { return std::vector<int>(list.cbegin(), list.cend()); };
+    in.bandColumnCounts = toVector(m_musicRhythm.bandColumnCounts());
+    in.musicColumnLevels = toVector(m_musicRhythm.musicColumnLevels());
+    in.musicColumnIntensities = toVector(m_musicRhythm.musicColumnIntensities());
+    return in;
 }

@@ -5,6 +5,7 @@
 #include "lighteffectengine.h"
 #include "lightmodesupport.h"
 #include "lightrender.h"
+#include "lightstreamer.h"
 #include "lighttickthread.h"
 #include "musicrhythmrenderer.h"
 
@@ -31,7 +32,7 @@ public:
     ~lightDealMain() override;
 
     bool isEffectThreadsRunning() const { return m_keyTickRunning; }
-    bool isStreamingRunning() const { return m_streaming; }
+    bool isStreamingRunning() const { return m_streamer->isStreaming(); }
     bool isSideEffectRunning() const { return m_sideTickRunning; }
 
     void setDeviceInfo(const hidStructInfoAll &record);
@@ -46,7 +47,8 @@ public:
     void setPreviewEnabled(bool on);
     bool isPreviewEnabled() const { return m_preview; }
     void setLightThreadsRunning(bool on);
-    void setLightSynchronous(bool on) { m_streaming = on; }
+    void setLightSynchronous(bool on) { m_streamer->setStreaming(on); }
+    LightStreamer *streamer() const { return m_streamer; }
     void setInteractLightsPointXY(int indexX, int indexY);
     void setCustomLightColors(int mode, int flagIndex);
     void setKeyboardLightConfig(const colorInfoData &data);
@@ -107,7 +109,6 @@ private:
     QPointer<MainHidInterFace> m_hid;
     bool m_keyTickRunning = false;
     bool m_sideTickRunning = false;
-    bool m_streaming = false;
     bool m_preview = false;
     colorInfoData m_keyConfig;
     colorInfoData m_sideConfig;
@@ -129,4 +130,6 @@ private:
     updateLightMainThreadSide *m_sideThread;
     updateLightMainThreadUI *m_previewThread;
     MusicRhythmRenderer m_musicRhythm{DSoundCardAudioCapture::create()};
+    LightStreamer *m_streamer;
+    lightstream::WirelessInputs wirelessInputs();
 };

@@ -69,7 +69,7 @@ bool parseModel(const QJsonObject &o, ModelInfo *m, QString *error)
     QString e;
     if (!parseInt(o, "keyCount", 1, hidproto::kMatrixRows * hidproto::kMatrixColumns, &m->keyCount, &e) ||
         !parseInt(o, "hidDeviceType", 0, 255, &m->hidDeviceType, &e) ||
-        !parseInt(o, "sideLightLeds", 0, 255, &m->sideLightLeds, &e, false) ||
+        !parseInt(o, "sideLightLeds", 0, 60, &m->sideLightLeds, &e, false) ||
         !parseInt(o, "interfaceNumber", -1, 255, &m->interfaceNumber, &e, false)) {
         *error = where + e;
         return false;

@@ -4,7 +4,7 @@
 
 int ModelInfo::streamFramePackets() const
 {
-    const int sidePackets = (sideLightLeds + hidproto::kLedsPerPacket - 1) / hidproto::kLedsPerPacket;
+    const int sidePackets = (streamSideLeds() + hidproto::kLedsPerPacket - 1) / hidproto::kLedsPerPacket;
     return hidproto::kKeyStreamPackets + sidePackets;
 }
 

@@ -53,6 +53,10 @@ struct ModelInfo
     FirmwareIdentity firmware;
 
     bool hasSideLight() const { return sideLightLeds > 0; }
+    // Side-light LEDs of one streamed light frame. The frame carries the side part on every
+    // model; one without a side light streams the default count (dark).
+    int streamSideLeds() const { return sideLightLeds > 0 ? sideLightLeds : kDefaultStreamSideLeds; }
+    static constexpr int kDefaultStreamSideLeds = 33;
     // Packets of one streamed light frame: the key packets, then the side-light packets.
     int streamFramePackets() const;
     // Light packets the I/O thread collects before it releases a frame (the frame is one more).

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QtGlobal>
 
 #include <array>
 #include <cstdint>
@@ -52,4 +53,27 @@ struct SimKeyboardState
         return t;
     }();
     std::array<uint8_t, 22> selection{}; // column bitmap of the trigger tab's selection
+
+    // Light streaming from the computer (0x16 on/off, 0x0e frames, 0x28 state reports).
+    struct LightStream
+    {
+        bool synchronised = false; // the last 0x16 switched streaming on
+        int syncReports = 0;
+        // Frames that arrived whole and in order, and frames broken off by a missing, repeated or
+        // out-of-order packet.
+        int frames = 0;
+        int brokenFrames = 0;
+        // The colour bytes (red, green, blue per LED) of the last whole frame, and of the one in
+        // progress; `nextArea`/`nextPacket` name the packet the frame in progress expects.
+        std::vector<uint8_t> keys;
+        std::vector<uint8_t> side;
+        std::vector<uint8_t> pendingKeys;
+        std::vector<uint8_t> pendingSide;
+        int nextArea = 0;
+        int nextPacket = 0;
+        // Arrival of each whole frame in ms on the steady clock (the newest 4096).
+        std::vector<qint64> frameTimesMs;
+        int stateReports = 0;
+        std::array<uint8_t, 64> lastState{};
+    } stream;
 };

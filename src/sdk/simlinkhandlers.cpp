@@ -172,8 +172,71 @@ void onMagnetic(SimKeyboard &kb, const HidReport &in)
     }
 }
 
-// Replies of the host to the keyboard's key reports, and light and streaming reports: logged only.
+// Replies of the host to the keyboard's key reports: logged only.
 void onAccepted(SimKeyboard &, const HidReport &) {}
+
+void onStreamingState(SimKeyboard &kb, const HidReport &in)
+{
+    SimKeyboardState::LightStream &s = kb.stateLocked().stream;
+    s.synchronised = in[kPayload] == 1;
+    ++s.syncReports;
+}
+
+// Frames are put together packet by packet: the key packets 0..7, then the side packets; a packet
+// other than the expected one breaks the frame off (a key packet 0 starts the next one).
+void onStreamFrame(SimKeyboard &kb, const HidReport &in)
+{
+    SimKeyboardState::LightStream &s = kb.stateLocked().stream;
+    const int area = in[kSubByte];
+    const int packet = in[kPacketByte];
+    const int length = std::min<int>(in[kLengthByte], 3 * kLedsPerPacket);
+    const int sideLeds = kb.model().streamSideLeds();
+    const int sidePackets = (sideLeds + kLedsPerPacket - 1) / kLedsPerPacket;
+    if (area != s.nextArea || packet != s.nextPacket) {
+        if (s.nextArea != 0 || s.nextPacket != 0)
+            ++s.brokenFrames;
+        s.pendingKeys.clear();
+        s.pendingSide.clear();
+        s.nextArea = 0;
+        s.nextPacket = 0;
+        if (area != 0 || packet != 0)
+            return;
+    }
+    std::vector<uint8_t> &bytes = area == 0 ? s.pendingKeys : s.pendingSide;
+    bytes.insert(bytes.end(), in.begin() + kPayload, in.begin() + kPayload + length);
+    ++s.nextPacket;
+    if (area == 0 && s.nextPacket == kKeyStreamPackets) {
+        s.nextArea = 1;
+        s.nextPacket = 0;
+    }
+    if (s.nextArea == 1 && s.nextPacket == sidePackets) {
+        const bool whole = s.pendingKeys.size() == std::size_t(3 * kMatrixRows * kMatrixColumns) &&
+                           s.pendingSide.size() == std::size_t(3 * sideLeds);
+        if (whole) {
+            s.keys.swap(s.pendingKeys);
+            s.side.swap(s.pendingSide);
+            ++s.frames;
+            if (s.frameTimesMs.size() == 4096)
+                s.frameTimesMs.erase(s.frameTimesMs.begin());
+            s.frameTimesMs.push_back(std::chrono::duration_cast<std::chrono::milliseconds>(
+                                         SimKeyboard::Clock::now().time_since_epoch())
+                                         .count());
+        } else {
+            ++s.brokenFrames;
+        }
+        s.pendingKeys.clear();
+        s.pendingSide.clear();
+        s.nextArea = 0;
+        s.nextPacket = 0;
+    }
+}
+
+void onEffectState(SimKeyboard &kb, const HidReport &in)
+{
+    SimKeyboardState::LightStream &s = kb.stateLocked().stream;
+    ++s.stateReports;
+    s.lastState = in;
+}
 
 } // namespace
 
@@ -183,6 +246,9 @@ void installHandlers(SimKeyboard &kb)
     kb.setHandler(out::Magnetic, onMagnetic);
     kb.setHandler(out::KeyRelay, onAccepted);
     kb.setHandler(out::FullKeyEcho, onAccepted);
+    kb.setHandler(out::StreamingState, onStreamingState);
+    kb.setHandler(out::StreamFrame, onStreamFrame);
+    kb.setHandler(out::EffectState, onEffectState);
 }
 
 HidReport keyReport(const uint8_t (&keys)[8])

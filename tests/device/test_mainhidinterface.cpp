@@ -297,3 +297,40 @@ TEST_F(IoThread, ASleepingLoopWakesForEveryKindOfWork)
     hid->closeDevice();
     EXPECT_TRUE(hid->isFinished()) << "closing wakes the sleeping loop and joins it";
 }
+
+// A state report sent on every tick never piles up: a newer one replaces the one still waiting,
+// in its place, and the commands around it go out unchanged.
+TEST_F(IoThread, LatestCommandReplacesTheOneStillWaiting)
+{
+    auto kb = addKeyboard("TL104");
+    auto hid = openOn(*kb, false);
+    const HidReport before = command(out::LayoutQuery, 1);
+    const HidReport after = command(out::LayoutQuery, 2);
+    ASSERT_EQ(hid->sendCommand(before.data()), 0);
+    for (uint8_t tag = 1; tag <= 5; ++tag) {
+        const HidReport state = command(out::EffectState, tag);
+        ASSERT_EQ(hid->sendLatestCommand(state.data()), 0);
+        if (tag == 1) {
+            ASSERT_EQ(hid->sendCommand(after.data()), 0);
+        }
+    }
+    hid->start();
+    ASSERT_TRUE(waitFor([&] { return kb->receivedCount(out::LayoutQuery) == 2; }));
+    QTest::qWait(30);
+    const QVector<HidReport> got = kb->received();
+    const QVector<HidReport> states = ofCommand(got, out::EffectState);
+    ASSERT_EQ(states.size(), 1);
+    EXPECT_EQ(states[0][10], 5);
+    // Order: the serial inquiry, then before, the newest state, after.
+    ASSERT_EQ(got.size(), 4);
+    EXPECT_EQ(got[1], before);
+    EXPECT_EQ(got[2], states[0]);
+    EXPECT_EQ(got[3], after);
+
+    // Once written, the next one is queued again; a closed device refuses.
+    const HidReport next = command(out::EffectState, 6);
+    ASSERT_EQ(hid->sendLatestCommand(next.data()), 0);
+    ASSERT_TRUE(waitFor([&] { return kb->receivedCount(out::EffectState) == 2; }));
+    hid->closeDevice();
+    EXPECT_EQ(hid->sendLatestCommand(next.data()), -1);
+}

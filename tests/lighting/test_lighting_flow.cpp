@@ -338,3 +338,43 @@ TEST_F(MusicFlowTest, ToneLightsItsColumnsOnTheKeysAndOtherEffectsStopTheCapture
 }
 
 } // namespace
+
+// The open keyboard is switched into light synchronisation and receives the animated frames the
+// preview shows, whole; stopping the engine switches it back.
+TEST_F(LightingFlowTest, KeyboardReceivesTheAnimatedFramesOfThePreview)
+{
+    auto kb = addKeyboard("TL104");
+    openPage();
+    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    openLightingTab();
+    button("toolButton_Wave")->click();
+    lightDealMain *engine = page->lightEngineObject();
+    ASSERT_TRUE(waitFor([&] { return engine->isStreamingRunning() && kb->state().stream.frames >= 2; }));
+    EXPECT_TRUE(kb->state().stream.synchronised);
+
+    // The wave moves: the keyboard sees different frames.
+    const std::vector<uint8_t> first = kb->state().stream.keys;
+    ASSERT_TRUE(waitFor([&] { return kb->state().stream.keys != first; }));
+
+    // Held still, the next frames carry exactly the engine's colours.
+    engine->setLightThreadsRunning(false);
+    const int frames = kb->state().stream.frames;
+    ASSERT_TRUE(waitFor([&] { return kb->state().stream.frames >= frames + 2; }));
+    const SimKeyboardState::LightStream s = kb->state().stream;
+    EXPECT_EQ(s.brokenFrames, 0);
+    ASSERT_EQ(s.keys.size(), 396u);
+    int lit = 0;
+    for (int i = 0; i < 132; ++i) {
+        const QColor c = engine->keyColors()[std::size_t(i)];
+        ASSERT_EQ(s.keys[std::size_t(3 * i)], c.red()) << "key " << i;
+        ASSERT_EQ(s.keys[std::size_t(3 * i + 1)], c.green()) << "key " << i;
+        ASSERT_EQ(s.keys[std::size_t(3 * i + 2)], c.blue()) << "key " << i;
+        lit += c.red() + c.green() + c.blue() > 0 ? 1 : 0;
+    }
+    EXPECT_GT(lit, 0);
+
+    // Stopping the engine hands the lights back to the keyboard.
+    engine->setLightSynchronous(false);
+    EXPECT_FALSE(engine->isStreamingRunning());
+    EXPECT_TRUE(waitFor([&] { return !kb->state().stream.synchronised; }));
+}

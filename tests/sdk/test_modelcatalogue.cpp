@@ -43,9 +43,10 @@ struct ModelRow
 
 TEST_F(Catalogue, EmbeddedModels)
 {
-    // Batch size: 8 key packets plus ceil(side LEDs / 18) side packets make a frame, less one.
+    // Batch size: 8 key packets plus ceil(side LEDs / 18) side packets make a frame, less one; a
+    // model without a side light still streams 33 dark side LEDs.
     const ModelRow rows[] = {
-        {"TL68HE", 68, 4, true, 0, 7, 0x0001, 0x0002},
+        {"TL68HE", 68, 4, true, 0, 9, 0x0001, 0x0002},
         {"TL87", 87, 5, false, 33, 9, 0x0003, -1},
         {"TL104", 104, 2, false, 41, 10, 0x0005, 0x0006},
     };

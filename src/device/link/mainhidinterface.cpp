@@ -89,14 +89,34 @@ int MainHidInterFace::openDevice(const QString &path)
 
 int MainHidInterFace::sendCommand(const unsigned char *report)
 {
+    return enqueueCommand(report, false);
+}
+
+int MainHidInterFace::sendLatestCommand(const unsigned char *report)
+{
+    return enqueueCommand(report, true);
+}
+
+int MainHidInterFace::enqueueCommand(const unsigned char *report, bool replaceSameCommand)
+{
     if (!m_open.load() || !report)
         return -1;
     HidReport copy;
     std::memcpy(copy.data(), report, copy.size());
     {
         std::lock_guard<std::mutex> lock(m_commandMutex);
-        m_commandQueue.push_back(copy);
-        ++m_commandsQueued;
+        const auto pending =
+            !replaceSameCommand
+                ? m_commandQueue.end()
+                : std::find_if(m_commandQueue.begin(), m_commandQueue.end(), [&](const HidReport &r) {
+                      return r[hidproto::kCmdByte] == copy[hidproto::kCmdByte];
+                  });
+        if (replaceSameCommand && pending != m_commandQueue.end())
+            *pending = copy;
+        else {
+            m_commandQueue.push_back(copy);
+            ++m_commandsQueued;
+        }
     }
     wake();
     return 0;

@@ -33,6 +33,10 @@ public:
     int openDevice(const QString &path);
     // 0 when queued, -1 when the device is not open. Never drops or merges a command.
     virtual int sendCommand(const unsigned char *report);
+    // As sendCommand, for reports where only the newest counts (a state sent on every tick): one
+    // with the same command byte still waiting in the queue is overwritten in place, so at most one
+    // is ever pending and the commands queued behind it are not delayed.
+    int sendLatestCommand(const unsigned char *report);
     // -1 when the device is not open, otherwise 0, whether the packet was queued, dropped by the
     // frame batching or refused because light output is off.
     int queueLightPacket(const unsigned char *packet);
@@ -77,6 +81,7 @@ protected:
     void run() override;
 
 private:
+    int enqueueCommand(const unsigned char *report, bool replaceSameCommand);
     bool writeTurn();
     bool readTurn();
     void pause(bool didIo);

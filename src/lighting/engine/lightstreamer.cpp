@@ -1,0 +1,258 @@
+#include "lightstreamer.h"
+
+#include "mainhidinterface.h"
+
+#include <QDebug>
+#include <QTimer>
+
+#include <algorithm>
+
+using namespace hidproto;
+
+namespace {
+
+constexpr int kBands = 11;
+constexpr int kMusicType = 100;
+constexpr std::size_t kKeyData = 5;
+constexpr std::size_t kIntensityData = kKeyData + kBands;
+constexpr std::size_t kSideType = 34;
+constexpr std::size_t kSideData = 35;
+
+void appendRgb(std::vector<uint8_t> &bytes, const QColor &c)
+{
+    bytes.push_back(uint8_t(c.red()));
+    bytes.push_back(uint8_t(c.green()));
+    bytes.push_back(uint8_t(c.blue()));
+}
+
+// Splits `count` colours into packets of 18, the last one shorter.
+template <typename Colours>
+void appendArea(std::vector<HidReport> &out, int area, const Colours &colours, int count)
+{
+    std::vector<uint8_t> bytes;
+    int packet = 0;
+    for (int i = 0; i < count; ++i) {
+        appendRgb(bytes, colours[std::size_t(i)]);
+        if ((i + 1) % kLedsPerPacket == 0 || i + 1 == count) {
+            out.push_back(lightstream::framePacket(area, packet++, bytes));
+            bytes.clear();
+        }
+    }
+}
+
+void putRgb(HidReport &r, std::size_t at, const QColor &c)
+{
+    r[at] = uint8_t(c.red());
+    r[at + 1] = uint8_t(c.green());
+    r[at + 2] = uint8_t(c.blue());
+}
+
+} // namespace
+
+namespace lightstream {
+
+HidReport syncReport(bool streaming)
+{
+    HidReport r = makeReport(out::StreamingState);
+    r[kLengthByte] = 1;
+    r[kPayload] = streaming ? 1 : 0;
+    return r;
+}
+
+HidReport framePacket(int area, int packet, const std::vector<uint8_t> &colourBytes)
+{
+    HidReport r = makeReport(out::StreamFrame);
+    const std::size_t n = std::min<std::size_t>(colourBytes.size(), 3 * kLedsPerPacket);
+    r[kSubByte] = uint8_t(area);
+    r[kPacketByte] = uint8_t(packet);
+    r[kLengthByte] = uint8_t(n);
+    std::copy_n(colourBytes.begin(), n, r.begin() + kPayload);
+    return r;
+}
+
+std::vector<HidReport> framePackets(const lightrender::KeyColours &keys, const lightrender::SideColours &side,
+                                    int sideLeds)
+{
+    std::vector<HidReport> out;
+    out.reserve(std::size_t(kKeyStreamPackets + 4));
+    appendArea(out, 0, keys, lightgrid::kKeys);
+    appendArea(out, 1, side, std::clamp(sideLeds, 0, lightgrid::kSideLeds));
+    return out;
+}
+
+HidReport wirelessStateReport(const WirelessInputs &in)
+{
+    HidReport r = makeReport(out::EffectState);
+    r[2] = uint8_t((in.epochMs >> 8) & 0xff);
+    r[3] = uint8_t(in.epochMs & 0xff);
+    r[4] = uint8_t(in.keyType & 0xff);
+    switch (in.keyType) {
+    case kMusicType: {
+        // Every band is reported; one without columns reads 0.
+        int sum = 0;
+        for (int b = 0; b < kBands && b < int(in.bandColumnCounts.size()); ++b) {
+            const int columns = in.bandColumnCounts[std::size_t(b)];
+            if (columns <= 0)
+                continue;
+            sum += columns;
+            const std::size_t at = std::size_t(sum - 1);
+            if (at < in.musicColumnLevels.size())
+                r[kKeyData + std::size_t(b)] = uint8_t(in.musicColumnLevels[at]);
+            if (at < in.musicColumnIntensities.size())
+                r[kIntensityData + std::size_t(b)] = uint8_t(in.musicColumnIntensities[at]);
+        }
+        break;
+    }
+    case 0:
+    case 1:
+    case 3:
+        putRgb(r, kKeyData, in.firstKey);
+        break;
+    case 6:
+    case 7:
+    case 8:
+    case 11:
+    case 16:
+        if (in.touchX != -1 && in.touchY != -1) {
+            r[5] = uint8_t(in.touchX);
+            r[6] = uint8_t(in.touchY);
+            r[7] = uint8_t(in.touchRipple.r);
+            r[8] = uint8_t(in.touchRipple.g);
+            r[9] = uint8_t(in.touchRipple.b);
+        }
+        break;
+    case 12:
+        if (in.speedRespondLevels && !in.speedRespondLevels->empty()) {
+            const auto largest = std::prev(in.speedRespondLevels->end());
+            r[5] = uint8_t(largest->first);
+            r[6] = uint8_t(largest->second);
+        }
+        break;
+    case 14:
+        if (in.autoRippleStarts) {
+            for (std::size_t i = 0; i < in.autoRippleConfig.size(); ++i)
+                r[kKeyData + i] = uint8_t(in.autoRippleConfig[i] & 0xff);
+        }
+        break;
+    default:
+        break;
+    }
+    if (in.hasSideLight) {
+        r[kSideType] = uint8_t(in.sideType & 0xff);
+        switch (in.sideType) {
+        case 0:
+        case 1:
+        case 4:
+        case 5:
+            putRgb(r, kSideData, in.firstSide);
+            break;
+        case 3:
+            std::copy(in.collisionState.begin(), in.collisionState.end(), r.begin() + kSideData);
+            break;
+        default:
+            break;
+        }
+    }
+    return r;
+}
+
+} // namespace lightstream
+
+LightStreamer::LightStreamer(QObject *parent)
+    : QObject(parent), m_syncTimer(new QTimer(this)), m_sendThread(new sendLightUpdataThread(this))
+{
+    m_syncTimer->setInterval(kSyncIntervalMs);
+    connect(m_syncTimer, &QTimer::timeout, this, &LightStreamer::onSendLightSynchronize0x17Cmd);
+    connect(m_sendThread, &LightTickThread::tick, this,
+            &LightStreamer::onDviceUpdateAllKeyColorSendKeyboardHid);
+}
+
+LightStreamer::~LightStreamer()
+{
+    m_sendThread->stop();
+}
+
+void LightStreamer::setHidInterface(MainHidInterFace *hid)
+{
+    m_hid = hid;
+}
+
+void LightStreamer::setLink(int linkType, int sideLeds)
+{
+    m_linkType = linkType;
+    m_sideLeds = std::clamp(sideLeds, 0, lightgrid::kSideLeds);
+}
+
+void LightStreamer::setStreaming(bool on)
+{
+    if (on) {
+        if (m_sendThread->isTicking())
+            return;
+        if (m_hid)
+            m_hid->setLightFrameEnabled(true);
+        m_streaming = true;
+        onSendLightSynchronize0x17Cmd();
+        m_syncTimer->start();
+        m_sendThread->startTicking();
+        return;
+    }
+    if (!m_sendThread->isTicking())
+        return;
+    if (m_hid)
+        m_hid->setLightFrameEnabled(false);
+    // Joined here, so no tick of this run arrives after the switch.
+    m_sendThread->stop();
+    m_syncTimer->stop();
+    m_streaming = false;
+    onSendLightSynchronize0x17Cmd();
+}
+
+void LightStreamer::onSendLightSynchronize0x17Cmd()
+{
+    if (!m_hid)
+        return;
+    const HidReport r = lightstream::syncReport(m_streaming);
+    if (m_hid->sendCommand(r.data()) < 0)
+        qDebug() << "USB serial port [ Into Light Synchronous ] Failed ...";
+}
+
+void LightStreamer::onDviceUpdateAllKeyColorSendKeyboardHid()
+{
+    m_sendThread->acknowledge();
+    if (!m_streaming)
+        return;
+    if (m_linkType == 0)
+        streamFrameUsb();
+    else if (m_linkType == 1)
+        sendWirelessLightState();
+}
+
+void LightStreamer::streamFrameUsb()
+{
+    if (m_frameBusy || !m_frames)
+        return;
+    m_frameBusy = true;
+    const lightrender::KeyColours *keys = nullptr;
+    const lightrender::SideColours *side = nullptr;
+    m_frames(&keys, &side);
+    if (keys && side) {
+        for (const HidReport &packet : lightstream::framePackets(*keys, *side, m_sideLeds)) {
+            if (!m_streaming || !m_hid)
+                break;
+            if (m_hid->queueLightPacket(packet.data()) < 0)
+                qDebug() << "USB serial port [Write keyboard Color] Failed ... USB";
+        }
+        ++m_framesSent;
+    }
+    m_frameBusy = false;
+}
+
+void LightStreamer::sendWirelessLightState()
+{
+    if (!m_hid || !m_wireless)
+        return;
+    // A slow receiver link must not pile up state reports ahead of the user's commands.
+    const HidReport r = lightstream::wirelessStateReport(m_wireless());
+    if (m_hid->sendLatestCommand(r.data()) < 0)
+        qDebug() << "USB serial port [Write keyboard Color] Failed ... 2.4G";
+}
