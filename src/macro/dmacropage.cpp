@@ -105,6 +105,9 @@ bool DMacroPage::setMacroXmlPath(const char *path)
 
 void DMacroPage::onLoadMacroList()
 {
+    // The first load comes a moment after opening; a recording started before it keeps its macro.
+    if (isRecording)
+        return;
     loadMacroList();
 }
 

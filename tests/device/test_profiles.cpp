@@ -117,6 +117,26 @@ protected:
         page->loadCurrentProfile();
     }
 
+    // Profiles 1 and 2, a macro store whose macro 3 plays A and B, and key 41 of profile 1 on both
+    // layers bound to it with an older copy ("OLD"). The FN layer's file comes back in `fn`.
+    void bindMacroInBothLayers(QByteArray *fn)
+    {
+        macros = QFile::encodeName(macroFolder.filePath("appMacro.xml"));
+        ASSERT_TRUE(CQuelmoXML_CreateXMLFile(macros));
+        ASSERT_TRUE(CQuelmoXML_CreateMacroXmlParentNode(macros, "3", "Three"));
+        ASSERT_TRUE(CQuelmoXML_AddKeyOrMouseEventItem(macros, events({"A", "B"}), "3"));
+        ASSERT_TRUE(DDataManager::getInstance()->setMacroXmlPath(macros.constData()));
+
+        makeProfiles({"1", "2"});
+        page->onDefaultLayerAndFnLayerSwitch(1);
+        *fn = layerFile();
+        page->onDefaultLayerAndFnLayerSwitch(0);
+        for (const QByteArray &file : {path, *fn}) {
+            ASSERT_TRUE(bindKey(file, 1, "41", "1", "3"));
+            ASSERT_TRUE(CQuelmoXML_AddProFileBindMacroItem(file, "1", events({"OLD"}), "3", "Macro3"));
+        }
+    }
+
     QString toast() const
     {
         return page->findChild<CbNotice *>(QString(), Qt::FindDirectChildrenOnly)->text();
@@ -126,6 +146,9 @@ protected:
         return page->findChild<T *>(QLatin1String(name));
     }
     QComboBox *combo() const { return child<QComboBox>("comboBox_profileList"); }
+
+    QTemporaryDir macroFolder;
+    QByteArray macros;
 
     std::shared_ptr<SimKeyboard> keyboard;
     QByteArray path;
@@ -439,21 +462,8 @@ TEST_F(ProfileTest, RestoreEmptiesTheProfileAndResetsTheKeyboard)
 
 TEST_F(ProfileTest, MacroCopiesAreRefreshedInTheCurrentProfileOfBothLayers)
 {
-    QTemporaryDir folder;
-    const QByteArray macros = QFile::encodeName(folder.filePath("appMacro.xml"));
-    ASSERT_TRUE(CQuelmoXML_CreateXMLFile(macros));
-    ASSERT_TRUE(CQuelmoXML_CreateMacroXmlParentNode(macros, "3", "Three"));
-    ASSERT_TRUE(CQuelmoXML_AddKeyOrMouseEventItem(macros, events({"A", "B"}), "3"));
-    ASSERT_TRUE(DDataManager::getInstance()->setMacroXmlPath(macros.constData()));
-
-    makeProfiles({"1", "2"});
-    page->onDefaultLayerAndFnLayerSwitch(1);
-    const QByteArray fn = layerFile();
-    page->onDefaultLayerAndFnLayerSwitch(0);
-    for (const QByteArray &file : {path, fn}) {
-        ASSERT_TRUE(bindKey(file, 1, "41", "1", "3"));
-        ASSERT_TRUE(CQuelmoXML_AddProFileBindMacroItem(file, "1", events({"OLD"}), "3", "Macro3"));
-    }
+    QByteArray fn;
+    ASSERT_NO_FATAL_FAILURE(bindMacroInBothLayers(&fn));
     ASSERT_TRUE(bindKey(path, 2, "42", "1", "3"));
     ASSERT_TRUE(CQuelmoXML_AddProFileBindMacroItem(path, "2", events({"OLD"}), "3", "Macro3"));
 
@@ -468,6 +478,23 @@ TEST_F(ProfileTest, MacroCopiesAreRefreshedInTheCurrentProfileOfBothLayers)
     ASSERT_TRUE(CQuelmoXML_CreateMacroXmlParentNode(macros, "4", "Four"));
     emit page->sigMacroListHaveChangedSendToDevice("4", "Four");
     EXPECT_EQ(bytesOf(page->layerFilePath()), before);
+}
+
+TEST_F(ProfileTest, AFailedMacroCopyRefreshKeepsTheOldCopy)
+{
+    QByteArray fn;
+    ASSERT_NO_FATAL_FAILURE(bindMacroInBothLayers(&fn));
+
+    // The disk fills up after one more file write.
+    int writes = 0;
+    XmlStore::instance().setWriterForTesting([&writes](QIODevice &device, const QByteArray &data) -> qint64 {
+        return ++writes == 1 ? device.write(data) : -1;
+    });
+    emit page->sigMacroListHaveChangedSendToDevice("3", "Three");
+    XmlStore::instance().setWriterForTesting({});
+
+    EXPECT_EQ(codesOfCopy(path, 1, "3"), (QStringList{"A", "B"}));
+    EXPECT_EQ(codesOfCopy(fn, 1, "3"), QStringList{"OLD"}) << "a key keeps playing the copy it had";
 }
 
 TEST_F(ProfileTest, MenuClosesBeforeTheChosenOperationRuns)

@@ -54,6 +54,28 @@ TEST_F(MacroRecording, ATapBecomesAPairWithOneMarkAndTheMacroIsStoredOnStop)
     EXPECT_EQ(changed.at(0).at(0).toString(), QStringLiteral("1"));
 }
 
+TEST_F(MacroRecording, TheDelayedFirstLoadNeverMovesARecordingToAnotherMacro)
+{
+    ASSERT_TRUE(store.addMacro("1", "First"));
+    ASSERT_TRUE(store.addMacro("2", "Second"));
+    // Recording into the second macro starts before the list the editor loads a moment after
+    // opening has arrived (here the list comes from a load of its own, as after Add).
+    page = new DMacroPage;
+    ASSERT_TRUE(page->setMacroXmlPath(store.path()));
+    page->loadMacroList();
+    ASSERT_EQ(macroRows().size(), 2);
+    QTest::mouseClick(macroRows().at(1), Qt::LeftButton);
+    ASSERT_EQ(page->currentIndex(), QStringLiteral("2"));
+    page->toggleRecording();
+    ASSERT_TRUE(page->recording());
+    tap(kA);
+    QTest::qWait(400);
+    EXPECT_EQ(page->currentIndex(), QStringLiteral("2"));
+    page->toggleRecording();
+    EXPECT_EQ(describe(stored("2")), QStringList({"1 key 4 A down", "1 key 4 A up"}));
+    EXPECT_TRUE(stored("1").isEmpty());
+}
+
 TEST_F(MacroRecording, MarksContinueAfterTheStoredOnes)
 {
     openWith(MacroStoreFile::press(7, "key", 5, "B", 0, 10));

@@ -88,6 +88,59 @@ TEST_F(MacroStore, DeleteRemovesEveryEventOfTheMark)
     EXPECT_FALSE(CQuelmoXML_DeleteEventItem(m(), "1", "1"));
 }
 
+TEST_F(MacroStore, ReplaceSwapsTheEventsAndKeepsNameAndPlace)
+{
+    ASSERT_TRUE(CQuelmoXML_CreateMacroXmlParentNode(m(), "3", "Before"));
+    twoPresses();
+    ASSERT_TRUE(CQuelmoXML_CreateMacroXmlParentNode(m(), "5", "After"));
+    ASSERT_TRUE(CQuelmoXML_AddKeyOrMouseEventItem(
+        m(), {macroEvent("1", "0", "key", "6", "C", "down"), macroEvent("1", "5", "key", "6", "C", "up")},
+        "5"));
+
+    ASSERT_TRUE(CQuelmoXML_ReplaceMacroEvents(
+        m(), "1",
+        {macroEvent("4", "7", "key", "5", "B", "down"), macroEvent("4", "8", "key", "5", "B", "up")}));
+    EXPECT_EQ(events("1"), (std::vector<std::string>{"4down@7", "4up@8"}));
+    EXPECT_EQ(events("5"), (std::vector<std::string>{"1down@0", "1up@5"})) << "other macros untouched";
+    std::vector<MacroNode> nodes;
+    ASSERT_TRUE(CQuelmoXML_SelectMacroAllNodes(m(), &nodes));
+    ASSERT_EQ(nodes.size(), 3u);
+    EXPECT_EQ(nodes[1].index, "1");
+    EXPECT_EQ(nodes[1].name, "Macro1");
+
+    // Refused as a whole: an unknown macro, or one event the store cannot hold.
+    const QByteArray before = readAll(m_macros);
+    EXPECT_FALSE(CQuelmoXML_ReplaceMacroEvents(m(), "9", {macroEvent("1", "0", "key", "4", "A", "down")}));
+    EXPECT_FALSE(CQuelmoXML_ReplaceMacroEvents(
+        m(), "1",
+        {macroEvent("1", "0", "key", "4", "A", "down"), macroEvent("1", "0", "key", "4", "\x01", "up")}));
+    EXPECT_EQ(events("1"), (std::vector<std::string>{"4down@7", "4up@8"}));
+    EXPECT_EQ(readAll(m_macros), before);
+
+    EXPECT_TRUE(CQuelmoXML_ReplaceMacroEvents(m(), "1", {})) << "an empty list clears the macro";
+    EXPECT_TRUE(events("1").empty());
+    nodes.clear();
+    ASSERT_TRUE(CQuelmoXML_SelectMacroAllNodes(m(), &nodes));
+    EXPECT_EQ(nodes.size(), 3u);
+}
+
+TEST_F(MacroStore, AFailedReplaceLeavesFileAndEventsAsTheyWere)
+{
+    twoPresses();
+    const QByteArray before = readAll(m_macros);
+    XmlStore::instance().setWriterForTesting([](QIODevice &device, const QByteArray &data) -> qint64 {
+        device.write(data.left(data.size() / 2));
+        return -1;
+    });
+    EXPECT_FALSE(CQuelmoXML_ReplaceMacroEvents(m(), "1", {macroEvent("4", "7", "key", "5", "B", "down")}));
+    EXPECT_FALSE(CQuelmoXML_ReplaceMacroEvents(m(), "1", {}));
+    XmlStore::instance().setWriterForTesting({});
+
+    EXPECT_EQ(readAll(m_macros), before);
+    EXPECT_EQ(events("1"), (std::vector<std::string>{"1down@0", "1up@10", "2down@20", "2up@30"}))
+        << "the store does not pretend the replace happened";
+}
+
 struct UpdateCase
 {
     int side;

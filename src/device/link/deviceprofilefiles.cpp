@@ -163,8 +163,7 @@ bool DeviceProfileFiles::refreshMacroCopy(const char *layerFile, int profileInde
                   layerFile);
         return false;
     }
-    CQuelmoXML_DeleteProFileBindMacroNode(layerFile, index.constData(), macroIndex.constData(),
-                                          boundName.constData());
+    // One write that replaces the copy in place: a failed write leaves the old copy, never none.
     return CQuelmoXML_AddProFileBindMacroItem(layerFile, index.constData(), events, macroIndex.constData(),
                                               boundName.constData());
 }
