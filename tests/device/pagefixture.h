@@ -4,6 +4,7 @@
 #include "ddatamanager.h"
 #include "ddevicekeyboardlink.h"
 #include "ddevicepage.h"
+#include "devicepageprobe.h"
 #include "linkfixture.h"
 #include "xmlstore.h"
 
@@ -41,6 +42,10 @@ protected:
         page = std::make_unique<DDevicePage>();
         page->resize(1280, 700);
         QTest::qWait(300);
+        // The start-up listing runs from a timer; a loaded machine may start it late. It always
+        // lists at least one card per catalogue model.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !devicepage::cardsInListOrder(*page).isEmpty(); }, 5000))
+            << "the device page never listed its cards";
     }
 
     static void flushDeletes()
