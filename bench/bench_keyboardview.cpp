@@ -1,10 +1,15 @@
-// Keyboard view costs: parsing a layout file, building a whole view, and the hover tracking that
-// runs on every pointer move over the drag overlay.
+// Keyboard view costs: parsing a layout file, building a whole view, the hover tracking that
+// runs on every pointer move over the drag overlay, and painting lit keys as the light preview does
+// on every frame.
 #include "hiddevicejoinframe.h"
+#include "keyboardbutcustom.h"
 #include "keylayout.h"
+#include "keyselectframe.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QImage>
+#include <QPainter>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 
@@ -48,6 +53,50 @@ void BM_TrackHoverSweep(benchmark::State &state)
     }
 }
 BENCHMARK(BM_TrackHoverSweep);
+
+// A colour that changes every call, as an animated effect gives each frame.
+QColor frameColour(int frame, int offset)
+{
+    return QColor::fromHsv((frame * 7 + offset * 11) % 360, 255, 255);
+}
+
+// One lit key of the preview painted into an image, with a new colour each time.
+void BM_PaintLitKey(benchmark::State &state)
+{
+    keyboardButCustom key;
+    key.setKeySize(int(state.range(0)), int(state.range(1)));
+    key.setLightView(true);
+    key.setLightColorShown(true);
+    QImage target(key.size(), QImage::Format_ARGB32_Premultiplied);
+    int frame = 0;
+    for (auto _ : state) {
+        key.setLightColor(frameColour(++frame, 0));
+        key.render(&target);
+    }
+}
+BENCHMARK(BM_PaintLitKey)->Args({34, 38})->Args({51, 57});
+
+// One preview frame of a whole TL104 view: every key takes a new colour and the view (picture and
+// keys) is painted once.
+void BM_PaintLitViewFrame(benchmark::State &state)
+{
+    hidDeviceJoinFrame frame;
+    frame.buildKeyboardView(QStringLiteral("TL104"));
+    frame.setScale(1.0f);
+    frame.showMode(hidDeviceJoinFrame::ViewMode::Selection);
+    const QList<keyboardButCustom *> keys = frame.keyLayer()->keyButtons();
+    for (keyboardButCustom *key : keys)
+        key->setLightColorShown(true);
+    QImage target(frame.keySpace()->size(), QImage::Format_ARGB32_Premultiplied);
+    int n = 0;
+    for (auto _ : state) {
+        ++n;
+        for (int i = 0; i < keys.size(); ++i)
+            keys.at(i)->setLightColor(frameColour(n, i));
+        frame.keySpace()->render(&target);
+    }
+}
+BENCHMARK(BM_PaintLitViewFrame)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "keyboardbutcustom.h"
 
+#include <QHash>
 #include <QLoggingCategory>
 #include <QPainter>
 #include <QPainterPath>
@@ -9,7 +10,75 @@ namespace {
 // Off unless asked for (QT_LOGGING_RULES="tidelumen.startup.info=true"); the start-up benchmark
 // takes the first painted key as the moment the keyboard view is on screen.
 Q_LOGGING_CATEGORY(lcStartup, "tidelumen.startup", QtWarningMsg)
+
+// One pen for the outline everywhere: the cached coverage must match what a direct stroke paints.
+QPen outlinePen(const QColor &c)
+{
+    return QPen(c, 3, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+}
+
+void strokeOutline(QPainter &p, const QSize &size)
+{
+    p.drawRoundedRect(QRect(QPoint(0, 0), size), 6, 6, Qt::AbsoluteSize);
+}
+
 } // namespace
+
+namespace keyoutline {
+
+const Coverage &coverage(const QSize &size, qreal pixelRatio)
+{
+    static QHash<quint64, Coverage> s_cache; // GUI thread only; a handful of key sizes per view
+    const quint64 key = (quint64(quint16(size.width())) << 48) | (quint64(quint16(size.height())) << 32) |
+                        quint64(quint32(qRound(pixelRatio * 1000)));
+    auto it = s_cache.find(key);
+    if (it != s_cache.end())
+        return *it;
+    Coverage c;
+    c.image = QImage(size * pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    c.image.setDevicePixelRatio(pixelRatio);
+    c.image.fill(Qt::transparent);
+    {
+        QPainter p(&c.image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(outlinePen(Qt::white));
+        strokeOutline(p, size);
+    }
+    // Only the ring of the outline is covered; tinting walks those pixels alone.
+    const int width = c.image.width();
+    for (int y = 0; y < c.image.height(); ++y) {
+        const auto *line = reinterpret_cast<const quint32 *>(c.image.constScanLine(y));
+        for (int x = 0; x < width; ++x) {
+            if (qAlpha(line[x]) != 0)
+                c.ring.append({y * width + x, quint32(qAlpha(line[x]))});
+        }
+    }
+    return *s_cache.insert(key, c);
+}
+
+void tint(const Coverage &coverage, const QColor &colour, QImage &out)
+{
+    const QImage &mask = coverage.image;
+    if (out.size() != mask.size() || out.format() != QImage::Format_ARGB32_Premultiplied ||
+        out.bytesPerLine() != out.width() * 4) {
+        out = QImage(mask.size(), QImage::Format_ARGB32_Premultiplied);
+        out.fill(Qt::transparent); // pixels off the ring stay clear for every colour
+    }
+    out.setDevicePixelRatio(mask.devicePixelRatio());
+    // Scales the premultiplied colour by each pixel's coverage, with the rounding the raster
+    // engine uses when it blends a solid pen, so the tinted outline matches a direct stroke.
+    const quint32 c = qPremultiply(colour.rgba());
+    auto *dst = reinterpret_cast<quint32 *>(out.bits());
+    for (const RingPixel &px : coverage.ring) {
+        quint32 rb = (c & 0xff00ffu) * px.alpha;
+        rb = ((rb + ((rb >> 8) & 0xff00ffu) + 0x800080u) >> 8) & 0xff00ffu;
+        quint32 ag = ((c >> 8) & 0xff00ffu) * px.alpha;
+        ag = (ag + ((ag >> 8) & 0xff00ffu) + 0x800080u) & 0xff00ff00u;
+        dst[px.offset] = ag | rb;
+    }
+}
+
+} // namespace keyoutline
 
 keyboardButCustom::keyboardButCustom(QWidget *parent) : QToolButton(parent)
 {
@@ -188,11 +257,24 @@ void keyboardButCustom::paintEvent(QPaintEvent *)
     }
 }
 
+const QImage &keyboardButCustom::outlineIn(const QColor &border)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize size(m_width, m_height);
+    if (m_outline.isNull() || m_outlineColour != border || m_outline.devicePixelRatio() != ratio ||
+        m_outline.size() != size * ratio) {
+        keyoutline::tint(keyoutline::coverage(size, ratio), border, m_outline);
+        m_outlineColour = border;
+    }
+    return m_outline;
+}
+
 void keyboardButCustom::paintShape(QPainter &p, const KeyDraw &d)
 {
     p.fillRect(contentsRect().adjusted(1, 1, -1, -1), d.fill);
-    p.setPen(QPen(d.border, 3, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-    p.drawRoundedRect(QRect(0, 0, m_width, m_height), 6, 6, Qt::AbsoluteSize);
+    if (d.border.alpha() == 0)
+        return; // a clear outline draws nothing
+    p.drawImage(0, 0, outlineIn(d.border));
 }
 
 void keyboardButCustom::paintEnterShape(QPainter &p, const KeyDraw &d)

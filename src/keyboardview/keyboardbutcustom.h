@@ -2,9 +2,11 @@
 
 #include "keypaintplan.h"
 
+#include <QImage>
 #include <QPoint>
 #include <QPolygon>
 #include <QToolButton>
+#include <QVector>
 
 // One key cap of the keyboard view. It paints itself completely from its flags and colours; the
 // key caption is only carried, the keyboard picture underneath shows the legend.
@@ -75,6 +77,7 @@ protected:
 
 private:
     void paintShape(class QPainter &p, const KeyDraw &d);
+    const QImage &outlineIn(const QColor &border);
     void paintEnterShape(class QPainter &p, const KeyDraw &d);
     void updateEnterMask();
 
@@ -96,4 +99,27 @@ private:
     QColor m_workingBorder{0, 0, 0, 0};
     bool m_lightColorShown = false;
     QColor m_customLightColor;
+    // The outline last tinted, and its colour: a key whose light holds still reuses it.
+    QImage m_outline;
+    QColor m_outlineColour;
 };
+
+// The anti-aliased rounded outline of a key cap as coverage (white, premultiplied), drawn once per
+// size and pixel ratio and shared by all keys of that size: stroking the rounded corners is the
+// costly part of painting a key, and the preview repaints lit keys many times a second.
+namespace keyoutline {
+struct RingPixel
+{
+    int offset; // index into the image's pixels
+    quint32 alpha;
+};
+struct Coverage
+{
+    QImage image;
+    QVector<RingPixel> ring; // the pixels the outline covers at all
+};
+const Coverage &coverage(const QSize &size, qreal pixelRatio);
+// Writes the coverage tinted with `colour` into `out` (reusing its buffer), ready to be drawn over
+// the key's fill.
+void tint(const Coverage &coverage, const QColor &colour, QImage &out);
+} // namespace keyoutline

@@ -4,7 +4,10 @@
 #include "sidelightbuttoncustom.h"
 
 #include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -139,6 +142,95 @@ TEST(KeyButton, LShapedEnterWithOtherShapePaintsNothing)
     for (int y = 0; y < img.height(); ++y)
         for (int x = 0; x < img.width(); ++x)
             ASSERT_EQ(qAlpha(img.pixel(x, y)), 0) << x << "," << y;
+}
+
+// What a key cap looks like when its plan is stroked directly: the fill inset by one pixel, then
+// the rounded outline with a 3-pixel pen, later draws over earlier ones.
+QImage strokedDirectly(const QSize &size, const QVector<KeyDraw> &draws)
+{
+    QImage img(size, QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    for (const KeyDraw &d : draws) {
+        p.fillRect(QRect(QPoint(0, 0), size).adjusted(1, 1, -1, -1), d.fill);
+        p.setPen(QPen(d.border, 3, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+        p.drawRoundedRect(QRect(QPoint(0, 0), size), 6, 6, Qt::AbsoluteSize);
+    }
+    return img;
+}
+
+QImage rendered(keyboardButCustom &key)
+{
+    QImage img(key.size(), QImage::Format_ARGB32_Premultiplied);
+    img.fill(Qt::transparent);
+    key.render(&img, QPoint(), QRegion(), QWidget::RenderFlags());
+    return img;
+}
+
+// The largest difference of any channel of any pixel.
+int largestDifference(const QImage &a, const QImage &b)
+{
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            for (int d :
+                 {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q), qAlpha(p) - qAlpha(q)})
+                worst = std::max(worst, std::abs(d));
+        }
+    return worst;
+}
+
+// Keys draw their outline from a coverage shared per size and recoloured per key; the picture must
+// stay the one a direct stroke gives, for every size, colour and stack of draws, and follow a key's
+// new colour and size.
+TEST(KeyButton, OutlineMatchesADirectStroke)
+{
+    struct Case
+    {
+        const char *name;
+        QSize size;
+        std::initializer_list<QColor> lights; // set one after the other; the last is shown
+        bool assignedAndSelected;
+    };
+    const Case cases[] = {
+        {"lit key, standard size", {34, 38}, {QColor(10, 200, 30)}, false},
+        {"lit key recoloured", {34, 38}, {QColor(255, 0, 0), QColor(0, 80, 255), QColor(3, 250, 7)}, false},
+        {"wide key", {110, 38}, {QColor(255, 128, 0)}, false},
+        {"tall key", {34, 80}, {QColor(200, 200, 200)}, false},
+        {"dim light", {51, 57}, {QColor(1, 2, 3)}, false},
+        {"translucent fills under opaque outlines", {41, 45}, {}, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        keyboardButCustom key;
+        key.setKeySize(c.size.width(), c.size.height());
+        key.setLightColorShown(true);
+        if (c.assignedAndSelected) {
+            key.setAssignedState(1);
+            key.setSelected(true, false);
+        } else {
+            key.setLightView(true);
+        }
+        for (const QColor &light : c.lights) {
+            key.setLightColor(light);
+            rendered(key); // the earlier colours leave their outline behind in the key
+        }
+        const QImage expected = strokedDirectly(c.size, keyPaintPlan(key.lookState()).draws);
+        EXPECT_LE(largestDifference(rendered(key), expected), 1);
+    }
+
+    // A key that changes size after painting draws the outline of its new size.
+    keyboardButCustom key;
+    key.setLightView(true);
+    key.setLightColorShown(true);
+    key.setLightColor(QColor(90, 30, 220));
+    rendered(key);
+    key.setKeySize(60, 42);
+    EXPECT_LE(
+        largestDifference(rendered(key), strokedDirectly({60, 42}, keyPaintPlan(key.lookState()).draws)), 1);
 }
 
 TEST(SideLightButton, SquareSegmentStaysInvisibleOthersGlowInTheMiddle)
