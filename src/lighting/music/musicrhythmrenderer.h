@@ -1,8 +1,8 @@
 #pragma once
 
 #include "dsoundcardaudiocapture.h"
-#include "frequencyspectrum.h"
-#include "spectrumanalyser.h"
+#include "fftanalysis.h"
+#include "spectrumdata.h"
 
 #include <QColor>
 #include <QList>

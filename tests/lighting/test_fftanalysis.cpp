@@ -1,5 +1,5 @@
+#include "fftanalysis.h"
 #include "musictestpcm.h"
-#include "spectrumanalyser.h"
 
 #include <QSignalSpy>
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "spectrumanalyser.h"
+#include "fftanalysis.h"
 
 #include <QMutex>
 #include <QtEndian>

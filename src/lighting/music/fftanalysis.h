@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frequencyspectrum.h"
+#include "spectrumdata.h"
 
 #include <QByteArray>
 #include <QObject>
