@@ -12,6 +12,7 @@
 #include "keyselectframe.h"
 #include "keytippopup.h"
 #include "layoutfixture.h"
+#include "paintcounter.h"
 #include "picturecache.h"
 #include "sidelightbuttoncustom.h"
 
@@ -19,7 +20,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
-#include <QHash>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
@@ -643,23 +643,6 @@ TEST_F(KeyLayerTest, LitCapsPaintedByTheLayerLookAsSelfPaintedKeys)
         EXPECT_EQ(largestDifference(shots[0], shots[1]), 0);
     }
 }
-
-// Counts the paint events of the widgets it watches.
-class PaintCounter : public QObject
-{
-public:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++m_counts[watched];
-        return false;
-    }
-    int of(QObject *o) const { return m_counts.value(o); }
-    void clear() { m_counts.clear(); }
-
-private:
-    QHash<QObject *, int> m_counts;
-};
 
 // A light frame that recolours every key and side segment is one repaint of the layer, and neither
 // keys nor segments take part in it; nor in a hover over lit keys. Out of the light look the keys

@@ -11,10 +11,10 @@
 #include "keyboardbutcustom.h"
 #include "keyselectframe.h"
 #include "musictestpcm.h"
+#include "paintcounter.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
-#include <QHash>
 #include <QLabel>
 
 using namespace hidproto;
@@ -251,19 +251,6 @@ TEST_F(LightingFlowTest, PreviewAnimatesTheKeysOnlyForAnimatedEffects)
     flushDeletes();
 }
 
-// Counts the paint events of the widgets it watches.
-class PaintCounter : public QObject
-{
-public:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++counts[watched];
-        return false;
-    }
-    QHash<QObject *, int> counts;
-};
-
 // The animated preview costs one repaint of the key layer per frame at most, whatever number of keys
 // changed, and the key buttons themselves are never repainted for it.
 TEST_F(LightingFlowTest, WavePreviewRepaintsTheKeyLayerOncePerFrame)
@@ -297,11 +284,11 @@ TEST_F(LightingFlowTest, WavePreviewRepaintsTheKeyLayerOncePerFrame)
     }
     int keyPaints = 0;
     for (keyboardButCustom *k : keys)
-        keyPaints += counter.counts.value(k);
+        keyPaints += counter.of(k);
     EXPECT_EQ(keyPaints, 0);
-    EXPECT_GT(counter.counts.value(layer), 0) << "the wave is shown";
+    EXPECT_GT(counter.of(layer), 0) << "the wave is shown";
     // Frames shorter than the 5 ms sampling are not seen, but never more than one frame per tick.
-    EXPECT_LE(counter.counts.value(layer), int(t.elapsed()) / lighttiming::kPreviewInterval + 2);
+    EXPECT_LE(counter.of(layer), int(t.elapsed()) / lighttiming::kPreviewInterval + 2);
     EXPECT_GT(frames, 2);
     page.reset();
     flushDeletes();
