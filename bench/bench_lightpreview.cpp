@@ -2,10 +2,14 @@
 // the process's CPU time over ten seconds of the running window (offscreen), as a share of one core.
 // Static is the still baseline; Wave and Ripple (with a key press every 300 ms) animate; Musical
 // Rhythm records what the default output plays (run it with a sound server playing music or a tone:
-// capture_running tells whether the capture ran).
+// capture_running tells whether the capture ran). The window finds the keyboard pictures of the
+// build, as the program does beside its pictures, and the firmware update offered after the
+// automatic check is closed as a user would close it (its scrolling text repaints on its own).
+#include "ddatamanager.h"
 #include "ddevicepage.h"
 #include "dlightsconfigpage.h"
 #include "dmainwidget.h"
+#include "dupdatefirmwaredia.h"
 #include "lightdealmain.h"
 
 #include <QAbstractButton>
@@ -95,6 +99,7 @@ int main(int argc, char **argv)
     ::setenv("TIDELUMEN_SIMULATE", "TL104", 1);
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("tidelumen"));
+    DDataManager::getInstance()->setApplicationDirPath(QStringLiteral(TL_OUTPUT_DIR));
     DMainWidget window;
     window.setGeometry(100, 100, 1280, 715);
     window.show();
@@ -107,6 +112,11 @@ int main(int argc, char **argv)
         runEvents(100);
         lights = window.findChild<DLightsConfigPage *>();
     }
+    // The automatic firmware check offers the simulated keyboard's update a moment after it opens.
+    while (t.elapsed() < 25000 && !window.updateDialog())
+        runEvents(100);
+    if (DUpdateFirmwareDia *offer = window.updateDialog())
+        offer->close();
     if (QAbstractButton *tab = button(&window, "toolButton_LightConfig"))
         tab->click();
     runEvents(500);

@@ -11,7 +11,32 @@
 #include "sidelightbuttoncustom.h"
 #include "ui_hiddevicejoinframe.h"
 
+#include <QPainter>
 #include <QStackedLayout>
+#include <QStyleOption>
+
+namespace {
+
+// Holds the picture, colour and key layers. Its background (the view's style sheet colour) covers
+// it completely, and it says so: a repaint inside it, such as the light preview's many times a
+// second, then leaves alone everything behind it (the page, the window and its background picture).
+class LayerStack : public QWidget
+{
+public:
+    explicit LayerStack(QWidget *parent) : QWidget(parent) { setAttribute(Qt::WA_OpaquePaintEvent); }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), palette().brush(backgroundRole())); // in case no style sheet colours it
+        QStyleOption option;
+        option.initFrom(this);
+        style()->drawPrimitive(QStyle::PE_Widget, &option, &p, this);
+    }
+};
+
+} // namespace
 
 hidDeviceJoinFrame::hidDeviceJoinFrame(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::hidDeviceJoinFrame>())
@@ -61,7 +86,7 @@ void hidDeviceJoinFrame::buildKeyboardView(const QString &modelKey)
     m_baseHeight = area.height() + 20;
     ui->frame_hidSpace->setFixedSize(m_baseWidth, m_baseHeight);
 
-    m_container = new QWidget(ui->frame_hidSpace);
+    m_container = new LayerStack(ui->frame_hidSpace);
     m_keyLayer = new keySelectFrame(m_container);
     m_colourLayer = new keyColorRgbFrameItem(m_container);
     m_pictureLayer = new keyboardImageFrameItem(m_container);

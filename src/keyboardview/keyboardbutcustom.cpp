@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
+#include <QResizeEvent>
 
 namespace {
 // Off unless asked for (QT_LOGGING_RULES="tidelumen.startup.info=true"); the start-up benchmark
@@ -117,31 +118,64 @@ void keyboardButCustom::setSelected(bool selected, bool repaint)
 {
     m_look.selected = selected;
     if (repaint)
-        update();
+        relook();
 }
 
 void keyboardButCustom::setHovered(bool on)
 {
     m_look.hovered = on;
-    update();
+    relook();
 }
 
 void keyboardButCustom::setDragMarked(bool on)
 {
     m_look.dragMarked = on;
-    update();
+    relook();
 }
 
 void keyboardButCustom::setCustomLightMode(bool on)
 {
     m_look.customLightMode = on;
-    update();
+    choosePainter();
+    relook();
+}
+
+void keyboardButCustom::setLightView(bool on)
+{
+    m_look.lightView = on;
+    choosePainter();
+}
+
+void keyboardButCustom::setCanvas(LightCanvas *canvas)
+{
+    m_canvas = canvas;
+    choosePainter();
+}
+
+void keyboardButCustom::relook()
+{
+    if (paintedOnCanvas())
+        m_canvas->areaChanged(geometry());
+    else
+        update();
+}
+
+// A key painted by its canvas takes no part in repaints: it stays for input, hover and selection,
+// and the one canvas paints all lit caps in a single pass.
+void keyboardButCustom::choosePainter()
+{
+    const bool own = !paintedOnCanvas();
+    if (updatesEnabled() == own)
+        return;
+    setUpdatesEnabled(own); // enabling schedules the key's own repaint
+    if (m_canvas)
+        m_canvas->areaChanged(geometry());
 }
 
 void keyboardButCustom::setAssignedState(int state)
 {
     m_look.assigned = state != 0;
-    update();
+    relook();
 }
 
 void keyboardButCustom::setSpecialEnter(bool on)
@@ -192,14 +226,14 @@ void keyboardButCustom::applyThemeColours(const QColor &accent, const QColor &th
     setAssignedColorTranslucent(theme);
     m_look.assignedBorder = theme;
     m_look.emphasisBorder = theme;
-    update();
+    relook();
 }
 
 void keyboardButCustom::setLightColor(const QColor &c)
 {
     if (m_lightColorShown) {
         m_look.lightColor = c;
-        update();
+        relook();
     } else {
         m_look.lightColor = QColor(0, 0, 0, 0);
     }
@@ -231,6 +265,19 @@ void keyboardButCustom::resizeEvent(QResizeEvent *event)
     QToolButton::resizeEvent(event);
     if (m_look.specialEnter)
         updateEnterMask();
+    if (paintedOnCanvas()) {
+        m_canvas->areaChanged(QRect(pos(), event->oldSize()));
+        m_canvas->areaChanged(geometry());
+    }
+}
+
+void keyboardButCustom::moveEvent(QMoveEvent *event)
+{
+    QToolButton::moveEvent(event);
+    if (paintedOnCanvas()) {
+        m_canvas->areaChanged(QRect(event->oldPos(), size()));
+        m_canvas->areaChanged(geometry());
+    }
 }
 
 void keyboardButCustom::paintEvent(QPaintEvent *)
@@ -241,6 +288,11 @@ void keyboardButCustom::paintEvent(QPaintEvent *)
         qCInfo(lcStartup, "keyboard view painted");
     }
     QPainter p(this);
+    paintCap(p, devicePixelRatioF());
+}
+
+void keyboardButCustom::paintCap(QPainter &p, qreal pixelRatio)
+{
     p.setRenderHint(QPainter::Antialiasing);
     const KeyPaintPlan plan = keyPaintPlan(m_look);
     if (plan.setsWorking) {
@@ -253,13 +305,12 @@ void keyboardButCustom::paintEvent(QPaintEvent *)
         if (m_look.specialEnter)
             paintEnterShape(p, d);
         else
-            paintShape(p, d);
+            paintShape(p, d, pixelRatio);
     }
 }
 
-const QImage &keyboardButCustom::outlineIn(const QColor &border)
+const QImage &keyboardButCustom::outlineIn(const QColor &border, qreal ratio)
 {
-    const qreal ratio = devicePixelRatioF();
     const QSize size(m_width, m_height);
     if (m_outline.isNull() || m_outlineColour != border || m_outline.devicePixelRatio() != ratio ||
         m_outline.size() != size * ratio) {
@@ -269,12 +320,12 @@ const QImage &keyboardButCustom::outlineIn(const QColor &border)
     return m_outline;
 }
 
-void keyboardButCustom::paintShape(QPainter &p, const KeyDraw &d)
+void keyboardButCustom::paintShape(QPainter &p, const KeyDraw &d, qreal pixelRatio)
 {
-    p.fillRect(contentsRect().adjusted(1, 1, -1, -1), d.fill);
+    p.fillRect(rect().adjusted(1, 1, -1, -1), d.fill); // keys have no contents margins
     if (d.border.alpha() == 0)
         return; // a clear outline draws nothing
-    p.drawImage(0, 0, outlineIn(d.border));
+    p.drawImage(0, 0, outlineIn(d.border, pixelRatio));
 }
 
 void keyboardButCustom::paintEnterShape(QPainter &p, const KeyDraw &d)
@@ -313,7 +364,7 @@ void keyboardButCustom::enterEvent(QEvent *event)
 {
     m_look.hovered = true;
     emit sigCustomButMouseEnter();
-    update();
+    relook();
     QToolButton::enterEvent(event);
 }
 
@@ -321,6 +372,6 @@ void keyboardButCustom::leaveEvent(QEvent *event)
 {
     m_look.hovered = false;
     emit sigCustomButMouseLeave();
-    update();
+    relook();
     QToolButton::leaveEvent(event);
 }

@@ -8,8 +8,20 @@
 #include <QToolButton>
 #include <QVector>
 
+// Paints the caps of lit keys and the side-light segments on their behalf. An animated light
+// preview changes most of them every frame; one widget painting them all in one pass costs a
+// fraction of a repaint of each.
+class LightCanvas
+{
+public:
+    virtual ~LightCanvas() = default;
+    // `area` (in the canvas's coordinates: a key's or segment's geometry) needs painting again.
+    virtual void areaChanged(const QRect &area) = 0;
+};
+
 // One key cap of the keyboard view. It paints itself completely from its flags and colours; the
-// key caption is only carried, the keyboard picture underneath shows the legend.
+// key caption is only carried, the keyboard picture underneath shows the legend. With a canvas set,
+// the canvas paints the cap instead while the key shows its light (light view or custom light).
 class keyboardButCustom : public QToolButton
 {
     Q_OBJECT
@@ -29,7 +41,7 @@ public:
     void setAssignedState(int state);
     void setRemappable(bool on) { m_look.remappable = on; }
     void setHoverHighlight(bool on) { m_look.hoverHighlight = on; }
-    void setLightView(bool on) { m_look.lightView = on; }
+    void setLightView(bool on);
     void setLightColorShown(bool on) { m_lightColorShown = on; }
     void setSpecialEnter(bool on);
     void setEnterShape(int shape);
@@ -44,7 +56,13 @@ public:
     void setLightColor(const QColor &c);
     void setCustomLightColor(const QColor &c) { m_customLightColor = c; }
     QColor customLightColor() const { return m_customLightColor; }
-    void refresh() { update(); }
+    void refresh() { relook(); }
+    // The canvas must be the key's parent widget; null paints the key itself again.
+    void setCanvas(LightCanvas *canvas);
+    bool paintedOnCanvas() const { return m_canvas && (m_look.lightView || m_look.customLightMode); }
+    // Paints the cap in the key's own coordinates, as the key or its canvas shows it, for a device
+    // of `pixelRatio`.
+    void paintCap(class QPainter &p, qreal pixelRatio);
 
     int keyCode() const { return m_look.keyCode; }
     QString text() const { return m_caption; }
@@ -74,10 +92,15 @@ protected:
     void enterEvent(QEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
-    void paintShape(class QPainter &p, const KeyDraw &d);
-    const QImage &outlineIn(const QColor &border);
+    // Repaints the cap where it is painted: by the key, or by its canvas.
+    void relook();
+    // Hands the painting to the canvas or takes it back after a change of look mode.
+    void choosePainter();
+    void paintShape(class QPainter &p, const KeyDraw &d, qreal pixelRatio);
+    const QImage &outlineIn(const QColor &border, qreal ratio);
     void paintEnterShape(class QPainter &p, const KeyDraw &d);
     void updateEnterMask();
 
@@ -99,6 +122,7 @@ private:
     QColor m_workingBorder{0, 0, 0, 0};
     bool m_lightColorShown = false;
     QColor m_customLightColor;
+    LightCanvas *m_canvas = nullptr;
     // The outline last tinted, and its colour: a key whose light holds still reuses it.
     QImage m_outline;
     QColor m_outlineColour;

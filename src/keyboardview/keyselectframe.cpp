@@ -11,6 +11,8 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QPaintEvent>
+#include <QPainter>
 #include <cstdlib>
 
 keySelectFrame::keySelectFrame(QWidget *parent)
@@ -108,6 +110,7 @@ bool keySelectFrame::loadKeyboardText(const QByteArray &text)
         for (const KeyLayoutSideLight &entry : layout->sideLights) {
             const KeyPosInfoStu &p = entry.pos;
             auto *light = new sideLightButtonCustom(this);
+            light->setCanvas(this);
             light->setSegmentSize(p.width, p.height);
             light->setGeometry(p.x + m_sideLightOffsetX, p.y + m_sideLightOffsetY, p.width, p.height);
             light->setOrigin(p.x + m_sideLightOffsetX, p.y + m_sideLightOffsetY);
@@ -126,6 +129,7 @@ bool keySelectFrame::loadKeyboardText(const QByteArray &text)
             const KeyLayoutKey &entry = layout->keys[row][col];
             const KeyPosInfoStu &p = entry.pos;
             auto *key = new keyboardButCustom(this);
+            key->setCanvas(this);
             key->setKeySize(p.width, p.height);
             connect(key, &keyboardButCustom::clicked, this, &keySelectFrame::onKeyButtonClicked);
             connect(key, &keyboardButCustom::sigCustomButMouseEnter, this,
@@ -288,4 +292,55 @@ void keySelectFrame::clearCurrentKey()
 {
     m_currentKey = nullptr;
     onCustomButMouseLeave();
+}
+
+void keySelectFrame::areaChanged(const QRect &area)
+{
+    m_changedArea |= area;
+    if (m_repaintPending)
+        return;
+    m_repaintPending = true;
+    // Queued: every key and segment that changes in the same pass of the event loop joins it.
+    QMetaObject::invokeMethod(this, &keySelectFrame::repaintChangedArea, Qt::QueuedConnection);
+}
+
+void keySelectFrame::repaintChangedArea()
+{
+    m_repaintPending = false;
+    update(m_changedArea);
+    m_changedArea = QRect();
+}
+
+void keySelectFrame::paintEvent(QPaintEvent *event)
+{
+    QPainter p(this);
+    const qreal ratio = devicePixelRatioF();
+    const QRect exposed = event->rect();
+    // In the order the children stack: side-light segments under the keys, later keys over earlier
+    // ones.
+    p.save();
+    for (const sideLightButtonCustom *light : qAsConst(m_sideLightButtons)) {
+        if (!light->paintedOnCanvas() || light->isHidden() || !exposed.intersects(light->geometry()))
+            continue;
+        p.translate(light->pos());
+        light->paintSegment(p);
+        p.translate(-light->pos());
+    }
+    p.restore();
+    for (keyboardButCustom *key : qAsConst(m_keyButtons)) {
+        if (!key->paintedOnCanvas() || key->isHidden() || !exposed.intersects(key->geometry()))
+            continue;
+        p.translate(key->pos());
+        if (key->isSpecialEnter()) {
+            // The L-shaped Enter draws past its outline; the key would clip that to its shape.
+            p.save();
+            const QRegion shape(key->rect());
+            p.setClipRegion(key->mask().isEmpty() ? shape : shape & key->mask());
+            key->paintCap(p, ratio);
+            p.restore();
+        } else {
+            key->paintCap(p, ratio);
+        }
+        p.translate(-key->pos());
+    }
 }

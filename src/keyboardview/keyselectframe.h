@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hiddeviceinfostu.h"
+#include "keyboardbutcustom.h"
 #include "keylayout.h"
 #include "keyposinfostu.h"
 
@@ -11,7 +12,6 @@
 #include <array>
 #include <memory>
 
-class keyboardButCustom;
 class sideLightButtonCustom;
 class KeyTipPopup;
 
@@ -24,7 +24,9 @@ using KeyButtonMatrix = std::array<std::array<keyboardButCustom *, kKeyColumns>,
 
 // The top layer of the keyboard view: builds the key caps and side-light segments of a model from
 // its layout file, publishes them through the data manager, and handles key clicks and tips.
-class keySelectFrame : public QWidget
+// It paints the side-light segments, and the key caps while the keys show their lights, itself
+// (see LightCanvas).
+class keySelectFrame : public QWidget, public LightCanvas
 {
     Q_OBJECT
 
@@ -67,6 +69,8 @@ public:
     // The caption a key reports: quotes removed, the apostrophe key as apostrophe-blank-quote.
     static QString keyCaption(const keyboardButCustom *key);
 
+    void areaChanged(const QRect &area) override;
+
 signals:
     void sigKeyboardAlreadyLoad();
 
@@ -76,8 +80,12 @@ public slots:
     void onCustomButMouseLeave();
     void onQueryDynamicDisplaySensitivityNum_BackInfo(int type, int pressNum, int releaseNum);
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 private:
     void unpublish();
+    void repaintChangedArea();
     void discardButtons();
 
     std::unique_ptr<Ui::keySelectFrame> ui;
@@ -99,4 +107,8 @@ private:
     QList<keyboardButCustom *> m_keyButtons;
     KeyButtonMatrix m_matrix{};
     QList<KeyPosInfoStu> m_keyRecords;
+    // What changed since the last repaint request: the changes of one light frame become one
+    // repaint of the rectangle around them.
+    QRect m_changedArea;
+    bool m_repaintPending = false;
 };

@@ -1,7 +1,9 @@
 #include "sidelightbuttoncustom.h"
 
 #include <QLinearGradient>
+#include <QMoveEvent>
 #include <QPainter>
+#include <QResizeEvent>
 
 sideLightButtonCustom::sideLightButtonCustom(QWidget *parent) : QToolButton(parent)
 {
@@ -32,14 +34,64 @@ void sideLightButtonCustom::setIndexAndStatus(int index, int validStatus)
 void sideLightButtonCustom::setColor(const QColor &c)
 {
     m_color = c;
-    update();
+    if (m_canvas)
+        m_canvas->areaChanged(geometry());
+    else
+        update();
+}
+
+// A segment painted by its canvas takes no part in repaints; the canvas paints every segment and
+// key cap of a light frame in one pass.
+void sideLightButtonCustom::setCanvas(LightCanvas *canvas)
+{
+    m_canvas = canvas;
+    setUpdatesEnabled(!canvas); // enabling schedules the segment's own repaint
+    if (m_canvas)
+        m_canvas->areaChanged(geometry());
+}
+
+void sideLightButtonCustom::moveEvent(QMoveEvent *event)
+{
+    QToolButton::moveEvent(event);
+    if (m_canvas) {
+        m_canvas->areaChanged(QRect(event->oldPos(), size()));
+        m_canvas->areaChanged(geometry());
+    }
+}
+
+void sideLightButtonCustom::resizeEvent(QResizeEvent *event)
+{
+    QToolButton::resizeEvent(event);
+    if (m_canvas) {
+        m_canvas->areaChanged(QRect(pos(), event->oldSize()));
+        m_canvas->areaChanged(geometry());
+    }
+}
+
+void sideLightButtonCustom::showEvent(QShowEvent *event)
+{
+    QToolButton::showEvent(event);
+    if (m_canvas)
+        m_canvas->areaChanged(geometry());
+}
+
+void sideLightButtonCustom::hideEvent(QHideEvent *event)
+{
+    QToolButton::hideEvent(event);
+    if (m_canvas)
+        m_canvas->areaChanged(geometry());
 }
 
 void sideLightButtonCustom::paintEvent(QPaintEvent *)
 {
+    QPainter p(this);
+    paintSegment(p);
+}
+
+void sideLightButtonCustom::paintSegment(QPainter &p) const
+{
     if (m_width == m_height)
         return;
-    QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
     const bool horizontal = m_width > m_height;

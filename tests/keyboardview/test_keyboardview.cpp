@@ -4,6 +4,7 @@
 #include "dragshowarea.h"
 #include "fakekeyfunctionstore.h"
 #include "hiddevicejoinframe.h"
+#include "imagecompare.h"
 #include "keyboardbutcustom.h"
 #include "keyboardimageframeitem.h"
 #include "keyboardmodeldata.h"
@@ -11,18 +12,22 @@
 #include "keyselectframe.h"
 #include "keytippopup.h"
 #include "layoutfixture.h"
+#include "paintcounter.h"
 #include "picturecache.h"
 #include "sidelightbuttoncustom.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -491,6 +496,258 @@ TEST_F(ViewFrameTest, ShippedModelSizesScale)
                 }
             }
         }
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Lit keys: the key layer paints their caps
+
+// What the screen shows of a window: the window's backing store as last painted.
+QImage onScreen(QWidget &window)
+{
+    QApplication::processEvents();
+    QApplication::processEvents(); // the layer's repaint request, then the repaint itself
+    return QGuiApplication::primaryScreen()->grabWindow(window.winId()).toImage();
+}
+
+QColor frameColour(int frame, int key)
+{
+    QColor c = QColor::fromHsv((frame * 37 + key * 11) % 360, 255, 255);
+    c.setAlpha(180);
+    return c;
+}
+
+void lightEveryKey(hidDeviceJoinFrame &view, int frame)
+{
+    int i = 0;
+    for (keyboardButCustom *key : view.keyLayer()->keyButtons())
+        key->setLightColor(frameColour(frame, i++));
+}
+
+void lightEverySegment(hidDeviceJoinFrame &view, int frame)
+{
+    int i = 0;
+    for (sideLightButtonCustom *light : view.keyLayer()->sideLightButtons())
+        light->setColor(frameColour(frame, i++));
+}
+
+// On screen, lit caps and side-light segments painted by the layer look exactly as they painted
+// themselves: every light look, with hover and drag marks, custom light with a selected key, a zoom
+// that resizes and moves everything, the L-shaped Enter, lights that change after being shown,
+// segments hidden again, and the light look left.
+TEST_F(KeyLayerTest, LitCapsPaintedByTheLayerLookAsSelfPaintedKeys)
+{
+    struct Case
+    {
+        const char *name;
+        bool lShapedEnter; // the fixture layout with the L-shaped Enter instead of a shipped model
+        float zoom;
+        std::function<void(hidDeviceJoinFrame &)> apply;
+    };
+    auto key = [](hidDeviceJoinFrame &v, int code) { return v.keyLayer()->keyButtonMap().value(code); };
+    const Case cases[] = {
+        {"every key and side segment lit", false, 1.0f,
+         [](hidDeviceJoinFrame &v) {
+             v.setLightView(true);
+             lightEveryKey(v, 1);
+             v.keyLayer()->showSideLights(true);
+             lightEverySegment(v, 1);
+         }},
+        {"hover and drag marks over lit keys", false, 1.0f,
+         [&](hidDeviceJoinFrame &v) {
+             v.setLightView(true);
+             lightEveryKey(v, 2);
+             key(v, 8)->setHovered(true);
+             key(v, 26)->setDragMarked(true);
+             key(v, 9)->setLightColor(QColor(0, 0, 0, 0)); // dark key with a clear outline
+         }},
+        {"custom light with a selected key", false, 1.0f,
+         [&](hidDeviceJoinFrame &v) {
+             v.setLightView(true);
+             v.keyLayer()->setKeysCustomLightMode(true);
+             lightEveryKey(v, 3);
+             key(v, 4)->setSelected(true, true);
+         }},
+        {"zoom resizes every key and segment", false, 1.5f,
+         [](hidDeviceJoinFrame &v) {
+             v.setLightView(true);
+             lightEveryKey(v, 4);
+             v.keyLayer()->showSideLights(true);
+             lightEverySegment(v, 4);
+         }},
+        {"L-shaped Enter", true, 2.0f,
+         [](hidDeviceJoinFrame &v) {
+             v.setLightView(true);
+             lightEveryKey(v, 5);
+         }},
+        {"lights change after being shown", false, 1.0f,
+         [](hidDeviceJoinFrame &v) {
+             v.setLightView(true);
+             lightEveryKey(v, 6);
+             v.keyLayer()->showSideLights(true);
+             lightEverySegment(v, 6);
+             onScreen(*v.window());
+             lightEveryKey(v, 7);
+             lightEverySegment(v, 7);
+             v.keyLayer()->keyButtonMap().value(8)->setHovered(true);
+         }},
+        {"zoom changes while the lights are shown", false, 1.0f,
+         [](hidDeviceJoinFrame &v) {
+             v.setLightView(true);
+             lightEveryKey(v, 10);
+             v.keyLayer()->showSideLights(true);
+             lightEverySegment(v, 10);
+             onScreen(*v.window());
+             v.setScale(1.2f);
+         }},
+        {"side segments hidden again", false, 1.0f,
+         [](hidDeviceJoinFrame &v) {
+             v.keyLayer()->showSideLights(true);
+             lightEverySegment(v, 9);
+             onScreen(*v.window());
+             v.keyLayer()->showSideLights(false);
+         }},
+        {"light look left again", false, 1.0f,
+         [&](hidDeviceJoinFrame &v) {
+             v.setLightView(true);
+             lightEveryKey(v, 8);
+             onScreen(*v.window());
+             v.setLightView(false);
+             key(v, 4)->setAssignedState(1);
+             key(v, 5)->setSelected(true, true);
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage shots[2];
+        for (int selfPainted : {0, 1}) {
+            hidDeviceJoinFrame view;
+            view.buildKeyboardView(QStringLiteral("TL104"));
+            if (c.lShapedEnter) {
+                ASSERT_TRUE(view.keyLayer()->loadKeyboardText(fixtureLayout(1)));
+            }
+            if (selfPainted) {
+                for (keyboardButCustom *k : view.keyLayer()->keyButtons())
+                    k->setCanvas(nullptr);
+                for (sideLightButtonCustom *light : view.keyLayer()->sideLightButtons())
+                    light->setCanvas(nullptr);
+            }
+            view.setScale(c.zoom);
+            view.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+            onScreen(view);
+            c.apply(view);
+            shots[selfPainted] = onScreen(view);
+        }
+        ASSERT_EQ(shots[0].size(), shots[1].size());
+        EXPECT_EQ(largestDifference(shots[0], shots[1]), 0);
+    }
+}
+
+// A light frame that recolours every key and side segment is one repaint of the layer, and neither
+// keys nor segments take part in it; nor in a hover over lit keys. Out of the light look the keys
+// paint themselves.
+TEST_F(KeyLayerTest, LitKeysRepaintInOnePassOfTheLayer)
+{
+    hidDeviceJoinFrame view;
+    view.buildKeyboardView(QStringLiteral("TL104"));
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    keySelectFrame *layer = view.keyLayer();
+    layer->showSideLights(true);
+    const QList<keyboardButCustom *> keys = layer->keyButtons();
+    const QList<sideLightButtonCustom *> segments = layer->sideLightButtons();
+    ASSERT_FALSE(segments.isEmpty());
+    keyboardButCustom *e = layer->keyButtonMap().value(8);
+    PaintCounter counter;
+    layer->installEventFilter(&counter);
+    for (keyboardButCustom *k : keys)
+        k->installEventFilter(&counter);
+    for (sideLightButtonCustom *light : segments)
+        light->installEventFilter(&counter);
+    auto keyPaints = [&] {
+        int n = 0;
+        for (keyboardButCustom *k : keys)
+            n += counter.of(k);
+        return n;
+    };
+    auto segmentPaints = [&] {
+        int n = 0;
+        for (sideLightButtonCustom *light : segments)
+            n += counter.of(light);
+        return n;
+    };
+
+    const struct
+    {
+        const char *name;
+        std::function<void()> step;
+        int layerPaints;
+        bool keysPaint;
+    } steps[] = {
+        {"enter the light look", [&] { view.setLightView(true); }, 1, false},
+        {"a frame recolours every key and segment",
+         [&] {
+             lightEveryKey(view, 1);
+             lightEverySegment(view, 1);
+         },
+         1, false},
+        {"three frames in one pass of the event loop",
+         [&] {
+             for (int f = 2; f <= 4; ++f)
+                 lightEveryKey(view, f);
+         },
+         1, false},
+        {"hover over a lit key", [&] { e->setHovered(true); }, 1, false},
+        {"the same colours again", [&] { lightEveryKey(view, 4); }, 1, false},
+        {"leave the light look and select a key",
+         [&] {
+             view.setLightView(false);
+             e->setSelected(true, true);
+         },
+         1, true},
+    };
+    onScreen(view);
+    for (const auto &s : steps) {
+        SCOPED_TRACE(s.name);
+        counter.clear();
+        s.step();
+        onScreen(view);
+        EXPECT_EQ(counter.of(layer), s.layerPaints);
+        EXPECT_EQ(keyPaints() > 0, s.keysPaint) << keyPaints();
+        EXPECT_EQ(segmentPaints(), 0);
+    }
+    for (keyboardButCustom *k : keys)
+        EXPECT_EQ(k->paintedOnCanvas(), false) << "out of the light look every key paints itself";
+}
+
+// The picture is stretched smoothly over its frame, as a style-sheet border image stretched it, at
+// the view's sizes for zoom 1.0, 2.0 and an odd one; it follows a change of size and variant.
+TEST(ViewPicture, StretchedPictureLooksAsABorderImage)
+{
+    dm()->setApplicationDirPath(QStringLiteral(TL_OUTPUT_DIR));
+    keyboardImageFrameItem item;
+    item.setDeviceInfo(QStringLiteral("TL104"));
+    item.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&item));
+    auto *frame = item.findChild<QFrame *>(QStringLiteral("frame"));
+    ASSERT_NE(frame, nullptr);
+    const struct
+    {
+        QSize size;
+        int variant;
+    } cases[] = {{{846, 270}, -1}, {{1672, 520}, -1}, {{1001, 333}, -1}, {{846, 270}, 1}};
+    for (const auto &c : cases) {
+        item.setPictureVariant(c.variant);
+        item.resize(c.size);
+        QFrame reference;
+        reference.setStyleSheet(QStringLiteral("QFrame{border-image: url(%1);}").arg(item.picturePath()));
+        reference.resize(frame->size());
+        const QImage got = frame->grab().toImage();
+        const QImage expected = reference.grab().toImage();
+        ASSERT_EQ(got.size(), c.size - QSize(20, 20));
+        ASSERT_EQ(got.size(), expected.size());
+        EXPECT_LE(largestDifference(got, expected), 1) << c.size.width() << "x" << c.size.height();
     }
 }
 

@@ -1,4 +1,5 @@
 // Key-cap look decisions and the setters of key caps and side-light segments.
+#include "imagecompare.h"
 #include "keyboardbutcustom.h"
 #include "keypaintplan.h"
 #include "sidelightbuttoncustom.h"
@@ -6,8 +7,6 @@
 #include <QImage>
 #include <QPainter>
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 namespace {
 
@@ -166,21 +165,6 @@ QImage rendered(keyboardButCustom &key)
     img.fill(Qt::transparent);
     key.render(&img, QPoint(), QRegion(), QWidget::RenderFlags());
     return img;
-}
-
-// The largest difference of any channel of any pixel.
-int largestDifference(const QImage &a, const QImage &b)
-{
-    int worst = 0;
-    for (int y = 0; y < a.height(); ++y)
-        for (int x = 0; x < a.width(); ++x) {
-            const QRgb p = a.pixel(x, y);
-            const QRgb q = b.pixel(x, y);
-            for (int d :
-                 {qRed(p) - qRed(q), qGreen(p) - qGreen(q), qBlue(p) - qBlue(q), qAlpha(p) - qAlpha(q)})
-                worst = std::max(worst, std::abs(d));
-        }
-    return worst;
 }
 
 // Keys draw their outline from a coverage shared per size and recoloured per key; the picture must

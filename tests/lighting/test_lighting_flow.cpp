@@ -9,9 +9,12 @@
 #include "fakesoundcardcapture.h"
 #include "hiddevicejoinframe.h"
 #include "keyboardbutcustom.h"
+#include "keyselectframe.h"
 #include "musictestpcm.h"
+#include "paintcounter.h"
 
 #include <QAbstractButton>
+#include <QElapsedTimer>
 #include <QLabel>
 
 #include <functional>
@@ -246,6 +249,49 @@ TEST_F(LightingFlowTest, PreviewAnimatesTheKeysOnlyForAnimatedEffects)
     EXPECT_EQ(kb->state().keyboardLight[0], 6);
 
     // Leaving the keyboard stops every tick.
+    page.reset();
+    flushDeletes();
+}
+
+// The animated preview costs one repaint of the key layer per frame at most, whatever number of keys
+// changed, and the key buttons themselves are never repainted for it.
+TEST_F(LightingFlowTest, WavePreviewRepaintsTheKeyLayerOncePerFrame)
+{
+    addKeyboard("TL104");
+    openPage();
+    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    openLightingTab();
+    lightDealMain *engine = page->lightEngineObject();
+    keySelectFrame *layer = DDataManager::getInstance()->keySelectFrame();
+    ASSERT_NE(layer, nullptr);
+    const QList<keyboardButCustom *> keys = layer->keyButtons();
+    button("toolButton_Wave")->click();
+    ASSERT_TRUE(waitFor([&] { return engine->isKeyTicking() && engine->isPreviewTicking(); }));
+
+    PaintCounter counter;
+    layer->installEventFilter(&counter);
+    for (keyboardButCustom *k : keys)
+        k->installEventFilter(&counter);
+    QVector<QColor> last;
+    int frames = 0; // light frames seen on the keys
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < 600) {
+        QVector<QColor> now;
+        for (keyboardButCustom *k : keys)
+            now.append(k->lightColor());
+        frames += now != last ? 1 : 0;
+        last = now;
+        QTest::qWait(5);
+    }
+    int keyPaints = 0;
+    for (keyboardButCustom *k : keys)
+        keyPaints += counter.of(k);
+    EXPECT_EQ(keyPaints, 0);
+    EXPECT_GT(counter.of(layer), 0) << "the wave is shown";
+    // Frames shorter than the 5 ms sampling are not seen, but never more than one frame per tick.
+    EXPECT_LE(counter.of(layer), int(t.elapsed()) / lighttiming::kPreviewInterval + 2);
+    EXPECT_GT(frames, 2);
     page.reset();
     flushDeletes();
 }
