@@ -1421,13 +1421,13 @@
         <location line="-532"/>
         <location line="+566"/>
         <source>Keyboard Event</source>
-        <translation>حدث لوحة المفاتيح</translation>
+        <translation>لوحة المفاتيح</translation>
     </message>
     <message>
         <location line="-556"/>
         <location line="+566"/>
         <source>Mouse Event</source>
-        <translation>حدث الماوس</translation>
+        <translation>الماوس</translation>
     </message>
     <message>
         <location line="-559"/>

@@ -1421,13 +1421,13 @@
         <location line="-532"/>
         <location line="+566"/>
         <source>Keyboard Event</source>
-        <translation>Událost klávesnice</translation>
+        <translation>Klávesnice</translation>
     </message>
     <message>
         <location line="-556"/>
         <location line="+566"/>
         <source>Mouse Event</source>
-        <translation>Událost myši</translation>
+        <translation>Myš</translation>
     </message>
     <message>
         <location line="-559"/>

@@ -1421,13 +1421,13 @@
         <location line="-532"/>
         <location line="+566"/>
         <source>Keyboard Event</source>
-        <translation>Événement clavier</translation>
+        <translation>Clavier</translation>
     </message>
     <message>
         <location line="-556"/>
         <location line="+566"/>
         <source>Mouse Event</source>
-        <translation>Événement souris</translation>
+        <translation>Souris</translation>
     </message>
     <message>
         <location line="-559"/>

@@ -1421,13 +1421,13 @@
         <location line="-532"/>
         <location line="+566"/>
         <source>Keyboard Event</source>
-        <translation>キーボードイベント</translation>
+        <translation>キーボード</translation>
     </message>
     <message>
         <location line="-556"/>
         <location line="+566"/>
         <source>Mouse Event</source>
-        <translation>マウスイベント</translation>
+        <translation>マウス</translation>
     </message>
     <message>
         <location line="-559"/>

@@ -1421,13 +1421,13 @@
         <location line="-532"/>
         <location line="+566"/>
         <source>Keyboard Event</source>
-        <translation>Zdarzenie klawiatury</translation>
+        <translation>Klawiatura</translation>
     </message>
     <message>
         <location line="-556"/>
         <location line="+566"/>
         <source>Mouse Event</source>
-        <translation>Zdarzenie myszy</translation>
+        <translation>Mysz</translation>
     </message>
     <message>
         <location line="-559"/>
@@ -1968,7 +1968,7 @@
     <message>
         <location filename="../src/trigger/dperformancepage.cpp" line="+62"/>
         <source>If Win Lock is on:</source>
-        <translation>Gdy blokada Win jest włączona:</translation>
+        <translation>Przy blokadzie Win:</translation>
     </message>
     <message>
         <location line="+1"/>
@@ -3384,7 +3384,7 @@
     <message>
         <location line="+1"/>
         <source>If Win Lock is on:</source>
-        <translation>Gdy blokada Win jest włączona:</translation>
+        <translation>Przy blokadzie Win:</translation>
     </message>
     <message>
         <location line="+1"/>

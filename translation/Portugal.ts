@@ -1421,13 +1421,13 @@
         <location line="-532"/>
         <location line="+566"/>
         <source>Keyboard Event</source>
-        <translation>Evento de teclado</translation>
+        <translation>Teclado</translation>
     </message>
     <message>
         <location line="-556"/>
         <location line="+566"/>
         <source>Mouse Event</source>
-        <translation>Evento de rato</translation>
+        <translation>Rato</translation>
     </message>
     <message>
         <location line="-559"/>

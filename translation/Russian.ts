@@ -1421,13 +1421,13 @@
         <location line="-532"/>
         <location line="+566"/>
         <source>Keyboard Event</source>
-        <translation>Событие клавиатуры</translation>
+        <translation>Клавиатура</translation>
     </message>
     <message>
         <location line="-556"/>
         <location line="+566"/>
         <source>Mouse Event</source>
-        <translation>Событие мыши</translation>
+        <translation>Мышь</translation>
     </message>
     <message>
         <location line="-559"/>
