@@ -1366,7 +1366,7 @@
     </message>
     <message>
         <location line="+7"/>
-        <location line="+1108"/>
+        <location line="+1105"/>
         <location line="+262"/>
         <source>MS</source>
         <translation>MS</translation>
@@ -2767,22 +2767,22 @@
 <context>
     <name>DUpdateFirmwareDia</name>
     <message>
-        <location filename="../src/firmware/dupdatefirmwaredia.cpp" line="+34"/>
+        <location filename="../src/firmware/dupdatefirmwaredia.cpp" line="+65"/>
         <source>Update Firmware</source>
         <translation>Atualizar firmware</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+14"/>
         <source>If the firmware is being updated, do not unplug the device!</source>
         <translation>Não desligue o dispositivo durante a atualização do firmware!</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-15"/>
         <source>DUpdateFirmwareDia</source>
         <translation>DUpdateFirmwareDia</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+211"/>
         <source>Update successful</source>
         <translation>Atualização concluída com êxito</translation>
     </message>
@@ -3571,7 +3571,7 @@
 <context>
     <name>UpdateFirmwareInfoItem</name>
     <message>
-        <location filename="../src/firmware/updatefirmwareinfoitem.cpp" line="+46"/>
+        <location filename="../src/firmware/updatefirmwareinfoitem.cpp" line="+60"/>
         <source>Product name:</source>
         <translation>Produto:</translation>
     </message>
