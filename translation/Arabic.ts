@@ -1,30 +1,30 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1">
+<TS version="2.1" language="ar" sourcelanguage="en_US">
 <context>
     <name>DAllKeysShowPage</name>
     <message>
         <location filename="../src/keyboardview/dallkeysshowpage.ui" line="+9"/>
         <source>DAllKeysShowPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DAllKeysShowPage</translation>
     </message>
     <message>
         <location line="+29"/>
         <location filename="../src/keyboardview/dallkeysshowpage.cpp" line="+14"/>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>تركيبة مفاتيح</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/keyboardview/dallkeysshowpage.cpp" line="+1"/>
         <source>Normal Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>مفاتيح عادية</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/keyboardview/dallkeysshowpage.cpp" line="+1"/>
         <source>Special Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>مفاتيح خاصة</translation>
     </message>
 </context>
 <context>
@@ -32,32 +32,32 @@
     <message>
         <location filename="../src/macro/dcatchkeyandmouseitem.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+69"/>
         <source>99999 MS</source>
-        <translation type="unfinished"></translation>
+        <translation>99999 MS</translation>
     </message>
     <message>
         <location line="+67"/>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <location filename="../src/macro/dcatchkeyandmouseitem.cpp" line="+66"/>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>نقرة يسرى</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Center Click</source>
-        <translation type="unfinished"></translation>
+        <translation>نقرة وسطى</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>نقرة يمنى</translation>
     </message>
 </context>
 <context>
@@ -65,13 +65,13 @@
     <message>
         <location filename="../src/keyassign/dchangprofilepage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+28"/>
         <location filename="../src/keyassign/dchangprofilepage.cpp" line="+25"/>
         <source>Assign Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>تعيين ملف تعريف</translation>
     </message>
 </context>
 <context>
@@ -79,29 +79,29 @@
     <message>
         <location filename="../src/keyassign/dchangekeypage.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>ضغط خفيف</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>ضغط قوي</translation>
     </message>
     <message>
         <location line="+24"/>
         <location filename="../src/keyassign/dchangekeypage.cpp" line="+23"/>
         <source>Remap Key</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تعيين مفتاح</translation>
     </message>
     <message>
         <location line="+26"/>
         <location filename="../src/keyassign/dchangekeypage.cpp" line="+1"/>
         <source>Remap with key?</source>
-        <translation type="unfinished"></translation>
+        <translation>التعيين إلى أي مفتاح؟</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
     <message>
         <location filename="../src/widgets/dcustomeventtipexplain.cpp" line="+28"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>افتراضي</translation>
     </message>
 </context>
 <context>
@@ -118,143 +118,143 @@
         <location filename="../src/keyassign/dcustomkeyspage.ui" line="+80"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+274"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>النوع:</translation>
     </message>
     <message>
         <location line="+467"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+1"/>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>الوظيفة:</translation>
     </message>
     <message>
         <location line="+303"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+1"/>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>المفتاح</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>NULL</source>
-        <translation type="unfinished"></translation>
+        <translation>NULL</translation>
     </message>
     <message>
         <location line="+27"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="-5"/>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>الطبقة الافتراضية</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+1"/>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>طبقة FN</translation>
     </message>
     <message>
         <location line="+37"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+1"/>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>تنزيل</translation>
     </message>
     <message>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="-212"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>افتراضي</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>ماكرو</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Remap Key</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تعيين مفتاح</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>الماوس</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>نص</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>تعطيل</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Multimedia</source>
-        <translation type="unfinished"></translation>
+        <translation>الوسائط المتعددة</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>تركيبة مفاتيح</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>اختصارات</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Switch Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>تبديل ملف التعريف</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Launch Application</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل تطبيق</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Keyboard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>إضاءة لوحة المفاتيح</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Atmosphere Light</source>
-        <translation type="unfinished"></translation>
+        <translation>الإضاءة المحيطة</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Key Config</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات المفاتيح</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>مفاتيح متقدمة</translation>
     </message>
     <message>
         <location line="+114"/>
         <source>Operate successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تمت العملية بنجاح</translation>
     </message>
     <message>
         <location line="+144"/>
         <location line="+182"/>
         <source>Please select one Key first</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى تحديد مفتاح أولاً</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Operate failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت العملية</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Setting failed because the text is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الإعداد لأن النص فارغ</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Unknow</source>
-        <translation type="unfinished"></translation>
+        <translation>غير معروف</translation>
     </message>
 </context>
 <context>
@@ -262,12 +262,12 @@
     <message>
         <location filename="../src/lighting/dcustomlightlistitem.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+54"/>
         <source>Custom Light Item</source>
-        <translation type="unfinished"></translation>
+        <translation>عنصر إضاءة مخصصة</translation>
     </message>
 </context>
 <context>
@@ -275,7 +275,7 @@
     <message>
         <location filename="../src/app/ddatamanager.cpp" line="+35"/>
         <source>Unknow</source>
-        <translation type="unfinished"></translation>
+        <translation>غير معروف</translation>
     </message>
 </context>
 <context>
@@ -283,209 +283,209 @@
     <message>
         <location filename="../src/device/ddevicepage.ui" line="+14"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>Device List</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة الأجهزة</translation>
     </message>
     <message>
         <location line="+132"/>
         <source>link</source>
-        <translation type="unfinished"></translation>
+        <translation>رابط</translation>
     </message>
     <message>
         <location line="+268"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تعيين</translation>
     </message>
     <message>
         <location line="+303"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>اختبار</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيير</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>لوحة المفاتيح</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0</translation>
     </message>
     <message>
         <location line="+54"/>
         <source>USB</source>
-        <translation type="unfinished"></translation>
+        <translation>USB</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>60</source>
-        <translation type="unfinished"></translation>
+        <translation>60</translation>
     </message>
     <message>
         <location line="+472"/>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>الجهاز غير متصل</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage_profileslots.cpp" line="+102"/>
         <location line="+173"/>
         <source>The number of profile has reached the maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>وصل عدد ملفات التعريف إلى الحد الأقصى</translation>
     </message>
     <message>
         <location line="-166"/>
         <source>Create failed, the index node is already existence, please checked</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الإنشاء، هذا الموضع مستخدم بالفعل، يرجى التحقق</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Create profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل إنشاء ملف التعريف</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Create profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم إنشاء ملف التعريف بنجاح</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Need keep at least one profile</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب الاحتفاظ بملف تعريف واحد على الأقل</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Delete profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل حذف ملف التعريف</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Delete profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم حذف ملف التعريف بنجاح</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Profile name can&apos;t empty</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن أن يكون اسم ملف التعريف فارغاً</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Modify profile info failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل تعديل معلومات ملف التعريف</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Modify profile info successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعديل معلومات ملف التعريف بنجاح</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Save directory</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد الحفظ</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please select save directory first</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى تحديد مجلد الحفظ أولاً</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>This index node non-existent</source>
-        <translation type="unfinished"></translation>
+        <translation>هذا الموضع غير موجود</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Export profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تصدير ملف التعريف بنجاح</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Export profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل تصدير ملف التعريف</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Open profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح ملف تعريف</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Profile files(*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات التعريف(*.xml)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please select import file first</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى تحديد ملف الاستيراد أولاً</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Import profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم استيراد ملف التعريف بنجاح</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Import profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل استيراد ملف التعريف</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>تنبيه</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Whether to reset the current profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>هل تريد إعادة تعيين ملف التعريف الحالي؟</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>نعم</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>لا</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+6"/>
         <source>Operate failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت العملية</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Operate successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تمت العملية بنجاح</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage_lighting.cpp" line="+94"/>
         <source>The custom light could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ الإضاءة المخصصة</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage_profiles.cpp" line="+97"/>
         <source>The profile folder %1 cannot be created; profiles cannot be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر إنشاء مجلد ملفات التعريف %1؛ لا يمكن حفظ ملفات التعريف</translation>
     </message>
     <message>
         <location line="+56"/>
         <source>The profile file was damaged and has been reset; the damaged copy was kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>كان ملف التعريف تالفاً وتمت إعادة تعيينه؛ واحتُفظ بالنسخة التالفة باسم %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات التعريف</translation>
     </message>
 </context>
 <context>
@@ -493,13 +493,13 @@
     <message>
         <location filename="../src/firmware/dfirwareinfoshow.ui" line="+14"/>
         <source>DFirwareInfoShow</source>
-        <translation type="unfinished"></translation>
+        <translation>DFirwareInfoShow</translation>
     </message>
     <message>
         <location line="+54"/>
         <location filename="../src/firmware/dfirwareinfoshow.cpp" line="+29"/>
         <source>Firmware Info</source>
-        <translation type="unfinished"></translation>
+        <translation>معلومات البرنامج الثابت</translation>
     </message>
 </context>
 <context>
@@ -507,79 +507,79 @@
     <message>
         <location filename="../src/keyassign/dhotkeypage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+29"/>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>اختصارات</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-18"/>
         <source>Show desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار سطح المكتب</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-1"/>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق النافذة</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+3"/>
         <source>Lock computer</source>
-        <translation type="unfinished"></translation>
+        <translation>قفل الكمبيوتر</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-1"/>
         <source>My computer</source>
-        <translation type="unfinished"></translation>
+        <translation>جهاز الكمبيوتر</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+2"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+2"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>لصق</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+1"/>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-2"/>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>قص</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+5"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-1"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-1"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>جديد</translation>
     </message>
 </context>
 <context>
@@ -587,37 +587,37 @@
     <message>
         <location filename="../src/trigger/dkeycalibrationexplaindia.cpp" line="+112"/>
         <source>1.Into key calibration mode first;</source>
-        <translation type="unfinished"></translation>
+        <translation>1. ادخل وضع معايرة المفاتيح أولاً؛</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2.Select one key;</source>
-        <translation type="unfinished"></translation>
+        <translation>2. حدد مفتاحاً واحداً؛</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation type="unfinished"></translation>
+        <translation>3. انقر على &quot;بدء المعايرة&quot;؛</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>4.Press the selected key;</source>
-        <translation type="unfinished"></translation>
+        <translation>4. اضغط المفتاح المحدد؛</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>5.Return key calibration results;</source>
-        <translation type="unfinished"></translation>
+        <translation>5. تُعرض نتائج معايرة المفتاح؛</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Set the required press key duration for triggering.</source>
-        <translation type="unfinished"></translation>
+        <translation>اضبط مدة الضغط المطلوبة على المفتاح للتفعيل.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
-        <translation type="unfinished"></translation>
+        <translation>عند تفعيل معايرة جميع المفاتيح، يرجى الضغط على جميع المفاتيح لإكمال المعايرة.</translation>
     </message>
 </context>
 <context>
@@ -625,12 +625,12 @@
     <message>
         <location filename="../src/keyassign/dkeycapturepage.cpp" line="+66"/>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>ضغط خفيف</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>ضغط قوي</translation>
     </message>
 </context>
 <context>
@@ -638,29 +638,29 @@
     <message>
         <location filename="../src/keyassign/dkeycombinationpage.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>ضغط خفيف</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>ضغط قوي</translation>
     </message>
     <message>
         <location line="+24"/>
         <location filename="../src/keyassign/dkeycombinationpage.cpp" line="+25"/>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>تركيبة مفاتيح</translation>
     </message>
     <message>
         <location line="+26"/>
         <location filename="../src/keyassign/dkeycombinationpage.cpp" line="+1"/>
         <source>Enter key?</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل مفتاحاً</translation>
     </message>
 </context>
 <context>
@@ -668,95 +668,95 @@
     <message>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+20"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+36"/>
         <source>Key Config</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات المفاتيح</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Switch loop</source>
-        <translation type="unfinished"></translation>
+        <translation>تبديل دوري</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="-22"/>
         <source>Lock win</source>
-        <translation type="unfinished"></translation>
+        <translation>قفل Win</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Unlock win</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء قفل Win</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Lock keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>قفل لوحة المفاتيح</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Power query</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض مستوى البطارية</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>الطبقة الافتراضية</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>طبقة FN</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>FN1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>طبقة FN1</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+2"/>
         <source>USB switching</source>
-        <translation type="unfinished"></translation>
+        <translation>التبديل إلى USB</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>2.4G switching</source>
-        <translation type="unfinished"></translation>
+        <translation>التبديل إلى 2.4G</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Bluetooth 1</source>
-        <translation type="unfinished"></translation>
+        <translation>بلوتوث 1</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Bluetooth 2</source>
-        <translation type="unfinished"></translation>
+        <translation>بلوتوث 2</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Bluetooth 3</source>
-        <translation type="unfinished"></translation>
+        <translation>بلوتوث 3</translation>
     </message>
     <message>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="-13"/>
         <source>Lock/Unlock Win</source>
-        <translation type="unfinished"></translation>
+        <translation>قفل/إلغاء قفل Win</translation>
     </message>
 </context>
 <context>
@@ -764,30 +764,30 @@
     <message>
         <location filename="../src/keyassign/dkeydisablepage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+24"/>
         <location filename="../src/keyassign/dkeydisablepage.cpp" line="+22"/>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>تعطيل</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>NULL</source>
-        <translation type="unfinished"></translation>
+        <translation>NULL</translation>
     </message>
     <message>
         <location line="+29"/>
         <location filename="../src/keyassign/dkeydisablepage.cpp" line="+1"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dkeydisablepage.cpp" line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
@@ -795,26 +795,26 @@
     <message>
         <location filename="../src/keyassign/dkeywithapppage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+25"/>
         <location filename="../src/keyassign/dkeywithapppage.cpp" line="+34"/>
         <location line="+31"/>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار تطبيق</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dkeywithapppage.cpp" line="-30"/>
         <source>Please select the path where your app is located</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى تحديد مسار التطبيق</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../src/keyassign/dkeywithapppage.cpp" line="+1"/>
         <source>Select application</source>
-        <translation type="unfinished"></translation>
+        <translation>اختيار التطبيق</translation>
     </message>
 </context>
 <context>
@@ -822,31 +822,31 @@
     <message>
         <location filename="../src/keyassign/dkeywithtextpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+25"/>
         <location filename="../src/keyassign/dkeywithtextpage.cpp" line="+26"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>نص</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../src/keyassign/dkeywithtextpage.cpp" line="+1"/>
         <source>Enter text ...</source>
-        <translation type="unfinished"></translation>
+        <translation>أدخل النص ...</translation>
     </message>
     <message>
         <location line="+25"/>
         <location filename="../src/keyassign/dkeywithtextpage.cpp" line="+1"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dkeywithtextpage.cpp" line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
@@ -854,133 +854,133 @@
     <message>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+47"/>
         <source>Keyboard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>إضاءة لوحة المفاتيح</translation>
     </message>
     <message>
         <location line="+30"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="-29"/>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>الإضاءة الكلية</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>الإضاءة التفاعلية</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>كل الإضاءة</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>ثابت</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>السطوع +</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>السطوع -</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>السرعة +</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>السرعة -</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Direction +1</source>
-        <translation type="unfinished"></translation>
+        <translation>الاتجاه +1</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Direction -1</source>
-        <translation type="unfinished"></translation>
+        <translation>الاتجاه -1</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Direction Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>تدوير الاتجاه</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع الألوان الكاملة</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيير اللون العلوي</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيير اللون السفلي</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Close all</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف الكل</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Close back light</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف الإضاءة الخلفية</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Stop back light</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف مؤقت للإضاءة الخلفية</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Light recording</source>
-        <translation type="unfinished"></translation>
+        <translation>تسجيل الإضاءة</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Custom 1</source>
-        <translation type="unfinished"></translation>
+        <translation>مخصص 1</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Custom 2</source>
-        <translation type="unfinished"></translation>
+        <translation>مخصص 2</translation>
     </message>
 </context>
 <context>
@@ -988,91 +988,91 @@
     <message>
         <location filename="../src/lighting/dlightsconfigpage.ui" line="+6"/>
         <source>DLightsConfigPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DLightsConfigPage</translation>
     </message>
     <message>
         <location line="+50"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+173"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>النوع:</translation>
     </message>
     <message>
         <location line="+411"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>السطوع:</translation>
     </message>
     <message>
         <location line="+33"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>السرعة:</translation>
     </message>
     <message>
         <location line="+33"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Direction:</source>
-        <translation type="unfinished"></translation>
+        <translation>الاتجاه:</translation>
     </message>
     <message>
         <location line="+138"/>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Light mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع الإضاءة</translation>
     </message>
     <message>
         <location line="+72"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>ألوان كاملة</translation>
     </message>
     <message>
         <location line="+49"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Top color</source>
-        <translation type="unfinished"></translation>
+        <translation>اللون العلوي</translation>
     </message>
     <message>
         <location line="+45"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Bottom color</source>
-        <translation type="unfinished"></translation>
+        <translation>اللون السفلي</translation>
     </message>
     <message>
         <location line="+207"/>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+26"/>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <location line="-20"/>
         <source>G</source>
-        <translation type="unfinished"></translation>
+        <translation>G</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>255</source>
-        <translation type="unfinished"></translation>
+        <translation>255</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <location line="+54"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Custom light</source>
-        <translation type="unfinished"></translation>
+        <translation>إضاءة مخصصة</translation>
     </message>
     <message>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="-8"/>
@@ -1081,7 +1081,7 @@
         <location filename="../src/sdk/colorinfodata.cpp" line="+18"/>
         <location line="+21"/>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>ثابت</translation>
     </message>
     <message>
         <location line="-9"/>
@@ -1089,7 +1089,7 @@
         <location filename="../src/sdk/colorinfodata.cpp" line="-18"/>
         <location line="+22"/>
         <source>Neon</source>
-        <translation type="unfinished"></translation>
+        <translation>نيون</translation>
     </message>
     <message>
         <location line="-8"/>
@@ -1097,7 +1097,7 @@
         <location filename="../src/sdk/colorinfodata.cpp" line="-24"/>
         <location line="+21"/>
         <source>Breath</source>
-        <translation type="unfinished"></translation>
+        <translation>تنفّس</translation>
     </message>
     <message>
         <location line="-9"/>
@@ -1105,134 +1105,134 @@
         <location filename="../src/sdk/colorinfodata.cpp" line="-20"/>
         <location line="+21"/>
         <source>Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>موجة</translation>
     </message>
     <message>
         <location line="-8"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-14"/>
         <source>Twinkle</source>
-        <translation type="unfinished"></translation>
+        <translation>وميض</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-4"/>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>ثعبان</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-1"/>
         <source>Radar</source>
-        <translation type="unfinished"></translation>
+        <translation>رادار</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+10"/>
         <source>Auto Ripple</source>
-        <translation type="unfinished"></translation>
+        <translation>تموّج تلقائي</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+1"/>
         <source>Striation</source>
-        <translation type="unfinished"></translation>
+        <translation>خطوط</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-8"/>
         <source>Aurora</source>
-        <translation type="unfinished"></translation>
+        <translation>شفق</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+1"/>
         <source>Ripple</source>
-        <translation type="unfinished"></translation>
+        <translation>تموّج</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-2"/>
         <source>Reactive</source>
-        <translation type="unfinished"></translation>
+        <translation>تفاعلي</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+5"/>
         <source>Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>تقاطع</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+152"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+2"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location line="-151"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+3"/>
         <source>Fireworks</source>
-        <translation type="unfinished"></translation>
+        <translation>ألعاب نارية</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-4"/>
         <source>Speed Respond</source>
-        <translation type="unfinished"></translation>
+        <translation>استجابة السرعة</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+5"/>
         <source>Musical Rhythm</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاع الموسيقى</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-7"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>مخصص</translation>
     </message>
     <message>
         <location line="+3"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+14"/>
         <source>Collision</source>
-        <translation type="unfinished"></translation>
+        <translation>تصادم</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Keyboard/Ambient</source>
-        <translation type="unfinished"></translation>
+        <translation>لوحة المفاتيح/المحيطة</translation>
     </message>
     <message>
         <location filename="../src/lighting/dlightsconfigpage_custom.cpp" line="+135"/>
         <source>Two custom lights must be in use to swap one</source>
-        <translation type="unfinished"></translation>
+        <translation>يجب استخدام إضاءتين مخصصتين لتبديل إحداهما</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The custom light could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر حفظ الإضاءة المخصصة</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Custom light name can&apos;t be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن أن يكون اسم الإضاءة المخصصة فارغاً</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Modify custom light name successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعديل اسم الإضاءة المخصصة بنجاح</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Modify custom light name failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل تعديل اسم الإضاءة المخصصة</translation>
     </message>
 </context>
 <context>
@@ -1240,12 +1240,12 @@
     <message>
         <location filename="../src/app/dloginwidget.ui" line="+14"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>تسجيل الدخول</translation>
     </message>
 </context>
 <context>
@@ -1253,55 +1253,55 @@
     <message>
         <location filename="../src/keyassign/dmacrocmdpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+35"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+36"/>
         <source>Play Type</source>
-        <translation type="unfinished"></translation>
+        <translation>نوع التشغيل</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+1"/>
         <source>Play once</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل مرة واحدة</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+2"/>
         <source>Continous playback on/off</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل/إيقاف التشغيل المتواصل</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="-1"/>
         <source>Play multiple times</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل عدة مرات</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+2"/>
         <source>Play while assigned key is pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>التشغيل طوال الضغط على المفتاح المعيّن</translation>
     </message>
     <message>
         <location line="+18"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+1"/>
         <source>Play Number</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد مرات التشغيل</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+1"/>
         <source>Play Number 1,2,3...</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد مرات التشغيل 1,2,3...</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+1"/>
         <source>Assign Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>تعيين ماكرو</translation>
     </message>
 </context>
 <context>
@@ -1309,17 +1309,17 @@
     <message>
         <location filename="../src/macro/dmacrolistitem.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+93"/>
         <source>Macro01</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro01</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Binding</source>
-        <translation type="unfinished"></translation>
+        <translation>ربط</translation>
     </message>
 </context>
 <context>
@@ -1327,118 +1327,118 @@
     <message>
         <location filename="../src/macro/dmacropage.ui" line="+9"/>
         <source>DMacroPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DMacroPage</translation>
     </message>
     <message>
         <location line="+130"/>
         <source>Macro Record</source>
-        <translation type="unfinished"></translation>
+        <translation>تسجيل الماكرو</translation>
     </message>
     <message>
         <location line="+149"/>
         <source>Macro Group</source>
-        <translation type="unfinished"></translation>
+        <translation>مجموعة الماكرو</translation>
     </message>
     <message>
         <location line="+247"/>
         <source>Delay Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>إعداد التأخير</translation>
     </message>
     <message>
         <location line="+80"/>
         <source>Recording delay</source>
-        <translation type="unfinished"></translation>
+        <translation>تسجيل التأخير</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>No delay</source>
-        <translation type="unfinished"></translation>
+        <translation>بدون تأخير</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Default delay</source>
-        <translation type="unfinished"></translation>
+        <translation>التأخير الافتراضي</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+1108"/>
+        <location line="+1105"/>
         <location line="+262"/>
         <source>MS</source>
-        <translation type="unfinished"></translation>
+        <translation>MS</translation>
     </message>
     <message>
         <location line="-1239"/>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>تسجيل</translation>
     </message>
     <message>
         <location line="+95"/>
         <source>Event List</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة الأحداث</translation>
     </message>
     <message>
         <location line="+263"/>
         <source>Record is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>التسجيل فارغ</translation>
     </message>
     <message>
         <location line="+91"/>
         <source>0 MS</source>
-        <translation type="unfinished"></translation>
+        <translation>0 MS</translation>
     </message>
     <message>
         <location line="+106"/>
         <source>Insert Event</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج حدث</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>الموضع</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Insert event after</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج الحدث بعد</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Insert event before</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج الحدث قبل</translation>
     </message>
     <message>
         <location line="+47"/>
         <location line="+566"/>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>الحدث</translation>
     </message>
     <message>
         <location line="-532"/>
         <location line="+566"/>
         <source>Keyboard Event</source>
-        <translation type="unfinished"></translation>
+        <translation>لوحة المفاتيح</translation>
     </message>
     <message>
         <location line="-556"/>
         <location line="+566"/>
         <source>Mouse Event</source>
-        <translation type="unfinished"></translation>
+        <translation>الماوس</translation>
     </message>
     <message>
         <location line="-559"/>
         <location line="+424"/>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>التأخير</translation>
     </message>
     <message>
         <location line="-364"/>
         <source>Operate</source>
-        <translation type="unfinished"></translation>
+        <translation>الإجراء</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -1447,108 +1447,108 @@
         <location line="+59"/>
         <location line="+19"/>
         <source>Please enter a key</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى إدخال مفتاح</translation>
     </message>
     <message>
         <location line="-514"/>
         <location line="+601"/>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>نقرة يسرى</translation>
     </message>
     <message>
         <location line="-578"/>
         <location line="+598"/>
         <source>Center Click</source>
-        <translation type="unfinished"></translation>
+        <translation>نقرة وسطى</translation>
     </message>
     <message>
         <location line="-578"/>
         <location line="+598"/>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>نقرة يمنى</translation>
     </message>
     <message>
         <location line="-566"/>
         <source>Please enter delay number</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى إدخال قيمة التأخير</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>إدراج</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>Property</source>
-        <translation type="unfinished"></translation>
+        <translation>الخاصية</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <location line="+167"/>
         <source>Press Key</source>
-        <translation type="unfinished"></translation>
+        <translation>ضغط مفتاح</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>الماوس</translation>
     </message>
     <message>
         <location line="+131"/>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>تعديل</translation>
     </message>
     <message>
         <location filename="../src/macro/dmacropage.cpp" line="+24"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>مسح</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>لأعلى</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>لأسفل</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../src/macro/dmacropage_recording.cpp" line="+68"/>
         <source>Start record</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء التسجيل</translation>
     </message>
     <message>
         <location line="+248"/>
         <source>Macro name can&apos;t be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن أن يكون اسم الماكرو فارغاً</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Modify macro name successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تعديل اسم الماكرو بنجاح</translation>
     </message>
     <message>
         <location filename="../src/macro/dmacropage_events.cpp" line="-83"/>
         <location line="+55"/>
         <location line="+137"/>
         <source>Please select a specific location first</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى تحديد موضع أولاً</translation>
     </message>
     <message>
         <location line="-182"/>
@@ -1557,110 +1557,110 @@
         <location line="+37"/>
         <location line="+58"/>
         <source>The record of events has reached the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>وصل عدد الأحداث المسجلة إلى الحد الأقصى</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Insert failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الإدراج</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Insert successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم الإدراج بنجاح</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Modify failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل التعديل</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Modify successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم التعديل بنجاح</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Delete failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل الحذف</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Please select a macro first</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى تحديد ماكرو أولاً</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Clear record macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل مسح تسجيل الماكرو</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Clear record macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم مسح تسجيل الماكرو بنجاح</translation>
     </message>
     <message>
         <location filename="../src/macro/dmacropage_list.cpp" line="+37"/>
         <location line="+8"/>
         <source>Add macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت إضافة الماكرو</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Add macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تمت إضافة الماكرو بنجاح</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Delete macro</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف الماكرو</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keys of the current profile still play the macro &quot;%1&quot;. Delete it anyway? Those keys keep playing the macro as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تزال مفاتيح في ملف التعريف الحالي تشغّل الماكرو &quot;%1&quot;. هل تريد حذفه على أي حال؟ ستستمر تلك المفاتيح في تشغيل الماكرو بحالته الحالية.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Delete macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل حذف الماكرو</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Delete macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم حذف الماكرو بنجاح</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Save directory</source>
-        <translation type="unfinished"></translation>
+        <translation>مجلد الحفظ</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please select save directory first</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى تحديد مجلد الحفظ أولاً</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+8"/>
         <location line="+8"/>
         <source>Export macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل تصدير الماكرو</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Export macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تصدير الماكرو بنجاح</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Open macro file</source>
-        <translation type="unfinished"></translation>
+        <translation>فتح ملف ماكرو</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Macro files(*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>ملفات الماكرو(*.xml)</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1668,32 +1668,32 @@
         <location line="+7"/>
         <location line="+13"/>
         <source>Import macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل استيراد الماكرو</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Import macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم استيراد الماكرو بنجاح</translation>
     </message>
     <message>
         <location filename="../src/macro/dmacropage_recording.cpp" line="-188"/>
         <source>Stop record</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف التسجيل</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Start record macro</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء تسجيل الماكرو</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Stop record macro</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف تسجيل الماكرو</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Saving the recorded events failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل حفظ الأحداث المسجلة</translation>
     </message>
 </context>
 <context>
@@ -1701,62 +1701,62 @@
     <message>
         <location filename="../src/mainwindow/dmainwidget.ui" line="+17"/>
         <source>DMainWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>DMainWidget</translation>
     </message>
     <message>
         <location line="+348"/>
         <source>HID</source>
-        <translation type="unfinished"></translation>
+        <translation>HID</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>V1.0.0.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>V1.0.0.0.1</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/dmainwidget.cpp" line="+162"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The settings file was damaged and has been reset; the damaged copy was kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>كان ملف الإعدادات تالفاً وتمت إعادة تعيينه؛ واحتُفظ بالنسخة التالفة باسم %1</translation>
     </message>
     <message>
         <location line="+314"/>
         <source>Update Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديث البرنامج الثابت</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Minimize(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>تصغير(&amp;N)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Maximize(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>تكبير(&amp;X)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Revert(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>استعادة(&amp;R)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Quit(&amp;Q)</source>
-        <translation type="unfinished"></translation>
+        <translation>خروج(&amp;Q)</translation>
     </message>
     <message>
         <location line="+120"/>
         <source>Keyboard service failed to start</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل بدء خدمة لوحة المفاتيح</translation>
     </message>
 </context>
 <context>
@@ -1764,61 +1764,61 @@
     <message>
         <location filename="../src/keyassign/dmousekeypage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="+27"/>
         <source>Mouse Key</source>
-        <translation type="unfinished"></translation>
+        <translation>أزرار الماوس</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="-18"/>
         <source>Mouse Left</source>
-        <translation type="unfinished"></translation>
+        <translation>زر الماوس الأيسر</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="+1"/>
         <source>Mouse Center</source>
-        <translation type="unfinished"></translation>
+        <translation>زر الماوس الأوسط</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="+1"/>
         <source>Mouse Right</source>
-        <translation type="unfinished"></translation>
+        <translation>زر الماوس الأيمن</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="+4"/>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>رجوع</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="-1"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>تقدّم</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="+3"/>
         <source>Sniper Key</source>
-        <translation type="unfinished"></translation>
+        <translation>زر القنص</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="-4"/>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>تمرير لأسفل</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="-1"/>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>تمرير لأعلى</translation>
     </message>
 </context>
 <context>
@@ -1826,103 +1826,103 @@
     <message>
         <location filename="../src/keyassign/dmultimediapage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+34"/>
         <source>Multimedia</source>
-        <translation type="unfinished"></translation>
+        <translation>الوسائط المتعددة</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="-21"/>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل/إيقاف مؤقت</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+3"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="-2"/>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>المقطع التالي</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Prev track</source>
-        <translation type="unfinished"></translation>
+        <translation>المقطع السابق</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="-5"/>
         <source>Volume +</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى الصوت +</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Volume -</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى الصوت -</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>كتم الصوت</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+5"/>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>المشغّل</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>الآلة الحاسبة</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>الكمبيوتر</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+2"/>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>البريد الإلكتروني</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="-1"/>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>المتصفح</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+4"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="-2"/>
         <source>Screen brightness+</source>
-        <translation type="unfinished"></translation>
+        <translation>سطوع الشاشة+</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Screen brightness-</source>
-        <translation type="unfinished"></translation>
+        <translation>سطوع الشاشة-</translation>
     </message>
 </context>
 <context>
@@ -1930,37 +1930,37 @@
     <message>
         <location filename="../src/device/link/donboarddownload.cpp" line="+33"/>
         <source>Download config successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تنزيل الإعدادات إلى لوحة المفاتيح بنجاح</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Download config failed, Please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل تنزيل الإعدادات، يرجى المحاولة مرة أخرى</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cannot read %1: nothing was written to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّرت قراءة %1: لم يُكتب أي شيء إلى لوحة المفاتيح</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please wait until the download has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>يرجى الانتظار حتى ينتهي التنزيل</translation>
     </message>
     <message>
         <location line="+101"/>
         <source>Too many macro keys (at most %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد مفاتيح الماكرو كبير جداً (الحد الأقصى %1)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>A macro has more than %1 events</source>
-        <translation type="unfinished"></translation>
+        <translation>يحتوي أحد الماكرو على أكثر من %1 حدثاً</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Too many advanced keys (at most %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>عدد المفاتيح المتقدمة كبير جداً (الحد الأقصى %1)</translation>
     </message>
 </context>
 <context>
@@ -1968,67 +1968,67 @@
     <message>
         <location filename="../src/trigger/dperformancepage.cpp" line="+62"/>
         <source>If Win Lock is on:</source>
-        <translation type="unfinished"></translation>
+        <translation>عند تفعيل قفل Win:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable Windows key</source>
-        <translation type="unfinished"></translation>
+        <translation>تعطيل مفتاح Windows</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable SHIFT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>تعطيل SHIFT+TAB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable ALT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>تعطيل ALT+TAB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>تعطيل ALT+F4</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>سكون الإضاءة بعد:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>ثانية</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keyboard into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>سكون لوحة المفاتيح بعد:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>دقيقة</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Prohibit Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>منع السكون</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>إرسال</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keyboard properties</source>
-        <translation type="unfinished"></translation>
+        <translation>خصائص لوحة المفاتيح</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تعيين ملف التعريف الحالي</translation>
     </message>
 </context>
 <context>
@@ -2036,27 +2036,27 @@
     <message>
         <location filename="../src/device/dprofilemenutoolwidget.cpp" line="+23"/>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>استيراد</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة التسمية</translation>
     </message>
 </context>
 <context>
@@ -2064,42 +2064,42 @@
     <message>
         <location filename="../src/keyassign/dresetdefaultpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/keyassign/dresetdefaultpage.cpp" line="+37"/>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>ضغط خفيف</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../src/keyassign/dresetdefaultpage.cpp" line="+1"/>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>ضغط قوي</translation>
     </message>
     <message>
         <location line="+23"/>
         <location filename="../src/keyassign/dresetdefaultpage.cpp" line="-4"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>افتراضي</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>NULL</source>
-        <translation type="unfinished"></translation>
+        <translation>NULL</translation>
     </message>
     <message>
         <location line="+29"/>
         <location filename="../src/keyassign/dresetdefaultpage.cpp" line="+1"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>موافق</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dresetdefaultpage.cpp" line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء</translation>
     </message>
 </context>
 <context>
@@ -2107,32 +2107,32 @@
     <message>
         <location filename="../src/advancedkeys/dseniorkeyeventlistitem.ui" line="+6"/>
         <source>DSeniorKeyEventListItem</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeyEventListItem</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>DKS</source>
-        <translation type="unfinished"></translation>
+        <translation>DKS</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
 </context>
 <context>
@@ -2140,19 +2140,19 @@
     <message>
         <location filename="../src/keyassign/dseniorkeysbindingpage.ui" line="+6"/>
         <source>DSeniorKeysBindingPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeysBindingPage</translation>
     </message>
     <message>
         <location line="+25"/>
         <location filename="../src/keyassign/dseniorkeysbindingpage.cpp" line="+28"/>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>مفاتيح متقدمة</translation>
     </message>
     <message>
         <location filename="../src/keyassign/dseniorkeysbindingpage.cpp" line="+4"/>
         <location line="+44"/>
         <source>(missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>(مفقود)</translation>
     </message>
 </context>
 <context>
@@ -2160,251 +2160,251 @@
     <message>
         <location filename="../src/advancedkeys/dseniorkeyspage.ui" line="+14"/>
         <source>DSeniorKeysPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeysPage</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>#frame_Bg{border:1px solid rgb(255, 143, 31);background-color:rgb(34,34,58);border-radius:12px;}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_Bg{border:1px solid rgb(255, 143, 31);background-color:rgb(34,34,58);border-radius:12px;}</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>#frame_Title{background-color:rgb(34, 34, 58);border:none;border-bottom:3px solid rgb(52, 52, 86);border-top-left-radius:12px;border-top-right-radius:12px;}QLabel#label_Title{color:rgb(255, 143, 31);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:13pt;}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_Title{background-color:rgb(34, 34, 58);border:none;border-bottom:3px solid rgb(52, 52, 86);border-top-left-radius:12px;border-top-right-radius:12px;}QLabel#label_Title{color:rgb(255, 143, 31);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:13pt;}</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>border-image: url(:/images/quelmoLogo.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/quelmoLogo.png);</translation>
     </message>
     <message>
         <location line="+15"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+61"/>
         <location line="+402"/>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>مفاتيح متقدمة</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>QPushButton{border-image:url(:/images/mainpage/closeWindowDef.png);}QPushButton:hover,QPushButton:pressed{border-image:url(:/images/mainpage/closeWindowSel.png);}</source>
-        <translation type="unfinished"></translation>
+        <translation>QPushButton{border-image:url(:/images/mainpage/closeWindowDef.png);}QPushButton:hover,QPushButton:pressed{border-image:url(:/images/mainpage/closeWindowSel.png);}</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>#frame_MainConfig{border-bottom-left-radius:12px;border-bottom-right-radius:12px;}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_MainConfig{border-bottom-left-radius:12px;border-bottom-right-radius:12px;}</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>#widget_SeniorKeySetting{background-color:rgb(34, 34, 58);border:0px;}QLabel{color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:10pt;}QPushButton{color:rgb(205, 205, 205);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:11pt;border:2px solid rgb(52, 52, 86);border-radius:8px;}QPushButton:hover{border:2px solid rgb(255, 143, 31);}QRadioButton{color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:10pt;min-height:18px;}QRadioButton:checked{color:rgb(255, 143, 31);}QRadioButton::indicator:checked{background-color:rgb(255, 143, 31);border-radius:6px;border:2px solid rgb(240, 240, 255);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#widget_SeniorKeySetting{background-color:rgb(34, 34, 58);border:0px;}QLabel{color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:10pt;}QPushButton{color:rgb(205, 205, 205);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:11pt;border:2px solid rgb(52, 52, 86);border-radius:8px;}QPushButton:hover{border:2px solid rgb(255, 143, 31);}QRadioButton{color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:10pt;min-height:18px;}QRadioButton:checked{color:rgb(255, 143, 31);}QRadioButton::indicator:checked{background-color:rgb(255, 143, 31);border-radius:6px;border:2px solid rgb(240, 240, 255);}</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>#frame_Left{border:none;border-right:2px solid rgb(52, 52, 86);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_Left{border:none;border-right:2px solid rgb(52, 52, 86);}</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>#frame_TypeSel{border:none;border-bottom:2px solid rgb(52, 52, 86);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_TypeSel{border:none;border-bottom:2px solid rgb(52, 52, 86);}</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>DKS</source>
-        <translation type="unfinished"></translation>
+        <translation>DKS</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>MT</source>
-        <translation type="unfinished"></translation>
+        <translation>MT</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>TGL</source>
-        <translation type="unfinished"></translation>
+        <translation>TGL</translation>
     </message>
     <message>
         <location line="+19"/>
         <location line="+1625"/>
         <source>border-image:url(:/images/publicIco/question.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image:url(:/images/publicIco/question.png);</translation>
     </message>
     <message>
         <location line="-1622"/>
         <location line="+1625"/>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <location line="-1599"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="-401"/>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>إنشاء</translation>
     </message>
     <message>
         <location line="+78"/>
         <source>QLabel{color:rgb(221, 221, 221);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:8pt;}</source>
-        <translation type="unfinished"></translation>
+        <translation>QLabel{color:rgb(221, 221, 221);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:8pt;}</translation>
     </message>
     <message>
         <location line="+63"/>
         <location line="+570"/>
         <location line="+409"/>
         <source>QToolButton{color:rgb(185, 185, 185);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:8pt;border:1px solid rgb(185, 185, 185);border-radius:6px;}QToolButton:hover,QToolButton:checked{border:1px solid rgb(255, 143, 31);}QToolButton:!checked{border:1px solid rgb(185, 185, 185);}</source>
-        <translation type="unfinished"></translation>
+        <translation>QToolButton{color:rgb(185, 185, 185);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:8pt;border:1px solid rgb(185, 185, 185);border-radius:6px;}QToolButton:hover,QToolButton:checked{border:1px solid rgb(255, 143, 31);}QToolButton:!checked{border:1px solid rgb(185, 185, 185);}</translation>
     </message>
     <message>
         <location line="-949"/>
         <location line="+690"/>
         <location line="+340"/>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <location line="-992"/>
         <location line="+721"/>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <location line="-683"/>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <location line="+103"/>
         <source>1.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0mm</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>2.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>2.0mm</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>3.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>3.0mm</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>4.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>4.0mm</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>QToolButton{border:1px solid rgb(185, 185, 185);border-radius:6px;}</source>
-        <translation type="unfinished"></translation>
+        <translation>QToolButton{border:1px solid rgb(185, 185, 185);border-radius:6px;}</translation>
     </message>
     <message>
         <location line="+179"/>
         <source>#widget_DksDrawPage{border:0px;}</source>
-        <translation type="unfinished"></translation>
+        <translation>#widget_DksDrawPage{border:0px;}</translation>
     </message>
     <message>
         <location line="+107"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+7"/>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation type="unfinished"></translation>
+        <translation>للمفتاح وظيفتان: واحدة عند الضغط المطوّل وأخرى عند النقر.</translation>
     </message>
     <message>
         <location line="+65"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="-4"/>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>ضغط مطوّل</translation>
     </message>
     <message>
         <location line="+69"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+1"/>
         <source>Click</source>
-        <translation type="unfinished"></translation>
+        <translation>نقر</translation>
     </message>
     <message>
         <location line="+88"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+1"/>
         <source>Hold Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>مدة الضغط المطوّل</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>QSlider::groove:horizontal{height:6px;border:none;border-radius:3px;background:rgba(255,196,123,1);}QSlider::handle:horizontal{width:16px;height:16px;margin-top:-5px;margin-bottom:-5px;border-image:url(:/images/DKS/slider.png);}QSlider::sub-page:horizontal{border-radius:3px;background:rgba(255,143,31,1);}</source>
-        <translation type="unfinished"></translation>
+        <translation>QSlider::groove:horizontal{height:6px;border:none;border-radius:3px;background:rgba(255,196,123,1);}QSlider::handle:horizontal{width:16px;height:16px;margin-top:-5px;margin-bottom:-5px;border-image:url(:/images/DKS/slider.png);}QSlider::sub-page:horizontal{border-radius:3px;background:rgba(255,143,31,1);}</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>1000MS</source>
-        <translation type="unfinished"></translation>
+        <translation>1000MS</translation>
     </message>
     <message>
         <location line="+79"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+4"/>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>انقر هذا المفتاح لتشغيل التفعيل المتواصل أو إيقافه.</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>#frame_SeniorKeyEventList{border:none;border-top:2px solid rgb(52, 52, 86);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_SeniorKeyEventList{border:none;border-top:2px solid rgb(52, 52, 86);}</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>10/40</source>
-        <translation type="unfinished"></translation>
+        <translation>10/40</translation>
     </message>
     <message>
         <location line="+32"/>
         <location line="+291"/>
         <source>QScrollBar:vertical{background:transparent;width:4px;margin-top:3px;margin-bottom:3px;}QScrollBar::handle:vertical{background:rgb(75,75,111);min-height:20px;border-radius:2px;}QScrollBar::handle:vertical:hover{background:rgb(255,143,31);}QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}</source>
-        <translation type="unfinished"></translation>
+        <translation>QScrollBar:vertical{background:transparent;width:4px;margin-top:3px;margin-bottom:3px;}QScrollBar::handle:vertical{background:rgb(75,75,111);min-height:20px;border-radius:2px;}QScrollBar::handle:vertical:hover{background:rgb(255,143,31);}QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}</translation>
     </message>
     <message>
         <location line="-249"/>
         <source>#scrollAreaWidgetContents_2{background-color:rgb(34, 34, 58);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#scrollAreaWidgetContents_2{background-color:rgb(34, 34, 58);}</translation>
     </message>
     <message>
         <location line="+86"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="-3"/>
         <source>Senior keys is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>لا توجد مفاتيح متقدمة</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:14pt;</source>
-        <translation type="unfinished"></translation>
+        <translation>color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:14pt;</translation>
     </message>
     <message>
         <location line="+57"/>
         <source>#frame_11{border:none;border-bottom:2px solid rgb(52, 52, 86);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_11{border:none;border-bottom:2px solid rgb(52, 52, 86);}</translation>
     </message>
     <message>
         <location line="+21"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="-5"/>
         <source>Single Key</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح واحد</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+1"/>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>تركيبة مفاتيح</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>#scrollAreaWidgetContents_3{background-color:rgb(34, 34, 58);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#scrollAreaWidgetContents_3{background-color:rgb(34, 34, 58);}</translation>
     </message>
     <message>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+372"/>
         <source>The number of senior keys has reached the maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>وصل عدد المفاتيح المتقدمة إلى الحد الأقصى</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2412,22 +2412,22 @@
         <location line="+32"/>
         <location line="+20"/>
         <source>Operate failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت العملية</translation>
     </message>
     <message>
         <location line="-48"/>
         <source>Create senior keys successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم إنشاء المفتاح المتقدم بنجاح</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Keys are still bound to this senior key. Delete it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تزال مفاتيح مرتبطة بهذا المفتاح المتقدم. هل تريد حذفه على أي حال؟</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Delete senior keys successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم حذف المفتاح المتقدم بنجاح</translation>
     </message>
 </context>
 <context>
@@ -2435,17 +2435,17 @@
     <message>
         <location filename="../src/advancedkeys/dseniorkeysrecordexplaindia.ui" line="+14"/>
         <source>Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>شرح</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>Single Key / Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>مفتاح واحد / تركيبة مفاتيح</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>DKS / MT / TGL</source>
-        <translation type="unfinished"></translation>
+        <translation>DKS / MT / TGL</translation>
     </message>
 </context>
 <context>
@@ -2453,128 +2453,128 @@
     <message>
         <location filename="../src/mainwindow/dsettingsdia.ui" line="+14"/>
         <source>DSettingsDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DSettingsDia</translation>
     </message>
     <message>
         <location line="+116"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+149"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>الإعدادات</translation>
     </message>
     <message>
         <location line="+111"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>عام</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>حول</translation>
     </message>
     <message>
         <location line="+60"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>اللغة</translation>
     </message>
     <message>
         <location line="+47"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>السمة</translation>
     </message>
     <message>
         <location line="+35"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Background image</source>
-        <translation type="unfinished"></translation>
+        <translation>صورة الخلفية</translation>
     </message>
     <message>
         <location line="+35"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Auto start</source>
-        <translation type="unfinished"></translation>
+        <translation>التشغيل التلقائي</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل التطبيق عند بدء تشغيل النظام (مصغّراً)</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Close startup to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>التصغير إلى علبة النظام عند الإغلاق</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>الترقية</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Firmware upgrade check</source>
-        <translation type="unfinished"></translation>
+        <translation>التحقق من تحديث البرنامج الثابت</translation>
     </message>
     <message>
         <location line="+160"/>
         <source>Application software</source>
-        <translation type="unfinished"></translation>
+        <translation>التطبيق</translation>
     </message>
     <message>
         <location line="+97"/>
         <source>Check Update</source>
-        <translation type="unfinished"></translation>
+        <translation>التحقق من التحديثات</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="-120"/>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>داكن</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>فاتح</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>أزرق</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>وردي</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>أخرى</translation>
     </message>
     <message>
         <location line="+153"/>
         <source>Set config success</source>
-        <translation type="unfinished"></translation>
+        <translation>تم حفظ الإعدادات بنجاح</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Set config failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل حفظ الإعدادات</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>No upgradeable devices found</source>
-        <translation type="unfinished"></translation>
+        <translation>لم يتم العثور على أجهزة قابلة للتحديث</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:%2;&quot;&gt;%1&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:%2;&quot;&gt;%1&lt;/span&gt;</translation>
     </message>
 </context>
 <context>
@@ -2582,85 +2582,85 @@
     <message>
         <location filename="../src/keyassign/dsidelightcustomeventpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+34"/>
         <source>Atmosphere Light</source>
-        <translation type="unfinished"></translation>
+        <translation>الإضاءة المحيطة</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="-21"/>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>كل الإضاءة</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>الإضاءة الكلية</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>الإضاءة التفاعلية</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>السطوع +</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>السطوع -</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>السرعة +</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>السرعة -</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع الألوان الكاملة</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيير اللون العلوي</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيير اللون السفلي</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Close side light</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف الإضاءة الجانبية</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Stop side light</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف مؤقت للإضاءة الجانبية</translation>
     </message>
 </context>
 <context>
@@ -2668,7 +2668,7 @@
     <message>
         <location filename="../src/keyassign/dsoftkeyboardpage.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
 </context>
 <context>
@@ -2676,23 +2676,23 @@
     <message>
         <location filename="../src/advancedkeys/dstrokeconfigview.ui" line="+6"/>
         <source>DStrokeConfigView</source>
-        <translation type="unfinished"></translation>
+        <translation>DStrokeConfigView</translation>
     </message>
     <message>
         <location line="+56"/>
         <location filename="../src/advancedkeys/dstrokeconfigview.cpp" line="+22"/>
         <source>Trigger points for DKS actions</source>
-        <translation type="unfinished"></translation>
+        <translation>نقاط التفعيل لإجراءات DKS</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>4.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>4.0mm</translation>
     </message>
     <message>
         <location filename="../src/advancedkeys/dstrokeconfigview.cpp" line="+90"/>
         <source>Operate failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشلت العملية</translation>
     </message>
 </context>
 <context>
@@ -2700,96 +2700,96 @@
     <message>
         <location filename="../src/trigger/dtriggersettingpage.cpp" line="+116"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>تطبيق</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensitivity of pressing and releasing</source>
-        <translation type="unfinished"></translation>
+        <translation>حساسية الضغط والتحرير</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Quick trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Key calibration mode</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع معايرة المفاتيح</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Start calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء المعايرة</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All keys calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>معايرة جميع المفاتيح</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>خصّص مسافة التفعيل ومسافة إعادة الضبط وفقاً لطريقتك في الضغط على المفتاح أو تحريره.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك ضبط مسافة Rapid Trigger للضغط (التفعيل) وللتحرير (إعادة الضبط) كلٌّ على حدة.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>الضغط</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>التفعيل</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>التحرير</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة الضبط</translation>
     </message>
     <message>
         <location line="+141"/>
         <source>The keyboard has not reported its key travel yet, please wait a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>لم تُبلغ لوحة المفاتيح عن مسافة ضغط المفاتيح بعد، يرجى الانتظار قليلاً</translation>
     </message>
 </context>
 <context>
     <name>DUpdateFirmwareDia</name>
     <message>
-        <location filename="../src/firmware/dupdatefirmwaredia.cpp" line="+34"/>
+        <location filename="../src/firmware/dupdatefirmwaredia.cpp" line="+65"/>
         <source>Update Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديث البرنامج الثابت</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+14"/>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation type="unfinished"></translation>
+        <translation>لا تفصل الجهاز أثناء تحديث البرنامج الثابت!</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-15"/>
         <source>DUpdateFirmwareDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DUpdateFirmwareDia</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+211"/>
         <source>Update successful</source>
-        <translation type="unfinished"></translation>
+        <translation>تم التحديث بنجاح</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Update failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فشل التحديث</translation>
     </message>
 </context>
 <context>
@@ -2797,14 +2797,23 @@
     <message>
         <location filename="../src/keyassign/dvirtualkeyboardtool.ui" line="+9"/>
         <source>DVirtualKeyboardTool</source>
-        <translation type="unfinished"></translation>
+        <translation>DVirtualKeyboardTool</translation>
     </message>
     <message>
         <location line="+32"/>
         <location filename="../src/keyassign/dvirtualkeyboardtool.cpp" line="+16"/>
         <location line="+14"/>
         <source>Virtual Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>لوحة المفاتيح الافتراضية</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <location filename="../src/app/qtlinguist.cpp" line="+24"/>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>RTL</translation>
     </message>
 </context>
 <context>
@@ -2812,474 +2821,474 @@
     <message>
         <location filename="../src/app/main.cpp" line="+29"/>
         <source>Software exit</source>
-        <translation type="unfinished"></translation>
+        <translation>إنهاء البرنامج</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Conflict, software out of operation!</source>
-        <translation type="unfinished"></translation>
+        <translation>حدث تعارض، توقف البرنامج عن العمل!</translation>
     </message>
     <message>
         <location filename="../src/app/ddatamanager_keyfunction.cpp" line="+56"/>
         <source>Volume +</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى الصوت +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Volume -</source>
-        <translation type="unfinished"></translation>
+        <translation>مستوى الصوت -</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>كتم الصوت</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>تشغيل/إيقاف مؤقت</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>المقطع التالي</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Prev track</source>
-        <translation type="unfinished"></translation>
+        <translation>المقطع السابق</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>المشغّل</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>الآلة الحاسبة</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>الكمبيوتر</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>المتصفح</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>البريد الإلكتروني</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Screen brightness+</source>
-        <translation type="unfinished"></translation>
+        <translation>سطوع الشاشة+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Screen brightness-</source>
-        <translation type="unfinished"></translation>
+        <translation>سطوع الشاشة-</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Mouse Left</source>
-        <translation type="unfinished"></translation>
+        <translation>زر الماوس الأيسر</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Mouse Center</source>
-        <translation type="unfinished"></translation>
+        <translation>زر الماوس الأوسط</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mouse Right</source>
-        <translation type="unfinished"></translation>
+        <translation>زر الماوس الأيمن</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>تمرير لأعلى</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>تمرير لأسفل</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>تقدّم</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>رجوع</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sniper Key</source>
-        <translation type="unfinished"></translation>
+        <translation>زر القنص</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>إغلاق النافذة</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Switch windows</source>
-        <translation type="unfinished"></translation>
+        <translation>تبديل النوافذ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>إظهار سطح المكتب</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>My computer</source>
-        <translation type="unfinished"></translation>
+        <translation>جهاز الكمبيوتر</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lock computer</source>
-        <translation type="unfinished"></translation>
+        <translation>قفل الكمبيوتر</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>نسخ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>قص</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>لصق</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>بحث</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>جديد</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>طباعة</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>حفظ</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+4"/>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>الإضاءة الكلية</translation>
     </message>
     <message>
         <location line="-3"/>
         <location line="+4"/>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>الإضاءة التفاعلية</translation>
     </message>
     <message>
         <location line="-3"/>
         <location line="+4"/>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>كل الإضاءة</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>ثابت</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>السطوع +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>السطوع -</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>السرعة +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>السرعة -</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Direction +1</source>
-        <translation type="unfinished"></translation>
+        <translation>الاتجاه +1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Direction -1</source>
-        <translation type="unfinished"></translation>
+        <translation>الاتجاه -1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Direction Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>تدوير الاتجاه</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>وضع الألوان الكاملة</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيير اللون العلوي</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>تغيير اللون السفلي</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Custom 1</source>
-        <translation type="unfinished"></translation>
+        <translation>مخصص 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Custom 2</source>
-        <translation type="unfinished"></translation>
+        <translation>مخصص 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lock/Unlock Win</source>
-        <translation type="unfinished"></translation>
+        <translation>قفل/إلغاء قفل Win</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lock win</source>
-        <translation type="unfinished"></translation>
+        <translation>قفل Win</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unlock win</source>
-        <translation type="unfinished"></translation>
+        <translation>إلغاء قفل Win</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>الطبقة الافتراضية</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>طبقة FN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FN1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>طبقة FN1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth 1</source>
-        <translation type="unfinished"></translation>
+        <translation>بلوتوث 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth 2</source>
-        <translation type="unfinished"></translation>
+        <translation>بلوتوث 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth 3</source>
-        <translation type="unfinished"></translation>
+        <translation>بلوتوث 3</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>2.4G switching</source>
-        <translation type="unfinished"></translation>
+        <translation>التبديل إلى 2.4G</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>USB switching</source>
-        <translation type="unfinished"></translation>
+        <translation>التبديل إلى USB</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Lock keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>قفل لوحة المفاتيح</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Power query</source>
-        <translation type="unfinished"></translation>
+        <translation>عرض مستوى البطارية</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Close all</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف الكل</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close back light</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف الإضاءة الخلفية</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop back light</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف مؤقت للإضاءة الخلفية</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Light recording</source>
-        <translation type="unfinished"></translation>
+        <translation>تسجيل الإضاءة</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Close side light</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف الإضاءة الجانبية</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop side light</source>
-        <translation type="unfinished"></translation>
+        <translation>إيقاف مؤقت للإضاءة الجانبية</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage.cpp" line="+93"/>
         <location line="+501"/>
         <source>Device List</source>
-        <translation type="unfinished"></translation>
+        <translation>قائمة الأجهزة</translation>
     </message>
     <message>
         <location line="-500"/>
         <location line="+501"/>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>الجهاز غير متصل</translation>
     </message>
     <message>
         <location line="-500"/>
         <location line="+501"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تعيين</translation>
     </message>
     <message>
         <location line="-282"/>
         <source>Key calibration in progress, please wait a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ معايرة المفاتيح، يرجى الانتظار قليلاً</translation>
     </message>
     <message>
         <location line="+112"/>
         <source>Key Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>تخصيص المفاتيح</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>الإضاءة</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>ماكرو</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Performance</source>
-        <translation type="unfinished"></translation>
+        <translation>الأداء</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trigger Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>إعدادات التفعيل</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>مفاتيح متقدمة</translation>
     </message>
     <message>
         <location line="+166"/>
         <location line="+32"/>
         <source>All keys calibration in progress ...</source>
-        <translation type="unfinished"></translation>
+        <translation>جارٍ معايرة جميع المفاتيح ...</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage_opening.cpp" line="+157"/>
         <source>The device is offline</source>
-        <translation type="unfinished"></translation>
+        <translation>الجهاز غير متصل</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The device has been turned on</source>
-        <translation type="unfinished"></translation>
+        <translation>تم تشغيل الجهاز</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage_profiles.cpp" line="-77"/>
         <source>Device not responding, please reconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>الجهاز لا يستجيب، يرجى إعادة توصيله</translation>
     </message>
     <message>
         <location filename="../src/keyboardview/keyselectframe.cpp" line="+227"/>
         <source>Cannot remapped</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يمكن إعادة التعيين</translation>
     </message>
     <message>
         <location filename="../src/advancedkeys/dseniorkeysrecordexplaindia.cpp" line="+23"/>
         <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation type="unfinished"></translation>
+        <translation>عند اختيار &quot;مفتاح واحد&quot;، يكفي النقر على مفتاح لإكمال إعداده؛</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation type="unfinished"></translation>
+        <translation>عند اختيار &quot;تركيبة مفاتيح&quot;، يجب تحديد مفتاح تعديل واحد على الأقل ومفتاح آخر لإكمال إدخال التركيبة، مثل L_Shift+A أو L_Shift+L_Ctrl+A؛</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكن للمفتاح أداء أربع وظائف: يمكن ربط من 1 إلى 4 وظائف حسب أربع درجات ضغط مختلفة.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation type="unfinished"></translation>
+        <translation>للمفتاح وظيفتان: واحدة عند الضغط المطوّل وأخرى عند النقر.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>انقر هذا المفتاح لتشغيل التفعيل المتواصل أو إيقافه.</translation>
     </message>
     <message>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="-323"/>
         <source>The device has no atmosphere lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يحتوي الجهاز على إضاءة محيطة</translation>
     </message>
 </context>
 <context>
@@ -3287,42 +3296,42 @@
     <message>
         <location filename="../src/keyboardview/keycatalogue.cpp" line="+92"/>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>الصينية</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Korean/English</source>
-        <translation type="unfinished"></translation>
+        <translation>الكورية/الإنجليزية</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K14</source>
-        <translation type="unfinished"></translation>
+        <translation>K14</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K45</source>
-        <translation type="unfinished"></translation>
+        <translation>K45</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K56</source>
-        <translation type="unfinished"></translation>
+        <translation>K56</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K131</source>
-        <translation type="unfinished"></translation>
+        <translation>K131</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K132</source>
-        <translation type="unfinished"></translation>
+        <translation>K132</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K133</source>
-        <translation type="unfinished"></translation>
+        <translation>K133</translation>
     </message>
 </context>
 <context>
@@ -3330,39 +3339,39 @@
     <message>
         <location filename="../src/trigger/dkeycalibrationexplaindia.cpp" line="-32"/>
         <source>DKeyCalibrationExplainDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DKeyCalibrationExplainDia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>1. شرح</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>2. شرح</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>3. شرح</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>4.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>4. شرح</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>5.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>5. شرح</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>شرح</translation>
     </message>
 </context>
 <context>
@@ -3370,92 +3379,92 @@
     <message>
         <location filename="../src/trigger/dperformancepageform.cpp" line="+175"/>
         <source>DPerformancePage</source>
-        <translation type="unfinished"></translation>
+        <translation>DPerformancePage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If Win Lock is on:</source>
-        <translation type="unfinished"></translation>
+        <translation>عند تفعيل قفل Win:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable Windows key</source>
-        <translation type="unfinished"></translation>
+        <translation>تعطيل مفتاح Windows</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable SHIFT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>تعطيل SHIFT+TAB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable ALT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>تعطيل ALT+TAB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>تعطيل ALT+F4</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>سكون الإضاءة بعد:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>666</source>
-        <translation type="unfinished"></translation>
+        <translation>666</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>0~60000</source>
-        <translation type="unfinished"></translation>
+        <translation>0~60000</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>ثانية</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keyboard into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>سكون لوحة المفاتيح بعد:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>333</source>
-        <translation type="unfinished"></translation>
+        <translation>333</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>5~1000</source>
-        <translation type="unfinished"></translation>
+        <translation>5~1000</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>دقيقة</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Prohibit Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>منع السكون</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>إرسال</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keyboard properties</source>
-        <translation type="unfinished"></translation>
+        <translation>خصائص لوحة المفاتيح</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تعيين ملف التعريف الحالي</translation>
     </message>
 </context>
 <context>
@@ -3463,133 +3472,133 @@
     <message>
         <location filename="../src/trigger/dtriggersettingpageform.cpp" line="+426"/>
         <source>DTriggerSettingPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DTriggerSettingPage</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Quick trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>خصّص مسافة التفعيل ومسافة إعادة الضبط وفقاً لطريقتك في الضغط على المفتاح أو تحريره.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Secondary sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>حساسية منفصلة</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation type="unfinished"></translation>
+        <translation>يمكنك ضبط مسافة Rapid Trigger للضغط (التفعيل) وللتحرير (إعادة الضبط) كلٌّ على حدة.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Press/Release</source>
-        <translation type="unfinished"></translation>
+        <translation>الضغط/التحرير</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <location line="+2"/>
         <source>0.1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>0.1mm</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>الضغط</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>التحرير</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Key anti shake</source>
-        <translation type="unfinished"></translation>
+        <translation>منع الارتداد</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>تطبيق</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rate return</source>
-        <translation type="unfinished"></translation>
+        <translation>معدل الاستطلاع</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1K</source>
-        <translation type="unfinished"></translation>
+        <translation>1K</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Into calibration mode</source>
-        <translation type="unfinished"></translation>
+        <translation>دخول وضع المعايرة</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+3"/>
         <source>Start calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>بدء المعايرة</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>All keys calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>معايرة جميع المفاتيح</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Intensity tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>تتبّع شدة الضغط</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة تعيين الحساسية</translation>
     </message>
 </context>
 <context>
     <name>UpdateFirmwareInfoItem</name>
     <message>
-        <location filename="../src/firmware/updatefirmwareinfoitem.cpp" line="+46"/>
+        <location filename="../src/firmware/updatefirmwareinfoitem.cpp" line="+60"/>
         <source>Product name:</source>
-        <translation type="unfinished"></translation>
+        <translation>اسم المنتج:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Update progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>تقدّم التحديث:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Current version:</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار الحالي:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New version:</source>
-        <translation type="unfinished"></translation>
+        <translation>الإصدار الجديد:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>تحديث</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>اكتمل</translation>
     </message>
 </context>
 <context>
@@ -3597,7 +3606,7 @@
     <message>
         <location filename="../src/keyboardview/hiddevicejoinframe.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
 </context>
 <context>
@@ -3605,7 +3614,7 @@
     <message>
         <location filename="../src/keyboardview/keycolorrgbframeitem.ui" line="+9"/>
         <source>keyColorRgbFrameItem</source>
-        <translation type="unfinished"></translation>
+        <translation>keyColorRgbFrameItem</translation>
     </message>
 </context>
 <context>
@@ -3613,7 +3622,7 @@
     <message>
         <location filename="../src/keyboardview/keyselectframe.ui" line="+9"/>
         <source>keySelectFrame</source>
-        <translation type="unfinished"></translation>
+        <translation>keySelectFrame</translation>
     </message>
 </context>
 <context>
@@ -3621,7 +3630,7 @@
     <message>
         <location filename="../src/keyboardview/keyboardimageframeitem.ui" line="+9"/>
         <source>keyboardImageFrameItem</source>
-        <translation type="unfinished"></translation>
+        <translation>keyboardImageFrameItem</translation>
     </message>
 </context>
 <context>
@@ -3629,25 +3638,25 @@
     <message>
         <location filename="../src/macro/macromenutoolwidget.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+21"/>
         <location filename="../src/macro/macromenutoolwidget.cpp" line="+13"/>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>تصدير</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../src/macro/macromenutoolwidget.cpp" line="-1"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>حذف</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../src/macro/macromenutoolwidget.cpp" line="+2"/>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>إعادة التسمية</translation>
     </message>
 </context>
 </TS>

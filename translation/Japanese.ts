@@ -1,30 +1,30 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1">
+<TS version="2.1" language="ja_JP" sourcelanguage="en_US">
 <context>
     <name>DAllKeysShowPage</name>
     <message>
         <location filename="../src/keyboardview/dallkeysshowpage.ui" line="+9"/>
         <source>DAllKeysShowPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DAllKeysShowPage</translation>
     </message>
     <message>
         <location line="+29"/>
         <location filename="../src/keyboardview/dallkeysshowpage.cpp" line="+14"/>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>キーコンビネーション</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/keyboardview/dallkeysshowpage.cpp" line="+1"/>
         <source>Normal Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>通常キー</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/keyboardview/dallkeysshowpage.cpp" line="+1"/>
         <source>Special Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>特殊キー</translation>
     </message>
 </context>
 <context>
@@ -32,32 +32,32 @@
     <message>
         <location filename="../src/macro/dcatchkeyandmouseitem.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+69"/>
         <source>99999 MS</source>
-        <translation type="unfinished"></translation>
+        <translation>99999 MS</translation>
     </message>
     <message>
         <location line="+67"/>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <location filename="../src/macro/dcatchkeyandmouseitem.cpp" line="+66"/>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>左クリック</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Center Click</source>
-        <translation type="unfinished"></translation>
+        <translation>中クリック</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>右クリック</translation>
     </message>
 </context>
 <context>
@@ -65,13 +65,13 @@
     <message>
         <location filename="../src/keyassign/dchangprofilepage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+28"/>
         <location filename="../src/keyassign/dchangprofilepage.cpp" line="+25"/>
         <source>Assign Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル割り当て</translation>
     </message>
 </context>
 <context>
@@ -79,29 +79,29 @@
     <message>
         <location filename="../src/keyassign/dchangekeypage.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>軽押し</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>深押し</translation>
     </message>
     <message>
         <location line="+24"/>
         <location filename="../src/keyassign/dchangekeypage.cpp" line="+23"/>
         <source>Remap Key</source>
-        <translation type="unfinished"></translation>
+        <translation>キーリマップ</translation>
     </message>
     <message>
         <location line="+26"/>
         <location filename="../src/keyassign/dchangekeypage.cpp" line="+1"/>
         <source>Remap with key?</source>
-        <translation type="unfinished"></translation>
+        <translation>どのキーに割り当てますか？</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
     <message>
         <location filename="../src/widgets/dcustomeventtipexplain.cpp" line="+28"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>デフォルト</translation>
     </message>
 </context>
 <context>
@@ -118,143 +118,143 @@
         <location filename="../src/keyassign/dcustomkeyspage.ui" line="+80"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+274"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>タイプ：</translation>
     </message>
     <message>
         <location line="+467"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+1"/>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>機能：</translation>
     </message>
     <message>
         <location line="+303"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+1"/>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>キー</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>NULL</source>
-        <translation type="unfinished"></translation>
+        <translation>NULL</translation>
     </message>
     <message>
         <location line="+27"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="-5"/>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>デフォルトレイヤー</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+1"/>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>FNレイヤー</translation>
     </message>
     <message>
         <location line="+37"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+1"/>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込み</translation>
     </message>
     <message>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="-212"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>デフォルト</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Remap Key</source>
-        <translation type="unfinished"></translation>
+        <translation>キーリマップ</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキスト</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>無効化</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Multimedia</source>
-        <translation type="unfinished"></translation>
+        <translation>マルチメディア</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>キーコンビネーション</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカット</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Switch Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル切替</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Launch Application</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリ起動</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Keyboard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードライト</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Atmosphere Light</source>
-        <translation type="unfinished"></translation>
+        <translation>アンビエントライト</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Key Config</source>
-        <translation type="unfinished"></translation>
+        <translation>キー設定</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>アドバンスドキー</translation>
     </message>
     <message>
         <location line="+114"/>
         <source>Operate successful</source>
-        <translation type="unfinished"></translation>
+        <translation>操作に成功しました</translation>
     </message>
     <message>
         <location line="+144"/>
         <location line="+182"/>
         <source>Please select one Key first</source>
-        <translation type="unfinished"></translation>
+        <translation>先にキーを1つ選択してください</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Operate failed</source>
-        <translation type="unfinished"></translation>
+        <translation>操作に失敗しました</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Setting failed because the text is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストが空のため設定に失敗しました</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Unknow</source>
-        <translation type="unfinished"></translation>
+        <translation>不明</translation>
     </message>
 </context>
 <context>
@@ -262,12 +262,12 @@
     <message>
         <location filename="../src/lighting/dcustomlightlistitem.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+54"/>
         <source>Custom Light Item</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタムライト項目</translation>
     </message>
 </context>
 <context>
@@ -275,7 +275,7 @@
     <message>
         <location filename="../src/app/ddatamanager.cpp" line="+35"/>
         <source>Unknow</source>
-        <translation type="unfinished"></translation>
+        <translation>不明</translation>
     </message>
 </context>
 <context>
@@ -283,209 +283,209 @@
     <message>
         <location filename="../src/device/ddevicepage.ui" line="+14"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>Device List</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス一覧</translation>
     </message>
     <message>
         <location line="+132"/>
         <source>link</source>
-        <translation type="unfinished"></translation>
+        <translation>接続</translation>
     </message>
     <message>
         <location line="+268"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <location line="+303"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>テスト</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>切替</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボード</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0</translation>
     </message>
     <message>
         <location line="+54"/>
         <source>USB</source>
-        <translation type="unfinished"></translation>
+        <translation>USB</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>60</source>
-        <translation type="unfinished"></translation>
+        <translation>60</translation>
     </message>
     <message>
         <location line="+472"/>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスが接続されていません</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage_profileslots.cpp" line="+102"/>
         <location line="+173"/>
         <source>The number of profile has reached the maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル数が上限に達しました</translation>
     </message>
     <message>
         <location line="-166"/>
         <source>Create failed, the index node is already existence, please checked</source>
-        <translation type="unfinished"></translation>
+        <translation>作成に失敗しました。このインデックスノードは既に存在します。確認してください</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Create profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルの作成に失敗しました</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Create profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを作成しました</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Need keep at least one profile</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを少なくとも1つ残す必要があります</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Delete profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルの削除に失敗しました</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Delete profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルを削除しました</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Profile name can&apos;t empty</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル名を空にすることはできません</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Modify profile info failed</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル情報の変更に失敗しました</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Modify profile info successful</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル情報を変更しました</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Save directory</source>
-        <translation type="unfinished"></translation>
+        <translation>保存先フォルダー</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please select save directory first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に保存先フォルダーを選択してください</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>This index node non-existent</source>
-        <translation type="unfinished"></translation>
+        <translation>このインデックスノードは存在しません</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Export profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルをエクスポートしました</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Export profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルのエクスポートに失敗しました</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Open profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルファイルを開く</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Profile files(*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルファイル(*.xml)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please select import file first</source>
-        <translation type="unfinished"></translation>
+        <translation>先にインポートするファイルを選択してください</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Import profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルをインポートしました</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Import profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルのインポートに失敗しました</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>ヒント</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Whether to reset the current profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のプロファイルをリセットしますか？</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>はい</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>いいえ</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+6"/>
         <source>Operate failed</source>
-        <translation type="unfinished"></translation>
+        <translation>操作に失敗しました</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Operate successful</source>
-        <translation type="unfinished"></translation>
+        <translation>操作に成功しました</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage_lighting.cpp" line="+94"/>
         <source>The custom light could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタムライトを保存できませんでした</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage_profiles.cpp" line="+97"/>
         <source>The profile folder %1 cannot be created; profiles cannot be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルフォルダー %1 を作成できないため、プロファイルを保存できません</translation>
     </message>
     <message>
         <location line="+56"/>
         <source>The profile file was damaged and has been reset; the damaged copy was kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイルファイルが破損していたためリセットしました。破損したファイルは %1 として保存されています</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>プロファイル</translation>
     </message>
 </context>
 <context>
@@ -493,13 +493,13 @@
     <message>
         <location filename="../src/firmware/dfirwareinfoshow.ui" line="+14"/>
         <source>DFirwareInfoShow</source>
-        <translation type="unfinished"></translation>
+        <translation>DFirwareInfoShow</translation>
     </message>
     <message>
         <location line="+54"/>
         <location filename="../src/firmware/dfirwareinfoshow.cpp" line="+29"/>
         <source>Firmware Info</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア情報</translation>
     </message>
 </context>
 <context>
@@ -507,79 +507,79 @@
     <message>
         <location filename="../src/keyassign/dhotkeypage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+29"/>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>ショートカット</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-18"/>
         <source>Show desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップ表示</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-1"/>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを閉じる</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+3"/>
         <source>Lock computer</source>
-        <translation type="unfinished"></translation>
+        <translation>PCをロック</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-1"/>
         <source>My computer</source>
-        <translation type="unfinished"></translation>
+        <translation>マイコンピューター</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+2"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+2"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+1"/>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-2"/>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>切り取り</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+5"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-1"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-1"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>新規</translation>
     </message>
 </context>
 <context>
@@ -587,37 +587,37 @@
     <message>
         <location filename="../src/trigger/dkeycalibrationexplaindia.cpp" line="+112"/>
         <source>1.Into key calibration mode first;</source>
-        <translation type="unfinished"></translation>
+        <translation>1. まずキーキャリブレーションモードに入ります。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2.Select one key;</source>
-        <translation type="unfinished"></translation>
+        <translation>2. キーを1つ選択します。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation type="unfinished"></translation>
+        <translation>3.「キャリブレーション開始」をクリックします。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>4.Press the selected key;</source>
-        <translation type="unfinished"></translation>
+        <translation>4. 選択したキーを押します。</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>5.Return key calibration results;</source>
-        <translation type="unfinished"></translation>
+        <translation>5. キャリブレーション結果が表示されます。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Set the required press key duration for triggering.</source>
-        <translation type="unfinished"></translation>
+        <translation>入力に必要なキーの押下時間を設定します。</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
-        <translation type="unfinished"></translation>
+        <translation>全キーキャリブレーションが有効な場合は、すべてのキーを押してキャリブレーションを完了してください。</translation>
     </message>
 </context>
 <context>
@@ -625,12 +625,12 @@
     <message>
         <location filename="../src/keyassign/dkeycapturepage.cpp" line="+66"/>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>軽押し</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>深押し</translation>
     </message>
 </context>
 <context>
@@ -638,29 +638,29 @@
     <message>
         <location filename="../src/keyassign/dkeycombinationpage.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>軽押し</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>深押し</translation>
     </message>
     <message>
         <location line="+24"/>
         <location filename="../src/keyassign/dkeycombinationpage.cpp" line="+25"/>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>キーコンビネーション</translation>
     </message>
     <message>
         <location line="+26"/>
         <location filename="../src/keyassign/dkeycombinationpage.cpp" line="+1"/>
         <source>Enter key?</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを入力しますか？</translation>
     </message>
 </context>
 <context>
@@ -668,95 +668,95 @@
     <message>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+20"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+36"/>
         <source>Key Config</source>
-        <translation type="unfinished"></translation>
+        <translation>キー設定</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Switch loop</source>
-        <translation type="unfinished"></translation>
+        <translation>ループ切替</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="-22"/>
         <source>Lock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Winロック</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Unlock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Winロック解除</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Lock keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードロック</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Power query</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリー残量確認</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>デフォルトレイヤー</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>FNレイヤー</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>FN1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>FN1レイヤー</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+2"/>
         <source>USB switching</source>
-        <translation type="unfinished"></translation>
+        <translation>USBに切替</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>2.4G switching</source>
-        <translation type="unfinished"></translation>
+        <translation>2.4Gに切替</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Bluetooth 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 1</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Bluetooth 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 2</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Bluetooth 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 3</translation>
     </message>
     <message>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="-13"/>
         <source>Lock/Unlock Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Winロック/解除</translation>
     </message>
 </context>
 <context>
@@ -764,30 +764,30 @@
     <message>
         <location filename="../src/keyassign/dkeydisablepage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+24"/>
         <location filename="../src/keyassign/dkeydisablepage.cpp" line="+22"/>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>無効化</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>NULL</source>
-        <translation type="unfinished"></translation>
+        <translation>NULL</translation>
     </message>
     <message>
         <location line="+29"/>
         <location filename="../src/keyassign/dkeydisablepage.cpp" line="+1"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dkeydisablepage.cpp" line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -795,26 +795,26 @@
     <message>
         <location filename="../src/keyassign/dkeywithapppage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+25"/>
         <location filename="../src/keyassign/dkeywithapppage.cpp" line="+34"/>
         <location line="+31"/>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリ選択</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dkeywithapppage.cpp" line="-30"/>
         <source>Please select the path where your app is located</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリの場所を選択してください</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../src/keyassign/dkeywithapppage.cpp" line="+1"/>
         <source>Select application</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーションを選択</translation>
     </message>
 </context>
 <context>
@@ -822,31 +822,31 @@
     <message>
         <location filename="../src/keyassign/dkeywithtextpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+25"/>
         <location filename="../src/keyassign/dkeywithtextpage.cpp" line="+26"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>テキスト</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../src/keyassign/dkeywithtextpage.cpp" line="+1"/>
         <source>Enter text ...</source>
-        <translation type="unfinished"></translation>
+        <translation>テキストを入力…</translation>
     </message>
     <message>
         <location line="+25"/>
         <location filename="../src/keyassign/dkeywithtextpage.cpp" line="+1"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dkeywithtextpage.cpp" line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -854,133 +854,133 @@
     <message>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+47"/>
         <source>Keyboard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードライト</translation>
     </message>
     <message>
         <location line="+30"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="-29"/>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>全体ライト</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>インタラクティブライト</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのライト</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>スタティック</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ +</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ -</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>速度 +</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>速度 -</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Direction +1</source>
-        <translation type="unfinished"></translation>
+        <translation>方向 +1</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Direction -1</source>
-        <translation type="unfinished"></translation>
+        <translation>方向 -1</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Direction Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>方向ループ</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>フルカラーに切替</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>上層色を切替</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>下層色を切替</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Close all</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてオフ</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Close back light</source>
-        <translation type="unfinished"></translation>
+        <translation>バックライトオフ</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Stop back light</source>
-        <translation type="unfinished"></translation>
+        <translation>バックライト停止</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Light recording</source>
-        <translation type="unfinished"></translation>
+        <translation>ライト録画</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Custom 1</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム 1</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Custom 2</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム 2</translation>
     </message>
 </context>
 <context>
@@ -988,91 +988,91 @@
     <message>
         <location filename="../src/lighting/dlightsconfigpage.ui" line="+6"/>
         <source>DLightsConfigPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DLightsConfigPage</translation>
     </message>
     <message>
         <location line="+50"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+173"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>タイプ：</translation>
     </message>
     <message>
         <location line="+411"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ：</translation>
     </message>
     <message>
         <location line="+33"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>速度：</translation>
     </message>
     <message>
         <location line="+33"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Direction:</source>
-        <translation type="unfinished"></translation>
+        <translation>方向：</translation>
     </message>
     <message>
         <location line="+138"/>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Light mode</source>
-        <translation type="unfinished"></translation>
+        <translation>ライトモード</translation>
     </message>
     <message>
         <location line="+72"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>フルカラー</translation>
     </message>
     <message>
         <location line="+49"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Top color</source>
-        <translation type="unfinished"></translation>
+        <translation>上層色</translation>
     </message>
     <message>
         <location line="+45"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Bottom color</source>
-        <translation type="unfinished"></translation>
+        <translation>下層色</translation>
     </message>
     <message>
         <location line="+207"/>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+26"/>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <location line="-20"/>
         <source>G</source>
-        <translation type="unfinished"></translation>
+        <translation>G</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>255</source>
-        <translation type="unfinished"></translation>
+        <translation>255</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <location line="+54"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Custom light</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタムライト</translation>
     </message>
     <message>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="-8"/>
@@ -1081,7 +1081,7 @@
         <location filename="../src/sdk/colorinfodata.cpp" line="+18"/>
         <location line="+21"/>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>スタティック</translation>
     </message>
     <message>
         <location line="-9"/>
@@ -1089,7 +1089,7 @@
         <location filename="../src/sdk/colorinfodata.cpp" line="-18"/>
         <location line="+22"/>
         <source>Neon</source>
-        <translation type="unfinished"></translation>
+        <translation>ネオン</translation>
     </message>
     <message>
         <location line="-8"/>
@@ -1097,7 +1097,7 @@
         <location filename="../src/sdk/colorinfodata.cpp" line="-24"/>
         <location line="+21"/>
         <source>Breath</source>
-        <translation type="unfinished"></translation>
+        <translation>ブリージング</translation>
     </message>
     <message>
         <location line="-9"/>
@@ -1105,134 +1105,134 @@
         <location filename="../src/sdk/colorinfodata.cpp" line="-20"/>
         <location line="+21"/>
         <source>Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>ウェーブ</translation>
     </message>
     <message>
         <location line="-8"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-14"/>
         <source>Twinkle</source>
-        <translation type="unfinished"></translation>
+        <translation>トゥインクル</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-4"/>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>スネーク</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-1"/>
         <source>Radar</source>
-        <translation type="unfinished"></translation>
+        <translation>レーダー</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+10"/>
         <source>Auto Ripple</source>
-        <translation type="unfinished"></translation>
+        <translation>オートリップル</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+1"/>
         <source>Striation</source>
-        <translation type="unfinished"></translation>
+        <translation>ストライプ</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-8"/>
         <source>Aurora</source>
-        <translation type="unfinished"></translation>
+        <translation>オーロラ</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+1"/>
         <source>Ripple</source>
-        <translation type="unfinished"></translation>
+        <translation>リップル</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-2"/>
         <source>Reactive</source>
-        <translation type="unfinished"></translation>
+        <translation>リアクティブ</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+5"/>
         <source>Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>クロス</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+152"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+2"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location line="-151"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+3"/>
         <source>Fireworks</source>
-        <translation type="unfinished"></translation>
+        <translation>花火</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-4"/>
         <source>Speed Respond</source>
-        <translation type="unfinished"></translation>
+        <translation>スピード反応</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+5"/>
         <source>Musical Rhythm</source>
-        <translation type="unfinished"></translation>
+        <translation>ミュージックリズム</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-7"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム</translation>
     </message>
     <message>
         <location line="+3"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+14"/>
         <source>Collision</source>
-        <translation type="unfinished"></translation>
+        <translation>コリジョン</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>オフ</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Keyboard/Ambient</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボード/アンビエント</translation>
     </message>
     <message>
         <location filename="../src/lighting/dlightsconfigpage_custom.cpp" line="+135"/>
         <source>Two custom lights must be in use to swap one</source>
-        <translation type="unfinished"></translation>
+        <translation>入れ替えるには、カスタムライトが2つ使用中である必要があります</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The custom light could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタムライトを保存できませんでした</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Custom light name can&apos;t be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタムライト名を空にすることはできません</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Modify custom light name successful</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタムライト名を変更しました</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Modify custom light name failed</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタムライト名の変更に失敗しました</translation>
     </message>
 </context>
 <context>
@@ -1240,12 +1240,12 @@
     <message>
         <location filename="../src/app/dloginwidget.ui" line="+14"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>ログイン</translation>
     </message>
 </context>
 <context>
@@ -1253,55 +1253,55 @@
     <message>
         <location filename="../src/keyassign/dmacrocmdpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+35"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+36"/>
         <source>Play Type</source>
-        <translation type="unfinished"></translation>
+        <translation>再生方法</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+1"/>
         <source>Play once</source>
-        <translation type="unfinished"></translation>
+        <translation>1回再生</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+2"/>
         <source>Continous playback on/off</source>
-        <translation type="unfinished"></translation>
+        <translation>連続再生オン/オフ</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="-1"/>
         <source>Play multiple times</source>
-        <translation type="unfinished"></translation>
+        <translation>複数回再生</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+2"/>
         <source>Play while assigned key is pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを押している間再生</translation>
     </message>
     <message>
         <location line="+18"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+1"/>
         <source>Play Number</source>
-        <translation type="unfinished"></translation>
+        <translation>再生回数</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+1"/>
         <source>Play Number 1,2,3...</source>
-        <translation type="unfinished"></translation>
+        <translation>再生回数 1,2,3…</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+1"/>
         <source>Assign Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ割り当て</translation>
     </message>
 </context>
 <context>
@@ -1309,17 +1309,17 @@
     <message>
         <location filename="../src/macro/dmacrolistitem.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+93"/>
         <source>Macro01</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro01</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Binding</source>
-        <translation type="unfinished"></translation>
+        <translation>割り当て</translation>
     </message>
 </context>
 <context>
@@ -1327,118 +1327,118 @@
     <message>
         <location filename="../src/macro/dmacropage.ui" line="+9"/>
         <source>DMacroPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DMacroPage</translation>
     </message>
     <message>
         <location line="+130"/>
         <source>Macro Record</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ記録</translation>
     </message>
     <message>
         <location line="+149"/>
         <source>Macro Group</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ一覧</translation>
     </message>
     <message>
         <location line="+247"/>
         <source>Delay Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>ディレイ設定</translation>
     </message>
     <message>
         <location line="+80"/>
         <source>Recording delay</source>
-        <translation type="unfinished"></translation>
+        <translation>ディレイを記録</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>No delay</source>
-        <translation type="unfinished"></translation>
+        <translation>ディレイなし</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Default delay</source>
-        <translation type="unfinished"></translation>
+        <translation>既定ディレイ</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+1108"/>
+        <location line="+1105"/>
         <location line="+262"/>
         <source>MS</source>
-        <translation type="unfinished"></translation>
+        <translation>MS</translation>
     </message>
     <message>
         <location line="-1239"/>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>記録</translation>
     </message>
     <message>
         <location line="+95"/>
         <source>Event List</source>
-        <translation type="unfinished"></translation>
+        <translation>イベント一覧</translation>
     </message>
     <message>
         <location line="+263"/>
         <source>Record is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>記録がありません</translation>
     </message>
     <message>
         <location line="+91"/>
         <source>0 MS</source>
-        <translation type="unfinished"></translation>
+        <translation>0 MS</translation>
     </message>
     <message>
         <location line="+106"/>
         <source>Insert Event</source>
-        <translation type="unfinished"></translation>
+        <translation>イベント挿入</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>位置</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Insert event after</source>
-        <translation type="unfinished"></translation>
+        <translation>後に挿入</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Insert event before</source>
-        <translation type="unfinished"></translation>
+        <translation>前に挿入</translation>
     </message>
     <message>
         <location line="+47"/>
         <location line="+566"/>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>イベント</translation>
     </message>
     <message>
         <location line="-532"/>
         <location line="+566"/>
         <source>Keyboard Event</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボード</translation>
     </message>
     <message>
         <location line="-556"/>
         <location line="+566"/>
         <source>Mouse Event</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス</translation>
     </message>
     <message>
         <location line="-559"/>
         <location line="+424"/>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>ディレイ</translation>
     </message>
     <message>
         <location line="-364"/>
         <source>Operate</source>
-        <translation type="unfinished"></translation>
+        <translation>操作</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -1447,108 +1447,108 @@
         <location line="+59"/>
         <location line="+19"/>
         <source>Please enter a key</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを入力してください</translation>
     </message>
     <message>
         <location line="-514"/>
         <location line="+601"/>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>左クリック</translation>
     </message>
     <message>
         <location line="-578"/>
         <location line="+598"/>
         <source>Center Click</source>
-        <translation type="unfinished"></translation>
+        <translation>中クリック</translation>
     </message>
     <message>
         <location line="-578"/>
         <location line="+598"/>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>右クリック</translation>
     </message>
     <message>
         <location line="-566"/>
         <source>Please enter delay number</source>
-        <translation type="unfinished"></translation>
+        <translation>ディレイ値を入力してください</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>挿入</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>Property</source>
-        <translation type="unfinished"></translation>
+        <translation>プロパティ</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <location line="+167"/>
         <source>Press Key</source>
-        <translation type="unfinished"></translation>
+        <translation>キー押下</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス</translation>
     </message>
     <message>
         <location line="+131"/>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>変更</translation>
     </message>
     <message>
         <location filename="../src/macro/dmacropage.cpp" line="+24"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>新規作成</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>クリア</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上へ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下へ</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../src/macro/dmacropage_recording.cpp" line="+68"/>
         <source>Start record</source>
-        <translation type="unfinished"></translation>
+        <translation>記録開始</translation>
     </message>
     <message>
         <location line="+248"/>
         <source>Macro name can&apos;t be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ名を空にすることはできません</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Modify macro name successful</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ名を変更しました</translation>
     </message>
     <message>
         <location filename="../src/macro/dmacropage_events.cpp" line="-83"/>
         <location line="+55"/>
         <location line="+137"/>
         <source>Please select a specific location first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に挿入位置を選択してください</translation>
     </message>
     <message>
         <location line="-182"/>
@@ -1557,110 +1557,110 @@
         <location line="+37"/>
         <location line="+58"/>
         <source>The record of events has reached the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>記録できるイベント数の上限に達しました</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Insert failed</source>
-        <translation type="unfinished"></translation>
+        <translation>挿入に失敗しました</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Insert successful</source>
-        <translation type="unfinished"></translation>
+        <translation>挿入しました</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Modify failed</source>
-        <translation type="unfinished"></translation>
+        <translation>変更に失敗しました</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Modify successful</source>
-        <translation type="unfinished"></translation>
+        <translation>変更しました</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Delete failed</source>
-        <translation type="unfinished"></translation>
+        <translation>削除に失敗しました</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Please select a macro first</source>
-        <translation type="unfinished"></translation>
+        <translation>先にマクロを選択してください</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Clear record macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ記録のクリアに失敗しました</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Clear record macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ記録をクリアしました</translation>
     </message>
     <message>
         <location filename="../src/macro/dmacropage_list.cpp" line="+37"/>
         <location line="+8"/>
         <source>Add macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロの追加に失敗しました</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Add macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロを追加しました</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Delete macro</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ削除</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keys of the current profile still play the macro &quot;%1&quot;. Delete it anyway? Those keys keep playing the macro as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のプロファイルのキーにマクロ「%1」がまだ割り当てられています。それでも削除しますか？これらのキーは現在の内容のままマクロを再生し続けます。</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Delete macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロの削除に失敗しました</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Delete macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロを削除しました</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Save directory</source>
-        <translation type="unfinished"></translation>
+        <translation>保存先フォルダー</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please select save directory first</source>
-        <translation type="unfinished"></translation>
+        <translation>先に保存先フォルダーを選択してください</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+8"/>
         <location line="+8"/>
         <source>Export macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロのエクスポートに失敗しました</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Export macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロをエクスポートしました</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Open macro file</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロファイルを開く</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Macro files(*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロファイル(*.xml)</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1668,32 +1668,32 @@
         <location line="+7"/>
         <location line="+13"/>
         <source>Import macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロのインポートに失敗しました</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Import macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロをインポートしました</translation>
     </message>
     <message>
         <location filename="../src/macro/dmacropage_recording.cpp" line="-188"/>
         <source>Stop record</source>
-        <translation type="unfinished"></translation>
+        <translation>記録停止</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Start record macro</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ記録開始</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Stop record macro</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ記録停止</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Saving the recorded events failed</source>
-        <translation type="unfinished"></translation>
+        <translation>記録したイベントの保存に失敗しました</translation>
     </message>
 </context>
 <context>
@@ -1701,62 +1701,62 @@
     <message>
         <location filename="../src/mainwindow/dmainwidget.ui" line="+17"/>
         <source>DMainWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>DMainWidget</translation>
     </message>
     <message>
         <location line="+348"/>
         <source>HID</source>
-        <translation type="unfinished"></translation>
+        <translation>HID</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>V1.0.0.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>V1.0.0.0.1</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/dmainwidget.cpp" line="+162"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The settings file was damaged and has been reset; the damaged copy was kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>設定ファイルが破損していたためリセットしました。破損したファイルは %1 として保存されています</translation>
     </message>
     <message>
         <location line="+314"/>
         <source>Update Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア更新</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Minimize(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>最小化(&amp;N)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Maximize(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>最大化(&amp;X)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Revert(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>元に戻す(&amp;R)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Quit(&amp;Q)</source>
-        <translation type="unfinished"></translation>
+        <translation>終了(&amp;Q)</translation>
     </message>
     <message>
         <location line="+120"/>
         <source>Keyboard service failed to start</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードサービスを起動できませんでした</translation>
     </message>
 </context>
 <context>
@@ -1764,61 +1764,61 @@
     <message>
         <location filename="../src/keyassign/dmousekeypage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="+27"/>
         <source>Mouse Key</source>
-        <translation type="unfinished"></translation>
+        <translation>マウスボタン</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="-18"/>
         <source>Mouse Left</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス左</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="+1"/>
         <source>Mouse Center</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス中央</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="+1"/>
         <source>Mouse Right</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス右</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="+4"/>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="-1"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>進む</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="+3"/>
         <source>Sniper Key</source>
-        <translation type="unfinished"></translation>
+        <translation>スナイパーキー</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="-4"/>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下スクロール</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="-1"/>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上スクロール</translation>
     </message>
 </context>
 <context>
@@ -1826,103 +1826,103 @@
     <message>
         <location filename="../src/keyassign/dmultimediapage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+34"/>
         <source>Multimedia</source>
-        <translation type="unfinished"></translation>
+        <translation>マルチメディア</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="-21"/>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>再生/一時停止</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+3"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="-2"/>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>次の曲</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Prev track</source>
-        <translation type="unfinished"></translation>
+        <translation>前の曲</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="-5"/>
         <source>Volume +</source>
-        <translation type="unfinished"></translation>
+        <translation>音量 +</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Volume -</source>
-        <translation type="unfinished"></translation>
+        <translation>音量 -</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>ミュート</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+5"/>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>プレーヤー</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>電卓</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューター</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+2"/>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>メール</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="-1"/>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザー</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+4"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="-2"/>
         <source>Screen brightness+</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の明るさ+</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Screen brightness-</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の明るさ-</translation>
     </message>
 </context>
 <context>
@@ -1930,37 +1930,37 @@
     <message>
         <location filename="../src/device/link/donboarddownload.cpp" line="+33"/>
         <source>Download config successful</source>
-        <translation type="unfinished"></translation>
+        <translation>設定を書き込みました</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Download config failed, Please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>設定の書き込みに失敗しました。もう一度お試しください</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cannot read %1: nothing was written to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 を読み込めません：キーボードには何も書き込まれていません</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please wait until the download has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>書き込みが完了するまでお待ちください</translation>
     </message>
     <message>
         <location line="+101"/>
         <source>Too many macro keys (at most %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロキーが多すぎます（最大 %1 個）</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>A macro has more than %1 events</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 個を超えるイベントを含むマクロがあります</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Too many advanced keys (at most %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>アドバンスドキーが多すぎます（最大 %1 個）</translation>
     </message>
 </context>
 <context>
@@ -1968,67 +1968,67 @@
     <message>
         <location filename="../src/trigger/dperformancepage.cpp" line="+62"/>
         <source>If Win Lock is on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Winロック有効時：</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable Windows key</source>
-        <translation type="unfinished"></translation>
+        <translation>Windowsキーを無効化</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable SHIFT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>SHIFT+TABを無効化</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable ALT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT+TABを無効化</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT+F4を無効化</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>ライトのスリープ：</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keyboard into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードのスリープ：</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>分</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Prohibit Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープ禁止</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>適用</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keyboard properties</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードのプロパティ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のプロファイルをリセット</translation>
     </message>
 </context>
 <context>
@@ -2036,27 +2036,27 @@
     <message>
         <location filename="../src/device/dprofilemenutoolwidget.cpp" line="+23"/>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>新規作成</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>インポート</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前変更</translation>
     </message>
 </context>
 <context>
@@ -2064,42 +2064,42 @@
     <message>
         <location filename="../src/keyassign/dresetdefaultpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/keyassign/dresetdefaultpage.cpp" line="+37"/>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>軽押し</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../src/keyassign/dresetdefaultpage.cpp" line="+1"/>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>深押し</translation>
     </message>
     <message>
         <location line="+23"/>
         <location filename="../src/keyassign/dresetdefaultpage.cpp" line="-4"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>デフォルト</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>NULL</source>
-        <translation type="unfinished"></translation>
+        <translation>NULL</translation>
     </message>
     <message>
         <location line="+29"/>
         <location filename="../src/keyassign/dresetdefaultpage.cpp" line="+1"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dresetdefaultpage.cpp" line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>キャンセル</translation>
     </message>
 </context>
 <context>
@@ -2107,32 +2107,32 @@
     <message>
         <location filename="../src/advancedkeys/dseniorkeyeventlistitem.ui" line="+6"/>
         <source>DSeniorKeyEventListItem</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeyEventListItem</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>DKS</source>
-        <translation type="unfinished"></translation>
+        <translation>DKS</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
 </context>
 <context>
@@ -2140,19 +2140,19 @@
     <message>
         <location filename="../src/keyassign/dseniorkeysbindingpage.ui" line="+6"/>
         <source>DSeniorKeysBindingPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeysBindingPage</translation>
     </message>
     <message>
         <location line="+25"/>
         <location filename="../src/keyassign/dseniorkeysbindingpage.cpp" line="+28"/>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>アドバンスドキー</translation>
     </message>
     <message>
         <location filename="../src/keyassign/dseniorkeysbindingpage.cpp" line="+4"/>
         <location line="+44"/>
         <source>(missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>（なし）</translation>
     </message>
 </context>
 <context>
@@ -2160,251 +2160,251 @@
     <message>
         <location filename="../src/advancedkeys/dseniorkeyspage.ui" line="+14"/>
         <source>DSeniorKeysPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeysPage</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>#frame_Bg{border:1px solid rgb(255, 143, 31);background-color:rgb(34,34,58);border-radius:12px;}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_Bg{border:1px solid rgb(255, 143, 31);background-color:rgb(34,34,58);border-radius:12px;}</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>#frame_Title{background-color:rgb(34, 34, 58);border:none;border-bottom:3px solid rgb(52, 52, 86);border-top-left-radius:12px;border-top-right-radius:12px;}QLabel#label_Title{color:rgb(255, 143, 31);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:13pt;}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_Title{background-color:rgb(34, 34, 58);border:none;border-bottom:3px solid rgb(52, 52, 86);border-top-left-radius:12px;border-top-right-radius:12px;}QLabel#label_Title{color:rgb(255, 143, 31);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:13pt;}</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>border-image: url(:/images/quelmoLogo.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/quelmoLogo.png);</translation>
     </message>
     <message>
         <location line="+15"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+61"/>
         <location line="+402"/>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>アドバンスドキー</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>QPushButton{border-image:url(:/images/mainpage/closeWindowDef.png);}QPushButton:hover,QPushButton:pressed{border-image:url(:/images/mainpage/closeWindowSel.png);}</source>
-        <translation type="unfinished"></translation>
+        <translation>QPushButton{border-image:url(:/images/mainpage/closeWindowDef.png);}QPushButton:hover,QPushButton:pressed{border-image:url(:/images/mainpage/closeWindowSel.png);}</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>#frame_MainConfig{border-bottom-left-radius:12px;border-bottom-right-radius:12px;}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_MainConfig{border-bottom-left-radius:12px;border-bottom-right-radius:12px;}</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>#widget_SeniorKeySetting{background-color:rgb(34, 34, 58);border:0px;}QLabel{color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:10pt;}QPushButton{color:rgb(205, 205, 205);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:11pt;border:2px solid rgb(52, 52, 86);border-radius:8px;}QPushButton:hover{border:2px solid rgb(255, 143, 31);}QRadioButton{color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:10pt;min-height:18px;}QRadioButton:checked{color:rgb(255, 143, 31);}QRadioButton::indicator:checked{background-color:rgb(255, 143, 31);border-radius:6px;border:2px solid rgb(240, 240, 255);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#widget_SeniorKeySetting{background-color:rgb(34, 34, 58);border:0px;}QLabel{color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:10pt;}QPushButton{color:rgb(205, 205, 205);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:11pt;border:2px solid rgb(52, 52, 86);border-radius:8px;}QPushButton:hover{border:2px solid rgb(255, 143, 31);}QRadioButton{color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:10pt;min-height:18px;}QRadioButton:checked{color:rgb(255, 143, 31);}QRadioButton::indicator:checked{background-color:rgb(255, 143, 31);border-radius:6px;border:2px solid rgb(240, 240, 255);}</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>#frame_Left{border:none;border-right:2px solid rgb(52, 52, 86);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_Left{border:none;border-right:2px solid rgb(52, 52, 86);}</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>#frame_TypeSel{border:none;border-bottom:2px solid rgb(52, 52, 86);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_TypeSel{border:none;border-bottom:2px solid rgb(52, 52, 86);}</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>DKS</source>
-        <translation type="unfinished"></translation>
+        <translation>DKS</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>MT</source>
-        <translation type="unfinished"></translation>
+        <translation>MT</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>TGL</source>
-        <translation type="unfinished"></translation>
+        <translation>TGL</translation>
     </message>
     <message>
         <location line="+19"/>
         <location line="+1625"/>
         <source>border-image:url(:/images/publicIco/question.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image:url(:/images/publicIco/question.png);</translation>
     </message>
     <message>
         <location line="-1622"/>
         <location line="+1625"/>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <location line="-1599"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="-401"/>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>新規作成</translation>
     </message>
     <message>
         <location line="+78"/>
         <source>QLabel{color:rgb(221, 221, 221);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:8pt;}</source>
-        <translation type="unfinished"></translation>
+        <translation>QLabel{color:rgb(221, 221, 221);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:8pt;}</translation>
     </message>
     <message>
         <location line="+63"/>
         <location line="+570"/>
         <location line="+409"/>
         <source>QToolButton{color:rgb(185, 185, 185);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:8pt;border:1px solid rgb(185, 185, 185);border-radius:6px;}QToolButton:hover,QToolButton:checked{border:1px solid rgb(255, 143, 31);}QToolButton:!checked{border:1px solid rgb(185, 185, 185);}</source>
-        <translation type="unfinished"></translation>
+        <translation>QToolButton{color:rgb(185, 185, 185);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:8pt;border:1px solid rgb(185, 185, 185);border-radius:6px;}QToolButton:hover,QToolButton:checked{border:1px solid rgb(255, 143, 31);}QToolButton:!checked{border:1px solid rgb(185, 185, 185);}</translation>
     </message>
     <message>
         <location line="-949"/>
         <location line="+690"/>
         <location line="+340"/>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <location line="-992"/>
         <location line="+721"/>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <location line="-683"/>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <location line="+103"/>
         <source>1.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0mm</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>2.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>2.0mm</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>3.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>3.0mm</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>4.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>4.0mm</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>QToolButton{border:1px solid rgb(185, 185, 185);border-radius:6px;}</source>
-        <translation type="unfinished"></translation>
+        <translation>QToolButton{border:1px solid rgb(185, 185, 185);border-radius:6px;}</translation>
     </message>
     <message>
         <location line="+179"/>
         <source>#widget_DksDrawPage{border:0px;}</source>
-        <translation type="unfinished"></translation>
+        <translation>#widget_DksDrawPage{border:0px;}</translation>
     </message>
     <message>
         <location line="+107"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+7"/>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation type="unfinished"></translation>
+        <translation>このキーには2つの機能があります：長押しで1つ、タップでもう1つの機能が働きます。</translation>
     </message>
     <message>
         <location line="+65"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="-4"/>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>長押し</translation>
     </message>
     <message>
         <location line="+69"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+1"/>
         <source>Click</source>
-        <translation type="unfinished"></translation>
+        <translation>タップ</translation>
     </message>
     <message>
         <location line="+88"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+1"/>
         <source>Hold Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>長押し時間</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>QSlider::groove:horizontal{height:6px;border:none;border-radius:3px;background:rgba(255,196,123,1);}QSlider::handle:horizontal{width:16px;height:16px;margin-top:-5px;margin-bottom:-5px;border-image:url(:/images/DKS/slider.png);}QSlider::sub-page:horizontal{border-radius:3px;background:rgba(255,143,31,1);}</source>
-        <translation type="unfinished"></translation>
+        <translation>QSlider::groove:horizontal{height:6px;border:none;border-radius:3px;background:rgba(255,196,123,1);}QSlider::handle:horizontal{width:16px;height:16px;margin-top:-5px;margin-bottom:-5px;border-image:url(:/images/DKS/slider.png);}QSlider::sub-page:horizontal{border-radius:3px;background:rgba(255,143,31,1);}</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>1000MS</source>
-        <translation type="unfinished"></translation>
+        <translation>1000MS</translation>
     </message>
     <message>
         <location line="+79"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+4"/>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>このキーを押すと連続入力のオン/オフが切り替わります。</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>#frame_SeniorKeyEventList{border:none;border-top:2px solid rgb(52, 52, 86);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_SeniorKeyEventList{border:none;border-top:2px solid rgb(52, 52, 86);}</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>10/40</source>
-        <translation type="unfinished"></translation>
+        <translation>10/40</translation>
     </message>
     <message>
         <location line="+32"/>
         <location line="+291"/>
         <source>QScrollBar:vertical{background:transparent;width:4px;margin-top:3px;margin-bottom:3px;}QScrollBar::handle:vertical{background:rgb(75,75,111);min-height:20px;border-radius:2px;}QScrollBar::handle:vertical:hover{background:rgb(255,143,31);}QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}</source>
-        <translation type="unfinished"></translation>
+        <translation>QScrollBar:vertical{background:transparent;width:4px;margin-top:3px;margin-bottom:3px;}QScrollBar::handle:vertical{background:rgb(75,75,111);min-height:20px;border-radius:2px;}QScrollBar::handle:vertical:hover{background:rgb(255,143,31);}QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}</translation>
     </message>
     <message>
         <location line="-249"/>
         <source>#scrollAreaWidgetContents_2{background-color:rgb(34, 34, 58);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#scrollAreaWidgetContents_2{background-color:rgb(34, 34, 58);}</translation>
     </message>
     <message>
         <location line="+86"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="-3"/>
         <source>Senior keys is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>アドバンスドキーがありません</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:14pt;</source>
-        <translation type="unfinished"></translation>
+        <translation>color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:14pt;</translation>
     </message>
     <message>
         <location line="+57"/>
         <source>#frame_11{border:none;border-bottom:2px solid rgb(52, 52, 86);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_11{border:none;border-bottom:2px solid rgb(52, 52, 86);}</translation>
     </message>
     <message>
         <location line="+21"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="-5"/>
         <source>Single Key</source>
-        <translation type="unfinished"></translation>
+        <translation>単一キー</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+1"/>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>キーコンビネーション</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>#scrollAreaWidgetContents_3{background-color:rgb(34, 34, 58);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#scrollAreaWidgetContents_3{background-color:rgb(34, 34, 58);}</translation>
     </message>
     <message>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+372"/>
         <source>The number of senior keys has reached the maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>アドバンスドキーの数が上限に達しました</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2412,22 +2412,22 @@
         <location line="+32"/>
         <location line="+20"/>
         <source>Operate failed</source>
-        <translation type="unfinished"></translation>
+        <translation>操作に失敗しました</translation>
     </message>
     <message>
         <location line="-48"/>
         <source>Create senior keys successful</source>
-        <translation type="unfinished"></translation>
+        <translation>アドバンスドキーを作成しました</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Keys are still bound to this senior key. Delete it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>このアドバンスドキーにはまだキーが割り当てられています。それでも削除しますか？</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Delete senior keys successful</source>
-        <translation type="unfinished"></translation>
+        <translation>アドバンスドキーを削除しました</translation>
     </message>
 </context>
 <context>
@@ -2435,17 +2435,17 @@
     <message>
         <location filename="../src/advancedkeys/dseniorkeysrecordexplaindia.ui" line="+14"/>
         <source>Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>説明</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>Single Key / Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>単一キー / キーコンビネーション</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>DKS / MT / TGL</source>
-        <translation type="unfinished"></translation>
+        <translation>DKS / MT / TGL</translation>
     </message>
 </context>
 <context>
@@ -2453,128 +2453,128 @@
     <message>
         <location filename="../src/mainwindow/dsettingsdia.ui" line="+14"/>
         <source>DSettingsDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DSettingsDia</translation>
     </message>
     <message>
         <location line="+116"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+149"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>設定</translation>
     </message>
     <message>
         <location line="+111"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>一般</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>バージョン情報</translation>
     </message>
     <message>
         <location line="+60"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>言語</translation>
     </message>
     <message>
         <location line="+47"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>テーマ</translation>
     </message>
     <message>
         <location line="+35"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Background image</source>
-        <translation type="unfinished"></translation>
+        <translation>背景画像</translation>
     </message>
     <message>
         <location line="+35"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Auto start</source>
-        <translation type="unfinished"></translation>
+        <translation>自動起動</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation type="unfinished"></translation>
+        <translation>システム起動時にアプリを起動（最小化）</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Close startup to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>閉じるとトレイに格納</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>アップデート</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Firmware upgrade check</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア更新の確認</translation>
     </message>
     <message>
         <location line="+160"/>
         <source>Application software</source>
-        <translation type="unfinished"></translation>
+        <translation>アプリケーション</translation>
     </message>
     <message>
         <location line="+97"/>
         <source>Check Update</source>
-        <translation type="unfinished"></translation>
+        <translation>更新を確認</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="-120"/>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>ダーク</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>ライト</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>ブルー</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>ピンク</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>その他</translation>
     </message>
     <message>
         <location line="+153"/>
         <source>Set config success</source>
-        <translation type="unfinished"></translation>
+        <translation>設定しました</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Set config failed</source>
-        <translation type="unfinished"></translation>
+        <translation>設定に失敗しました</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>No upgradeable devices found</source>
-        <translation type="unfinished"></translation>
+        <translation>更新可能なデバイスが見つかりません</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:%2;&quot;&gt;%1&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:%2;&quot;&gt;%1&lt;/span&gt;</translation>
     </message>
 </context>
 <context>
@@ -2582,85 +2582,85 @@
     <message>
         <location filename="../src/keyassign/dsidelightcustomeventpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+34"/>
         <source>Atmosphere Light</source>
-        <translation type="unfinished"></translation>
+        <translation>アンビエントライト</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="-21"/>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのライト</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>全体ライト</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>インタラクティブライト</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ +</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ -</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>速度 +</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>速度 -</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>フルカラーに切替</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>上層色を切替</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>下層色を切替</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Close side light</source>
-        <translation type="unfinished"></translation>
+        <translation>サイドライトオフ</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Stop side light</source>
-        <translation type="unfinished"></translation>
+        <translation>サイドライト停止</translation>
     </message>
 </context>
 <context>
@@ -2668,7 +2668,7 @@
     <message>
         <location filename="../src/keyassign/dsoftkeyboardpage.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
 </context>
 <context>
@@ -2676,23 +2676,23 @@
     <message>
         <location filename="../src/advancedkeys/dstrokeconfigview.ui" line="+6"/>
         <source>DStrokeConfigView</source>
-        <translation type="unfinished"></translation>
+        <translation>DStrokeConfigView</translation>
     </message>
     <message>
         <location line="+56"/>
         <location filename="../src/advancedkeys/dstrokeconfigview.cpp" line="+22"/>
         <source>Trigger points for DKS actions</source>
-        <translation type="unfinished"></translation>
+        <translation>DKSアクションの作動点</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>4.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>4.0mm</translation>
     </message>
     <message>
         <location filename="../src/advancedkeys/dstrokeconfigview.cpp" line="+90"/>
         <source>Operate failed</source>
-        <translation type="unfinished"></translation>
+        <translation>操作に失敗しました</translation>
     </message>
 </context>
 <context>
@@ -2700,96 +2700,96 @@
     <message>
         <location filename="../src/trigger/dtriggersettingpage.cpp" line="+116"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>適用</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensitivity of pressing and releasing</source>
-        <translation type="unfinished"></translation>
+        <translation>押下/リリースの感度を個別設定</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Quick trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>ラピッドトリガー</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Key calibration mode</source>
-        <translation type="unfinished"></translation>
+        <translation>キーキャリブレーションモード</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Start calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>キャリブレーション開始</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All keys calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>全キーキャリブレーション</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを押す・離す意図に合わせて、作動ストロークとリセットストロークをカスタマイズできます。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation type="unfinished"></translation>
+        <translation>ラピッドトリガーの押下（作動）とリリース（リセット）のストローク値を個別に設定できます。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>押下</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>作動</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>リリース</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <location line="+141"/>
         <source>The keyboard has not reported its key travel yet, please wait a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードからキーストロークがまだ報告されていません。しばらくお待ちください</translation>
     </message>
 </context>
 <context>
     <name>DUpdateFirmwareDia</name>
     <message>
-        <location filename="../src/firmware/dupdatefirmwaredia.cpp" line="+34"/>
+        <location filename="../src/firmware/dupdatefirmwaredia.cpp" line="+65"/>
         <source>Update Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア更新</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+14"/>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation type="unfinished"></translation>
+        <translation>ファームウェア更新中はデバイスを取り外さないでください！</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-15"/>
         <source>DUpdateFirmwareDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DUpdateFirmwareDia</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+211"/>
         <source>Update successful</source>
-        <translation type="unfinished"></translation>
+        <translation>更新に成功しました</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Update failed</source>
-        <translation type="unfinished"></translation>
+        <translation>更新に失敗しました</translation>
     </message>
 </context>
 <context>
@@ -2797,14 +2797,23 @@
     <message>
         <location filename="../src/keyassign/dvirtualkeyboardtool.ui" line="+9"/>
         <source>DVirtualKeyboardTool</source>
-        <translation type="unfinished"></translation>
+        <translation>DVirtualKeyboardTool</translation>
     </message>
     <message>
         <location line="+32"/>
         <location filename="../src/keyassign/dvirtualkeyboardtool.cpp" line="+16"/>
         <location line="+14"/>
         <source>Virtual Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>仮想キーボード</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <location filename="../src/app/qtlinguist.cpp" line="+24"/>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -2812,474 +2821,474 @@
     <message>
         <location filename="../src/app/main.cpp" line="+29"/>
         <source>Software exit</source>
-        <translation type="unfinished"></translation>
+        <translation>ソフトウェア終了</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Conflict, software out of operation!</source>
-        <translation type="unfinished"></translation>
+        <translation>競合が発生したため、ソフトウェアを実行できません！</translation>
     </message>
     <message>
         <location filename="../src/app/ddatamanager_keyfunction.cpp" line="+56"/>
         <source>Volume +</source>
-        <translation type="unfinished"></translation>
+        <translation>音量 +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Volume -</source>
-        <translation type="unfinished"></translation>
+        <translation>音量 -</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>ミュート</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>再生/一時停止</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>次の曲</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Prev track</source>
-        <translation type="unfinished"></translation>
+        <translation>前の曲</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>停止</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>プレーヤー</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>電卓</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>コンピューター</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>ブラウザー</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>メール</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Screen brightness+</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の明るさ+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Screen brightness-</source>
-        <translation type="unfinished"></translation>
+        <translation>画面の明るさ-</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Mouse Left</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス左</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Mouse Center</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス中央</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mouse Right</source>
-        <translation type="unfinished"></translation>
+        <translation>マウス右</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>上スクロール</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>下スクロール</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>進む</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>戻る</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sniper Key</source>
-        <translation type="unfinished"></translation>
+        <translation>スナイパーキー</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウを閉じる</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Switch windows</source>
-        <translation type="unfinished"></translation>
+        <translation>ウィンドウ切替</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>デスクトップ表示</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>My computer</source>
-        <translation type="unfinished"></translation>
+        <translation>マイコンピューター</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lock computer</source>
-        <translation type="unfinished"></translation>
+        <translation>PCをロック</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>コピー</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>切り取り</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>貼り付け</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>検索</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>新規</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>印刷</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>保存</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+4"/>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>全体ライト</translation>
     </message>
     <message>
         <location line="-3"/>
         <location line="+4"/>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>インタラクティブライト</translation>
     </message>
     <message>
         <location line="-3"/>
         <location line="+4"/>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてのライト</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>スタティック</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>明るさ -</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>速度 +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>速度 -</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Direction +1</source>
-        <translation type="unfinished"></translation>
+        <translation>方向 +1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Direction -1</source>
-        <translation type="unfinished"></translation>
+        <translation>方向 -1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Direction Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>方向ループ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>フルカラーに切替</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>上層色を切替</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>下層色を切替</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Custom 1</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Custom 2</source>
-        <translation type="unfinished"></translation>
+        <translation>カスタム 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lock/Unlock Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Winロック/解除</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Winロック</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unlock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Winロック解除</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>デフォルトレイヤー</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>FNレイヤー</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FN1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>FN1レイヤー</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 3</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>2.4G switching</source>
-        <translation type="unfinished"></translation>
+        <translation>2.4Gに切替</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>USB switching</source>
-        <translation type="unfinished"></translation>
+        <translation>USBに切替</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Lock keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードロック</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Power query</source>
-        <translation type="unfinished"></translation>
+        <translation>バッテリー残量確認</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Close all</source>
-        <translation type="unfinished"></translation>
+        <translation>すべてオフ</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close back light</source>
-        <translation type="unfinished"></translation>
+        <translation>バックライトオフ</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop back light</source>
-        <translation type="unfinished"></translation>
+        <translation>バックライト停止</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Light recording</source>
-        <translation type="unfinished"></translation>
+        <translation>ライト録画</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Close side light</source>
-        <translation type="unfinished"></translation>
+        <translation>サイドライトオフ</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop side light</source>
-        <translation type="unfinished"></translation>
+        <translation>サイドライト停止</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage.cpp" line="+93"/>
         <location line="+501"/>
         <source>Device List</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイス一覧</translation>
     </message>
     <message>
         <location line="-500"/>
         <location line="+501"/>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスが接続されていません</translation>
     </message>
     <message>
         <location line="-500"/>
         <location line="+501"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>リセット</translation>
     </message>
     <message>
         <location line="-282"/>
         <source>Key calibration in progress, please wait a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>キーキャリブレーション中です。しばらくお待ちください</translation>
     </message>
     <message>
         <location line="+112"/>
         <source>Key Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>キー設定</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>ライト設定</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>マクロ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Performance</source>
-        <translation type="unfinished"></translation>
+        <translation>パフォーマンス</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trigger Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>トリガー設定</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>アドバンスドキー</translation>
     </message>
     <message>
         <location line="+166"/>
         <location line="+32"/>
         <source>All keys calibration in progress ...</source>
-        <translation type="unfinished"></translation>
+        <translation>全キーキャリブレーション中…</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage_opening.cpp" line="+157"/>
         <source>The device is offline</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスがオフラインです</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The device has been turned on</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスを開きました</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage_profiles.cpp" line="-77"/>
         <source>Device not responding, please reconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>デバイスが応答しません。再接続してください</translation>
     </message>
     <message>
         <location filename="../src/keyboardview/keyselectframe.cpp" line="+227"/>
         <source>Cannot remapped</source>
-        <translation type="unfinished"></translation>
+        <translation>リマップ不可</translation>
     </message>
     <message>
         <location filename="../src/advancedkeys/dseniorkeysrecordexplaindia.cpp" line="+23"/>
         <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation type="unfinished"></translation>
+        <translation>「単一キー」を選択した場合は、キーをクリックするだけで設定が完了します。</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation type="unfinished"></translation>
+        <translation>「キーコンビネーション」を選択した場合は、修飾キーを1つ以上と別のキーを1つ選択して組み合わせを入力します（例：L_Shift+A、L_Shift+L_Ctrl+A）。</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>このキーには4つの機能を設定できます：押し込みの深さ4段階に応じて1～4個の機能を割り当てられます。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation type="unfinished"></translation>
+        <translation>このキーには2つの機能があります：長押しで1つ、タップでもう1つの機能が働きます。</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>このキーを押すと連続入力のオン/オフが切り替わります。</translation>
     </message>
     <message>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="-323"/>
         <source>The device has no atmosphere lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>このデバイスにはアンビエントライトがありません</translation>
     </message>
 </context>
 <context>
@@ -3287,42 +3296,42 @@
     <message>
         <location filename="../src/keyboardview/keycatalogue.cpp" line="+92"/>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>中国語</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Korean/English</source>
-        <translation type="unfinished"></translation>
+        <translation>韓/英</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K14</source>
-        <translation type="unfinished"></translation>
+        <translation>K14</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K45</source>
-        <translation type="unfinished"></translation>
+        <translation>K45</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K56</source>
-        <translation type="unfinished"></translation>
+        <translation>K56</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K131</source>
-        <translation type="unfinished"></translation>
+        <translation>K131</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K132</source>
-        <translation type="unfinished"></translation>
+        <translation>K132</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K133</source>
-        <translation type="unfinished"></translation>
+        <translation>K133</translation>
     </message>
 </context>
 <context>
@@ -3330,39 +3339,39 @@
     <message>
         <location filename="../src/trigger/dkeycalibrationexplaindia.cpp" line="-32"/>
         <source>DKeyCalibrationExplainDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DKeyCalibrationExplainDia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>1. 説明</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>2. 説明</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>3. 説明</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>4.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>4. 説明</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>5.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>5. 説明</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>説明</translation>
     </message>
 </context>
 <context>
@@ -3370,92 +3379,92 @@
     <message>
         <location filename="../src/trigger/dperformancepageform.cpp" line="+175"/>
         <source>DPerformancePage</source>
-        <translation type="unfinished"></translation>
+        <translation>DPerformancePage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If Win Lock is on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Winロック有効時：</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable Windows key</source>
-        <translation type="unfinished"></translation>
+        <translation>Windowsキーを無効化</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable SHIFT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>SHIFT+TABを無効化</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable ALT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT+TABを無効化</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>ALT+F4を無効化</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>ライトのスリープ：</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>666</source>
-        <translation type="unfinished"></translation>
+        <translation>666</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>0~60000</source>
-        <translation type="unfinished"></translation>
+        <translation>0~60000</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>秒</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keyboard into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードのスリープ：</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>333</source>
-        <translation type="unfinished"></translation>
+        <translation>333</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>5~1000</source>
-        <translation type="unfinished"></translation>
+        <translation>5~1000</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>分</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Prohibit Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>スリープ禁止</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>適用</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keyboard properties</source>
-        <translation type="unfinished"></translation>
+        <translation>キーボードのプロパティ</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のプロファイルをリセット</translation>
     </message>
 </context>
 <context>
@@ -3463,133 +3472,133 @@
     <message>
         <location filename="../src/trigger/dtriggersettingpageform.cpp" line="+426"/>
         <source>DTriggerSettingPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DTriggerSettingPage</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Quick trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>ラピッドトリガー</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>キーを押す・離す意図に合わせて、作動ストロークとリセットストロークをカスタマイズできます。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Secondary sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>個別感度</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation type="unfinished"></translation>
+        <translation>ラピッドトリガーの押下（作動）とリリース（リセット）のストローク値を個別に設定できます。</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Press/Release</source>
-        <translation type="unfinished"></translation>
+        <translation>押下/リリース</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <location line="+2"/>
         <source>0.1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>0.1mm</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>押下</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>リリース</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Key anti shake</source>
-        <translation type="unfinished"></translation>
+        <translation>チャタリング防止</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>適用</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rate return</source>
-        <translation type="unfinished"></translation>
+        <translation>ポーリングレート</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1K</source>
-        <translation type="unfinished"></translation>
+        <translation>1K</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Into calibration mode</source>
-        <translation type="unfinished"></translation>
+        <translation>キャリブレーションモードへ</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+3"/>
         <source>Start calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>キャリブレーション開始</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>All keys calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>全キーキャリブレーション</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Intensity tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>押下深度トラッキング</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>感度をリセット</translation>
     </message>
 </context>
 <context>
     <name>UpdateFirmwareInfoItem</name>
     <message>
-        <location filename="../src/firmware/updatefirmwareinfoitem.cpp" line="+46"/>
+        <location filename="../src/firmware/updatefirmwareinfoitem.cpp" line="+60"/>
         <source>Product name:</source>
-        <translation type="unfinished"></translation>
+        <translation>製品名：</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Update progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>更新の進行状況：</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Current version:</source>
-        <translation type="unfinished"></translation>
+        <translation>現在のバージョン：</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New version:</source>
-        <translation type="unfinished"></translation>
+        <translation>新しいバージョン：</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>更新</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>完了</translation>
     </message>
 </context>
 <context>
@@ -3597,7 +3606,7 @@
     <message>
         <location filename="../src/keyboardview/hiddevicejoinframe.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
 </context>
 <context>
@@ -3605,7 +3614,7 @@
     <message>
         <location filename="../src/keyboardview/keycolorrgbframeitem.ui" line="+9"/>
         <source>keyColorRgbFrameItem</source>
-        <translation type="unfinished"></translation>
+        <translation>keyColorRgbFrameItem</translation>
     </message>
 </context>
 <context>
@@ -3613,7 +3622,7 @@
     <message>
         <location filename="../src/keyboardview/keyselectframe.ui" line="+9"/>
         <source>keySelectFrame</source>
-        <translation type="unfinished"></translation>
+        <translation>keySelectFrame</translation>
     </message>
 </context>
 <context>
@@ -3621,7 +3630,7 @@
     <message>
         <location filename="../src/keyboardview/keyboardimageframeitem.ui" line="+9"/>
         <source>keyboardImageFrameItem</source>
-        <translation type="unfinished"></translation>
+        <translation>keyboardImageFrameItem</translation>
     </message>
 </context>
 <context>
@@ -3629,25 +3638,25 @@
     <message>
         <location filename="../src/macro/macromenutoolwidget.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+21"/>
         <location filename="../src/macro/macromenutoolwidget.cpp" line="+13"/>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>エクスポート</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../src/macro/macromenutoolwidget.cpp" line="-1"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>削除</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../src/macro/macromenutoolwidget.cpp" line="+2"/>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>名前変更</translation>
     </message>
 </context>
 </TS>

@@ -1,30 +1,30 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
-<TS version="2.1">
+<TS version="2.1" language="es_ES" sourcelanguage="en_US">
 <context>
     <name>DAllKeysShowPage</name>
     <message>
         <location filename="../src/keyboardview/dallkeysshowpage.ui" line="+9"/>
         <source>DAllKeysShowPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DAllKeysShowPage</translation>
     </message>
     <message>
         <location line="+29"/>
         <location filename="../src/keyboardview/dallkeysshowpage.cpp" line="+14"/>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinación de teclas</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/keyboardview/dallkeysshowpage.cpp" line="+1"/>
         <source>Normal Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas normales</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/keyboardview/dallkeysshowpage.cpp" line="+1"/>
         <source>Special Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas especiales</translation>
     </message>
 </context>
 <context>
@@ -32,32 +32,32 @@
     <message>
         <location filename="../src/macro/dcatchkeyandmouseitem.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+69"/>
         <source>99999 MS</source>
-        <translation type="unfinished"></translation>
+        <translation>99999 MS</translation>
     </message>
     <message>
         <location line="+67"/>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <location filename="../src/macro/dcatchkeyandmouseitem.cpp" line="+66"/>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic izquierdo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Center Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic central</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic derecho</translation>
     </message>
 </context>
 <context>
@@ -65,13 +65,13 @@
     <message>
         <location filename="../src/keyassign/dchangprofilepage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+28"/>
         <location filename="../src/keyassign/dchangprofilepage.cpp" line="+25"/>
         <source>Assign Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignar perfil</translation>
     </message>
 </context>
 <context>
@@ -79,29 +79,29 @@
     <message>
         <location filename="../src/keyassign/dchangekeypage.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación leve</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación fuerte</translation>
     </message>
     <message>
         <location line="+24"/>
         <location filename="../src/keyassign/dchangekeypage.cpp" line="+23"/>
         <source>Remap Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Reasignar</translation>
     </message>
     <message>
         <location line="+26"/>
         <location filename="../src/keyassign/dchangekeypage.cpp" line="+1"/>
         <source>Remap with key?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Reasignar a qué tecla?</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,7 @@
     <message>
         <location filename="../src/widgets/dcustomeventtipexplain.cpp" line="+28"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado</translation>
     </message>
 </context>
 <context>
@@ -118,143 +118,143 @@
         <location filename="../src/keyassign/dcustomkeyspage.ui" line="+80"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+274"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <location line="+467"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+1"/>
         <source>Function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Función:</translation>
     </message>
     <message>
         <location line="+303"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+1"/>
         <source>Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>NULL</source>
-        <translation type="unfinished"></translation>
+        <translation>NULL</translation>
     </message>
     <message>
         <location line="+27"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="-5"/>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Capa predeterminada</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+1"/>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Capa FN</translation>
     </message>
     <message>
         <location line="+37"/>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+1"/>
         <source>Download</source>
-        <translation type="unfinished"></translation>
+        <translation>Transferir</translation>
     </message>
     <message>
         <location filename="../src/keyassign/dcustomkeyspage.cpp" line="-212"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Remap Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Reasignar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratón</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Multimedia</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimedia</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinación de teclas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Switch Profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar perfil</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Launch Application</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir aplicación</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Keyboard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz del teclado</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Atmosphere Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz ambiental</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Key Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciones del teclado</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas avanzadas</translation>
     </message>
     <message>
         <location line="+114"/>
         <source>Operate successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Operación correcta</translation>
     </message>
     <message>
         <location line="+144"/>
         <location line="+182"/>
         <source>Please select one Key first</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona primero una tecla</translation>
     </message>
     <message>
         <location line="-4"/>
         <source>Operate failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la operación</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Setting failed because the text is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo configurar porque el texto está vacío</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Unknow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocido</translation>
     </message>
 </context>
 <context>
@@ -262,12 +262,12 @@
     <message>
         <location filename="../src/lighting/dcustomlightlistitem.ui" line="+7"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+54"/>
         <source>Custom Light Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz personalizada</translation>
     </message>
 </context>
 <context>
@@ -275,7 +275,7 @@
     <message>
         <location filename="../src/app/ddatamanager.cpp" line="+35"/>
         <source>Unknow</source>
-        <translation type="unfinished"></translation>
+        <translation>Desconocido</translation>
     </message>
 </context>
 <context>
@@ -283,209 +283,209 @@
     <message>
         <location filename="../src/device/ddevicepage.ui" line="+14"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>Device List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de dispositivos</translation>
     </message>
     <message>
         <location line="+132"/>
         <source>link</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace</translation>
     </message>
     <message>
         <location line="+268"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <location line="+303"/>
         <source>Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Probar</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Change</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>1.0</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0</translation>
     </message>
     <message>
         <location line="+54"/>
         <source>USB</source>
-        <translation type="unfinished"></translation>
+        <translation>USB</translation>
     </message>
     <message>
         <location line="+89"/>
         <source>60</source>
-        <translation type="unfinished"></translation>
+        <translation>60</translation>
     </message>
     <message>
         <location line="+472"/>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo no conectado</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage_profileslots.cpp" line="+102"/>
         <location line="+173"/>
         <source>The number of profile has reached the maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha alcanzado el número máximo de perfiles</translation>
     </message>
     <message>
         <location line="-166"/>
         <source>Create failed, the index node is already existence, please checked</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear: el nodo de índice ya existe, compruébalo</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Create profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo crear el perfil</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Create profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil creado</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Need keep at least one profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Debe quedar al menos un perfil</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Delete profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar el perfil</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Delete profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil eliminado</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>Profile name can&apos;t empty</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre del perfil no puede estar vacío</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Modify profile info failed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo modificar el perfil</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Modify profile info successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil modificado</translation>
     </message>
     <message>
         <location line="+35"/>
         <source>Save directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de destino</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please select save directory first</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona primero una carpeta de destino</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>This index node non-existent</source>
-        <translation type="unfinished"></translation>
+        <translation>Este nodo de índice no existe</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>Export profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil exportado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Export profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo exportar el perfil</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Open profile file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo de perfil</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Profile files(*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de perfil(*.xml)</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Please select import file first</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona primero un archivo para importar</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Import profile successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfil importado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Import profile failed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo importar el perfil</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Tip</source>
-        <translation type="unfinished"></translation>
+        <translation>Aviso</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Whether to reset the current profile?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Restablecer el perfil actual?</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sí</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>No</source>
-        <translation type="unfinished"></translation>
+        <translation>No</translation>
     </message>
     <message>
         <location line="+21"/>
         <location line="+6"/>
         <source>Operate failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la operación</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Operate successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Operación correcta</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage_lighting.cpp" line="+94"/>
         <source>The custom light could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la luz personalizada</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage_profiles.cpp" line="+97"/>
         <source>The profile folder %1 cannot be created; profiles cannot be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear la carpeta de perfiles %1; los perfiles no se pueden guardar</translation>
     </message>
     <message>
         <location line="+56"/>
         <source>The profile file was damaged and has been reset; the damaged copy was kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de perfiles estaba dañado y se ha restablecido; la copia dañada se ha conservado como %1</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Profiles</source>
-        <translation type="unfinished"></translation>
+        <translation>Perfiles</translation>
     </message>
 </context>
 <context>
@@ -493,13 +493,13 @@
     <message>
         <location filename="../src/firmware/dfirwareinfoshow.ui" line="+14"/>
         <source>DFirwareInfoShow</source>
-        <translation type="unfinished"></translation>
+        <translation>DFirwareInfoShow</translation>
     </message>
     <message>
         <location line="+54"/>
         <location filename="../src/firmware/dfirwareinfoshow.cpp" line="+29"/>
         <source>Firmware Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Info del firmware</translation>
     </message>
 </context>
 <context>
@@ -507,79 +507,79 @@
     <message>
         <location filename="../src/keyassign/dhotkeypage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+29"/>
         <source>Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-18"/>
         <source>Show desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar escritorio</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-1"/>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar ventana</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+3"/>
         <source>Lock computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear equipo</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-1"/>
         <source>My computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi PC</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+2"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+2"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+1"/>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-2"/>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="+5"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-1"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dhotkeypage.cpp" line="-1"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
 </context>
 <context>
@@ -587,37 +587,37 @@
     <message>
         <location filename="../src/trigger/dkeycalibrationexplaindia.cpp" line="+112"/>
         <source>1.Into key calibration mode first;</source>
-        <translation type="unfinished"></translation>
+        <translation>1. Activa primero el modo de calibración de teclas;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2.Select one key;</source>
-        <translation type="unfinished"></translation>
+        <translation>2. Selecciona una tecla;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3.Clicked &quot;Start calibration&quot;;</source>
-        <translation type="unfinished"></translation>
+        <translation>3. Haz clic en «Calibrar»;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>4.Press the selected key;</source>
-        <translation type="unfinished"></translation>
+        <translation>4. Pulsa la tecla seleccionada;</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>5.Return key calibration results;</source>
-        <translation type="unfinished"></translation>
+        <translation>5. Se muestra el resultado de la calibración;</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Set the required press key duration for triggering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Define cuánto tiempo hay que mantener pulsada la tecla para activarla.</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>When all keys calibration is enabled, please press all keys to complete the calibration.</source>
-        <translation type="unfinished"></translation>
+        <translation>Con la calibración de todas las teclas activada, pulsa todas las teclas para completar la calibración.</translation>
     </message>
 </context>
 <context>
@@ -625,12 +625,12 @@
     <message>
         <location filename="../src/keyassign/dkeycapturepage.cpp" line="+66"/>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación leve</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación fuerte</translation>
     </message>
 </context>
 <context>
@@ -638,29 +638,29 @@
     <message>
         <location filename="../src/keyassign/dkeycombinationpage.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación leve</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación fuerte</translation>
     </message>
     <message>
         <location line="+24"/>
         <location filename="../src/keyassign/dkeycombinationpage.cpp" line="+25"/>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinación de teclas</translation>
     </message>
     <message>
         <location line="+26"/>
         <location filename="../src/keyassign/dkeycombinationpage.cpp" line="+1"/>
         <source>Enter key?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Qué tecla?</translation>
     </message>
 </context>
 <context>
@@ -668,95 +668,95 @@
     <message>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+20"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+36"/>
         <source>Key Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciones del teclado</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Switch loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Alternar</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="-22"/>
         <source>Lock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear Win</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Unlock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbloquear Win</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Lock keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear teclado</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Power query</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de batería</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Capa predeterminada</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Capa FN</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>FN1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Capa FN1</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+2"/>
         <source>USB switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar a USB</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>2.4G switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar a 2.4G</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Bluetooth 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 1</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Bluetooth 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 2</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="+1"/>
         <source>Bluetooth 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 3</translation>
     </message>
     <message>
         <location filename="../src/keyassign/dkeyconfigfunctionpage.cpp" line="-13"/>
         <source>Lock/Unlock Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear/desbloquear Win</translation>
     </message>
 </context>
 <context>
@@ -764,30 +764,30 @@
     <message>
         <location filename="../src/keyassign/dkeydisablepage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+24"/>
         <location filename="../src/keyassign/dkeydisablepage.cpp" line="+22"/>
         <source>Disable</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>NULL</source>
-        <translation type="unfinished"></translation>
+        <translation>NULL</translation>
     </message>
     <message>
         <location line="+29"/>
         <location filename="../src/keyassign/dkeydisablepage.cpp" line="+1"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dkeydisablepage.cpp" line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -795,26 +795,26 @@
     <message>
         <location filename="../src/keyassign/dkeywithapppage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+25"/>
         <location filename="../src/keyassign/dkeywithapppage.cpp" line="+34"/>
         <location line="+31"/>
         <source>Select App</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir app</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dkeywithapppage.cpp" line="-30"/>
         <source>Please select the path where your app is located</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona la ruta donde se encuentra tu aplicación</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../src/keyassign/dkeywithapppage.cpp" line="+1"/>
         <source>Select application</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccionar aplicación</translation>
     </message>
 </context>
 <context>
@@ -822,31 +822,31 @@
     <message>
         <location filename="../src/keyassign/dkeywithtextpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+25"/>
         <location filename="../src/keyassign/dkeywithtextpage.cpp" line="+26"/>
         <source>Text</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../src/keyassign/dkeywithtextpage.cpp" line="+1"/>
         <source>Enter text ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce el texto…</translation>
     </message>
     <message>
         <location line="+25"/>
         <location filename="../src/keyassign/dkeywithtextpage.cpp" line="+1"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dkeywithtextpage.cpp" line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -854,133 +854,133 @@
     <message>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+47"/>
         <source>Keyboard Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz del teclado</translation>
     </message>
     <message>
         <location line="+30"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="-29"/>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz global</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz interactiva</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las luces</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>Estático</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo +</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo -</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad +</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad -</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Direction +1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección +1</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Direction -1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección -1</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Direction Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección en bucle</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo multicolor</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar color superior</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar color inferior</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Close all</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar todo</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Close back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar retroiluminación</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Stop back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener retroiluminación</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Light recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabación de luz</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Custom 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Personal. 1</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dkeyboardlightcustomeventpage.cpp" line="+1"/>
         <source>Custom 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Personal. 2</translation>
     </message>
 </context>
 <context>
@@ -988,91 +988,91 @@
     <message>
         <location filename="../src/lighting/dlightsconfigpage.ui" line="+6"/>
         <source>DLightsConfigPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DLightsConfigPage</translation>
     </message>
     <message>
         <location line="+50"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+173"/>
         <source>Type:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <location line="+411"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Brightness:</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo:</translation>
     </message>
     <message>
         <location line="+33"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad:</translation>
     </message>
     <message>
         <location line="+33"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Direction:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección:</translation>
     </message>
     <message>
         <location line="+138"/>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>Light mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de luz</translation>
     </message>
     <message>
         <location line="+72"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Multicolor</translation>
     </message>
     <message>
         <location line="+49"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Top color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color superior</translation>
     </message>
     <message>
         <location line="+45"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Bottom color</source>
-        <translation type="unfinished"></translation>
+        <translation>Color inferior</translation>
     </message>
     <message>
         <location line="+207"/>
         <source>R</source>
-        <translation type="unfinished"></translation>
+        <translation>R</translation>
     </message>
     <message>
         <location line="+7"/>
         <location line="+26"/>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <location line="-20"/>
         <source>G</source>
-        <translation type="unfinished"></translation>
+        <translation>G</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>255</source>
-        <translation type="unfinished"></translation>
+        <translation>255</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <location line="+54"/>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="+1"/>
         <source>Custom light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz personalizada</translation>
     </message>
     <message>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="-8"/>
@@ -1081,7 +1081,7 @@
         <location filename="../src/sdk/colorinfodata.cpp" line="+18"/>
         <location line="+21"/>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>Estático</translation>
     </message>
     <message>
         <location line="-9"/>
@@ -1089,7 +1089,7 @@
         <location filename="../src/sdk/colorinfodata.cpp" line="-18"/>
         <location line="+22"/>
         <source>Neon</source>
-        <translation type="unfinished"></translation>
+        <translation>Neón</translation>
     </message>
     <message>
         <location line="-8"/>
@@ -1097,7 +1097,7 @@
         <location filename="../src/sdk/colorinfodata.cpp" line="-24"/>
         <location line="+21"/>
         <source>Breath</source>
-        <translation type="unfinished"></translation>
+        <translation>Respiración</translation>
     </message>
     <message>
         <location line="-9"/>
@@ -1105,134 +1105,134 @@
         <location filename="../src/sdk/colorinfodata.cpp" line="-20"/>
         <location line="+21"/>
         <source>Wave</source>
-        <translation type="unfinished"></translation>
+        <translation>Ola</translation>
     </message>
     <message>
         <location line="-8"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-14"/>
         <source>Twinkle</source>
-        <translation type="unfinished"></translation>
+        <translation>Destello</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-4"/>
         <source>Snake</source>
-        <translation type="unfinished"></translation>
+        <translation>Serpiente</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-1"/>
         <source>Radar</source>
-        <translation type="unfinished"></translation>
+        <translation>Radar</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+10"/>
         <source>Auto Ripple</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda automática</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+1"/>
         <source>Striation</source>
-        <translation type="unfinished"></translation>
+        <translation>Estrías</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-8"/>
         <source>Aurora</source>
-        <translation type="unfinished"></translation>
+        <translation>Aurora</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+1"/>
         <source>Ripple</source>
-        <translation type="unfinished"></translation>
+        <translation>Onda</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-2"/>
         <source>Reactive</source>
-        <translation type="unfinished"></translation>
+        <translation>Reactivo</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+5"/>
         <source>Cross</source>
-        <translation type="unfinished"></translation>
+        <translation>Cruz</translation>
     </message>
     <message>
         <location line="+0"/>
         <location line="+152"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+2"/>
         <source>DPI</source>
-        <translation type="unfinished"></translation>
+        <translation>DPI</translation>
     </message>
     <message>
         <location line="-151"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+3"/>
         <source>Fireworks</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuegos artificiales</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-4"/>
         <source>Speed Respond</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad de tecleo</translation>
     </message>
     <message>
         <location line="+1"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+5"/>
         <source>Musical Rhythm</source>
-        <translation type="unfinished"></translation>
+        <translation>Ritmo musical</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="-7"/>
         <source>Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Personalizado</translation>
     </message>
     <message>
         <location line="+3"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+14"/>
         <source>Collision</source>
-        <translation type="unfinished"></translation>
+        <translation>Colisión</translation>
     </message>
     <message>
         <location line="+0"/>
         <location filename="../src/sdk/colorinfodata.cpp" line="+2"/>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagado</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Keyboard/Ambient</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado/Ambiente</translation>
     </message>
     <message>
         <location filename="../src/lighting/dlightsconfigpage_custom.cpp" line="+135"/>
         <source>Two custom lights must be in use to swap one</source>
-        <translation type="unfinished"></translation>
+        <translation>Para intercambiar una luz personalizada debe haber dos en uso</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>The custom light could not be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la luz personalizada</translation>
     </message>
     <message>
         <location line="+21"/>
         <source>Custom light name can&apos;t be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de la luz personalizada no puede estar vacío</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Modify custom light name successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la luz personalizada modificado</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Modify custom light name failed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo modificar el nombre de la luz personalizada</translation>
     </message>
 </context>
 <context>
@@ -1240,12 +1240,12 @@
     <message>
         <location filename="../src/app/dloginwidget.ui" line="+14"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Login</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar sesión</translation>
     </message>
 </context>
 <context>
@@ -1253,55 +1253,55 @@
     <message>
         <location filename="../src/keyassign/dmacrocmdpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+35"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+36"/>
         <source>Play Type</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de reproducción</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+1"/>
         <source>Play once</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir una vez</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+2"/>
         <source>Continous playback on/off</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducción continua sí/no</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="-1"/>
         <source>Play multiple times</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir varias veces</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+2"/>
         <source>Play while assigned key is pressed</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir mientras se mantiene pulsada la tecla</translation>
     </message>
     <message>
         <location line="+18"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+1"/>
         <source>Play Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeticiones</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+1"/>
         <source>Play Number 1,2,3...</source>
-        <translation type="unfinished"></translation>
+        <translation>Repeticiones 1,2,3...</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../src/keyassign/dmacrocmdpage.cpp" line="+1"/>
         <source>Assign Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignar macro</translation>
     </message>
 </context>
 <context>
@@ -1309,17 +1309,17 @@
     <message>
         <location filename="../src/macro/dmacrolistitem.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+93"/>
         <source>Macro01</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro01</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Binding</source>
-        <translation type="unfinished"></translation>
+        <translation>Asignación</translation>
     </message>
 </context>
 <context>
@@ -1327,118 +1327,118 @@
     <message>
         <location filename="../src/macro/dmacropage.ui" line="+9"/>
         <source>DMacroPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DMacroPage</translation>
     </message>
     <message>
         <location line="+130"/>
         <source>Macro Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar macro</translation>
     </message>
     <message>
         <location line="+149"/>
         <source>Macro Group</source>
-        <translation type="unfinished"></translation>
+        <translation>Grupo de macros</translation>
     </message>
     <message>
         <location line="+247"/>
         <source>Delay Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo</translation>
     </message>
     <message>
         <location line="+80"/>
         <source>Recording delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar retardos</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>No delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin retardo</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Default delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo predeterminado</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>100</source>
-        <translation type="unfinished"></translation>
+        <translation>100</translation>
     </message>
     <message>
         <location line="+7"/>
-        <location line="+1108"/>
+        <location line="+1105"/>
         <location line="+262"/>
         <source>MS</source>
-        <translation type="unfinished"></translation>
+        <translation>MS</translation>
     </message>
     <message>
         <location line="-1239"/>
         <source>Record</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar</translation>
     </message>
     <message>
         <location line="+95"/>
         <source>Event List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de eventos</translation>
     </message>
     <message>
         <location line="+263"/>
         <source>Record is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>La grabación está vacía</translation>
     </message>
     <message>
         <location line="+91"/>
         <source>0 MS</source>
-        <translation type="unfinished"></translation>
+        <translation>0 MS</translation>
     </message>
     <message>
         <location line="+106"/>
         <source>Insert Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar evento</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>Position</source>
-        <translation type="unfinished"></translation>
+        <translation>Posición</translation>
     </message>
     <message>
         <location line="+37"/>
         <source>Insert event after</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar después</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>Insert event before</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar antes</translation>
     </message>
     <message>
         <location line="+47"/>
         <location line="+566"/>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento</translation>
     </message>
     <message>
         <location line="-532"/>
         <location line="+566"/>
         <source>Keyboard Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado</translation>
     </message>
     <message>
         <location line="-556"/>
         <location line="+566"/>
         <source>Mouse Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratón</translation>
     </message>
     <message>
         <location line="-559"/>
         <location line="+424"/>
         <source>Delay</source>
-        <translation type="unfinished"></translation>
+        <translation>Retardo</translation>
     </message>
     <message>
         <location line="-364"/>
         <source>Operate</source>
-        <translation type="unfinished"></translation>
+        <translation>Acción</translation>
     </message>
     <message>
         <location line="+38"/>
@@ -1447,108 +1447,108 @@
         <location line="+59"/>
         <location line="+19"/>
         <source>Please enter a key</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce una tecla</translation>
     </message>
     <message>
         <location line="-514"/>
         <location line="+601"/>
         <source>Left Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic izquierdo</translation>
     </message>
     <message>
         <location line="-578"/>
         <location line="+598"/>
         <source>Center Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic central</translation>
     </message>
     <message>
         <location line="-578"/>
         <location line="+598"/>
         <source>Right Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic derecho</translation>
     </message>
     <message>
         <location line="-566"/>
         <source>Please enter delay number</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduce el retardo</translation>
     </message>
     <message>
         <location line="+58"/>
         <source>Insert</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertar</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>Property</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedad</translation>
     </message>
     <message>
         <location line="+102"/>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <location line="+167"/>
         <source>Press Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar tecla</translation>
     </message>
     <message>
         <location line="+60"/>
         <source>Mouse</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratón</translation>
     </message>
     <message>
         <location line="+131"/>
         <source>Modify</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar</translation>
     </message>
     <message>
         <location filename="../src/macro/dmacropage.cpp" line="+24"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Clear</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <location line="+2"/>
         <location filename="../src/macro/dmacropage_recording.cpp" line="+68"/>
         <source>Start record</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar</translation>
     </message>
     <message>
         <location line="+248"/>
         <source>Macro name can&apos;t be empty</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de la macro no puede estar vacío</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Modify macro name successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de la macro modificado</translation>
     </message>
     <message>
         <location filename="../src/macro/dmacropage_events.cpp" line="-83"/>
         <location line="+55"/>
         <location line="+137"/>
         <source>Please select a specific location first</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona primero una posición</translation>
     </message>
     <message>
         <location line="-182"/>
@@ -1557,110 +1557,110 @@
         <location line="+37"/>
         <location line="+58"/>
         <source>The record of events has reached the limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha alcanzado el límite de eventos grabados</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>Insert failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al insertar</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Insert successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Insertado correctamente</translation>
     </message>
     <message>
         <location line="+59"/>
         <source>Modify failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al modificar</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Modify successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificado correctamente</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Delete failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al eliminar</translation>
     </message>
     <message>
         <location line="+24"/>
         <source>Please select a macro first</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona primero una macro</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Clear record macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo borrar la grabación de la macro</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Clear record macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabación de la macro borrada</translation>
     </message>
     <message>
         <location filename="../src/macro/dmacropage_list.cpp" line="+37"/>
         <location line="+8"/>
         <source>Add macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo añadir la macro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Add macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro añadida</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Delete macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar macro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keys of the current profile still play the macro &quot;%1&quot;. Delete it anyway? Those keys keep playing the macro as it is now.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay teclas del perfil actual que todavía reproducen la macro «%1». ¿Eliminarla de todos modos? Esas teclas seguirán reproduciendo la macro tal como está ahora.</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>Delete macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo eliminar la macro</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>Delete macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro eliminada</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Save directory</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de destino</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Please select save directory first</source>
-        <translation type="unfinished"></translation>
+        <translation>Selecciona primero una carpeta de destino</translation>
     </message>
     <message>
         <location line="+10"/>
         <location line="+8"/>
         <location line="+8"/>
         <source>Export macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo exportar la macro</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Export macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro exportada</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Open macro file</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir archivo de macro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Macro files(*.xml)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de macro(*.xml)</translation>
     </message>
     <message>
         <location line="+13"/>
@@ -1668,32 +1668,32 @@
         <location line="+7"/>
         <location line="+13"/>
         <source>Import macro failed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo importar la macro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Import macro successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro importada</translation>
     </message>
     <message>
         <location filename="../src/macro/dmacropage_recording.cpp" line="-188"/>
         <source>Stop record</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>Start record macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabar macro</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Stop record macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener grabación</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Saving the recorded events failed</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar los eventos grabados</translation>
     </message>
 </context>
 <context>
@@ -1701,62 +1701,62 @@
     <message>
         <location filename="../src/mainwindow/dmainwidget.ui" line="+17"/>
         <source>DMainWidget</source>
-        <translation type="unfinished"></translation>
+        <translation>DMainWidget</translation>
     </message>
     <message>
         <location line="+348"/>
         <source>HID</source>
-        <translation type="unfinished"></translation>
+        <translation>HID</translation>
     </message>
     <message>
         <location line="+17"/>
         <source>RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB</translation>
     </message>
     <message>
         <location line="+46"/>
         <source>V1.0.0.0.1</source>
-        <translation type="unfinished"></translation>
+        <translation>V1.0.0.0.1</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/dmainwidget.cpp" line="+162"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The settings file was damaged and has been reset; the damaged copy was kept as %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de ajustes estaba dañado y se ha restablecido; la copia dañada se ha conservado como %1</translation>
     </message>
     <message>
         <location line="+314"/>
         <source>Update Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar firmware</translation>
     </message>
     <message>
         <location line="+81"/>
         <source>Minimize(&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>Minimizar(&amp;N)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Maximize(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>Maximizar(&amp;X)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Revert(&amp;R)</source>
-        <translation type="unfinished"></translation>
+        <translation>Restaurar(&amp;R)</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Quit(&amp;Q)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir(&amp;Q)</translation>
     </message>
     <message>
         <location line="+120"/>
         <source>Keyboard service failed to start</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar el servicio del teclado</translation>
     </message>
 </context>
 <context>
@@ -1764,61 +1764,61 @@
     <message>
         <location filename="../src/keyassign/dmousekeypage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="+27"/>
         <source>Mouse Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Botón del ratón</translation>
     </message>
     <message>
         <location line="+8"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="-18"/>
         <source>Mouse Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic izquierdo</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="+1"/>
         <source>Mouse Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic central</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="+1"/>
         <source>Mouse Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic derecho</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="+4"/>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="-1"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="+3"/>
         <source>Sniper Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla francotirador</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="-4"/>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar abajo</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmousekeypage.cpp" line="-1"/>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar arriba</translation>
     </message>
 </context>
 <context>
@@ -1826,103 +1826,103 @@
     <message>
         <location filename="../src/keyassign/dmultimediapage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+34"/>
         <source>Multimedia</source>
-        <translation type="unfinished"></translation>
+        <translation>Multimedia</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="-21"/>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir/Pausa</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+3"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="-2"/>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista siguiente</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Prev track</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista anterior</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="-5"/>
         <source>Volume +</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen +</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Volume -</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen -</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Silencio</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+5"/>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproductor</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipo</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+2"/>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="-1"/>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegador</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+4"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="-2"/>
         <source>Screen brightness+</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo de pantalla+</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dmultimediapage.cpp" line="+1"/>
         <source>Screen brightness-</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo de pantalla-</translation>
     </message>
 </context>
 <context>
@@ -1930,37 +1930,37 @@
     <message>
         <location filename="../src/device/link/donboarddownload.cpp" line="+33"/>
         <source>Download config successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración transferida</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Download config failed, Please try again</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al transferir la configuración, inténtalo de nuevo</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Cannot read %1: nothing was written to the keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1: no se ha escrito nada en el teclado</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Please wait until the download has finished</source>
-        <translation type="unfinished"></translation>
+        <translation>Espera a que termine la transferencia</translation>
     </message>
     <message>
         <location line="+101"/>
         <source>Too many macro keys (at most %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiadas teclas de macro (máximo %1)</translation>
     </message>
     <message>
         <location line="+10"/>
         <source>A macro has more than %1 events</source>
-        <translation type="unfinished"></translation>
+        <translation>Una macro tiene más de %1 eventos</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Too many advanced keys (at most %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Demasiadas teclas avanzadas (máximo %1)</translation>
     </message>
 </context>
 <context>
@@ -1968,67 +1968,67 @@
     <message>
         <location filename="../src/trigger/dperformancepage.cpp" line="+62"/>
         <source>If Win Lock is on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Con el bloqueo de Win activo:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable Windows key</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar tecla Windows</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable SHIFT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar SHIFT+TAB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable ALT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar ALT+TAB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar ALT+F4</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reposo de la luz:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keyboard into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reposo del teclado:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Prohibit Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin reposo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keyboard properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades del teclado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer perfil actual</translation>
     </message>
 </context>
 <context>
@@ -2036,27 +2036,27 @@
     <message>
         <location filename="../src/device/dprofilemenutoolwidget.cpp" line="+23"/>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar</translation>
     </message>
 </context>
 <context>
@@ -2064,42 +2064,42 @@
     <message>
         <location filename="../src/keyassign/dresetdefaultpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/keyassign/dresetdefaultpage.cpp" line="+37"/>
         <source>Light Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación leve</translation>
     </message>
     <message>
         <location line="+6"/>
         <location filename="../src/keyassign/dresetdefaultpage.cpp" line="+1"/>
         <source>Heavy Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsación fuerte</translation>
     </message>
     <message>
         <location line="+23"/>
         <location filename="../src/keyassign/dresetdefaultpage.cpp" line="-4"/>
         <source>Default</source>
-        <translation type="unfinished"></translation>
+        <translation>Predeterminado</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>NULL</source>
-        <translation type="unfinished"></translation>
+        <translation>NULL</translation>
     </message>
     <message>
         <location line="+29"/>
         <location filename="../src/keyassign/dresetdefaultpage.cpp" line="+1"/>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/keyassign/dresetdefaultpage.cpp" line="+1"/>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
 </context>
 <context>
@@ -2107,32 +2107,32 @@
     <message>
         <location filename="../src/advancedkeys/dseniorkeyeventlistitem.ui" line="+6"/>
         <source>DSeniorKeyEventListItem</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeyEventListItem</translation>
     </message>
     <message>
         <location line="+31"/>
         <source>DKS</source>
-        <translation type="unfinished"></translation>
+        <translation>DKS</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
 </context>
 <context>
@@ -2140,19 +2140,19 @@
     <message>
         <location filename="../src/keyassign/dseniorkeysbindingpage.ui" line="+6"/>
         <source>DSeniorKeysBindingPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeysBindingPage</translation>
     </message>
     <message>
         <location line="+25"/>
         <location filename="../src/keyassign/dseniorkeysbindingpage.cpp" line="+28"/>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas avanzadas</translation>
     </message>
     <message>
         <location filename="../src/keyassign/dseniorkeysbindingpage.cpp" line="+4"/>
         <location line="+44"/>
         <source>(missing)</source>
-        <translation type="unfinished"></translation>
+        <translation>(falta)</translation>
     </message>
 </context>
 <context>
@@ -2160,251 +2160,251 @@
     <message>
         <location filename="../src/advancedkeys/dseniorkeyspage.ui" line="+14"/>
         <source>DSeniorKeysPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DSeniorKeysPage</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>#frame_Bg{border:1px solid rgb(255, 143, 31);background-color:rgb(34,34,58);border-radius:12px;}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_Bg{border:1px solid rgb(255, 143, 31);background-color:rgb(34,34,58);border-radius:12px;}</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>#frame_Title{background-color:rgb(34, 34, 58);border:none;border-bottom:3px solid rgb(52, 52, 86);border-top-left-radius:12px;border-top-right-radius:12px;}QLabel#label_Title{color:rgb(255, 143, 31);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:13pt;}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_Title{background-color:rgb(34, 34, 58);border:none;border-bottom:3px solid rgb(52, 52, 86);border-top-left-radius:12px;border-top-right-radius:12px;}QLabel#label_Title{color:rgb(255, 143, 31);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:13pt;}</translation>
     </message>
     <message>
         <location line="+52"/>
         <source>border-image: url(:/images/quelmoLogo.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image: url(:/images/quelmoLogo.png);</translation>
     </message>
     <message>
         <location line="+15"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+61"/>
         <location line="+402"/>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas avanzadas</translation>
     </message>
     <message>
         <location line="+32"/>
         <source>QPushButton{border-image:url(:/images/mainpage/closeWindowDef.png);}QPushButton:hover,QPushButton:pressed{border-image:url(:/images/mainpage/closeWindowSel.png);}</source>
-        <translation type="unfinished"></translation>
+        <translation>QPushButton{border-image:url(:/images/mainpage/closeWindowDef.png);}QPushButton:hover,QPushButton:pressed{border-image:url(:/images/mainpage/closeWindowSel.png);}</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>#frame_MainConfig{border-bottom-left-radius:12px;border-bottom-right-radius:12px;}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_MainConfig{border-bottom-left-radius:12px;border-bottom-right-radius:12px;}</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>#widget_SeniorKeySetting{background-color:rgb(34, 34, 58);border:0px;}QLabel{color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:10pt;}QPushButton{color:rgb(205, 205, 205);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:11pt;border:2px solid rgb(52, 52, 86);border-radius:8px;}QPushButton:hover{border:2px solid rgb(255, 143, 31);}QRadioButton{color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:10pt;min-height:18px;}QRadioButton:checked{color:rgb(255, 143, 31);}QRadioButton::indicator:checked{background-color:rgb(255, 143, 31);border-radius:6px;border:2px solid rgb(240, 240, 255);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#widget_SeniorKeySetting{background-color:rgb(34, 34, 58);border:0px;}QLabel{color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:10pt;}QPushButton{color:rgb(205, 205, 205);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:11pt;border:2px solid rgb(52, 52, 86);border-radius:8px;}QPushButton:hover{border:2px solid rgb(255, 143, 31);}QRadioButton{color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:10pt;min-height:18px;}QRadioButton:checked{color:rgb(255, 143, 31);}QRadioButton::indicator:checked{background-color:rgb(255, 143, 31);border-radius:6px;border:2px solid rgb(240, 240, 255);}</translation>
     </message>
     <message>
         <location line="+39"/>
         <source>#frame_Left{border:none;border-right:2px solid rgb(52, 52, 86);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_Left{border:none;border-right:2px solid rgb(52, 52, 86);}</translation>
     </message>
     <message>
         <location line="+33"/>
         <source>#frame_TypeSel{border:none;border-bottom:2px solid rgb(52, 52, 86);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_TypeSel{border:none;border-bottom:2px solid rgb(52, 52, 86);}</translation>
     </message>
     <message>
         <location line="+27"/>
         <source>DKS</source>
-        <translation type="unfinished"></translation>
+        <translation>DKS</translation>
     </message>
     <message>
         <location line="+16"/>
         <source>MT</source>
-        <translation type="unfinished"></translation>
+        <translation>MT</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>TGL</source>
-        <translation type="unfinished"></translation>
+        <translation>TGL</translation>
     </message>
     <message>
         <location line="+19"/>
         <location line="+1625"/>
         <source>border-image:url(:/images/publicIco/question.png);</source>
-        <translation type="unfinished"></translation>
+        <translation>border-image:url(:/images/publicIco/question.png);</translation>
     </message>
     <message>
         <location line="-1622"/>
         <location line="+1625"/>
         <source>...</source>
-        <translation type="unfinished"></translation>
+        <translation>...</translation>
     </message>
     <message>
         <location line="-1599"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="-401"/>
         <source>Create</source>
-        <translation type="unfinished"></translation>
+        <translation>Crear</translation>
     </message>
     <message>
         <location line="+78"/>
         <source>QLabel{color:rgb(221, 221, 221);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:8pt;}</source>
-        <translation type="unfinished"></translation>
+        <translation>QLabel{color:rgb(221, 221, 221);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:8pt;}</translation>
     </message>
     <message>
         <location line="+63"/>
         <location line="+570"/>
         <location line="+409"/>
         <source>QToolButton{color:rgb(185, 185, 185);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:8pt;border:1px solid rgb(185, 185, 185);border-radius:6px;}QToolButton:hover,QToolButton:checked{border:1px solid rgb(255, 143, 31);}QToolButton:!checked{border:1px solid rgb(185, 185, 185);}</source>
-        <translation type="unfinished"></translation>
+        <translation>QToolButton{color:rgb(185, 185, 185);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:8pt;border:1px solid rgb(185, 185, 185);border-radius:6px;}QToolButton:hover,QToolButton:checked{border:1px solid rgb(255, 143, 31);}QToolButton:!checked{border:1px solid rgb(185, 185, 185);}</translation>
     </message>
     <message>
         <location line="-949"/>
         <location line="+690"/>
         <location line="+340"/>
         <source>A</source>
-        <translation type="unfinished"></translation>
+        <translation>A</translation>
     </message>
     <message>
         <location line="-992"/>
         <location line="+721"/>
         <source>B</source>
-        <translation type="unfinished"></translation>
+        <translation>B</translation>
     </message>
     <message>
         <location line="-683"/>
         <source>C</source>
-        <translation type="unfinished"></translation>
+        <translation>C</translation>
     </message>
     <message>
         <location line="+38"/>
         <source>D</source>
-        <translation type="unfinished"></translation>
+        <translation>D</translation>
     </message>
     <message>
         <location line="+103"/>
         <source>1.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>1.0mm</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>2.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>2.0mm</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>3.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>3.0mm</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>4.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>4.0mm</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>QToolButton{border:1px solid rgb(185, 185, 185);border-radius:6px;}</source>
-        <translation type="unfinished"></translation>
+        <translation>QToolButton{border:1px solid rgb(185, 185, 185);border-radius:6px;}</translation>
     </message>
     <message>
         <location line="+179"/>
         <source>#widget_DksDrawPage{border:0px;}</source>
-        <translation type="unfinished"></translation>
+        <translation>#widget_DksDrawPage{border:0px;}</translation>
     </message>
     <message>
         <location line="+107"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+7"/>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tecla tiene dos funciones: una al mantenerla pulsada y otra al pulsarla brevemente.</translation>
     </message>
     <message>
         <location line="+65"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="-4"/>
         <source>Hold</source>
-        <translation type="unfinished"></translation>
+        <translation>Mantener</translation>
     </message>
     <message>
         <location line="+69"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+1"/>
         <source>Click</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar</translation>
     </message>
     <message>
         <location line="+88"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+1"/>
         <source>Hold Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de pulsación</translation>
     </message>
     <message>
         <location line="+71"/>
         <source>QSlider::groove:horizontal{height:6px;border:none;border-radius:3px;background:rgba(255,196,123,1);}QSlider::handle:horizontal{width:16px;height:16px;margin-top:-5px;margin-bottom:-5px;border-image:url(:/images/DKS/slider.png);}QSlider::sub-page:horizontal{border-radius:3px;background:rgba(255,143,31,1);}</source>
-        <translation type="unfinished"></translation>
+        <translation>QSlider::groove:horizontal{height:6px;border:none;border-radius:3px;background:rgba(255,196,123,1);}QSlider::handle:horizontal{width:16px;height:16px;margin-top:-5px;margin-bottom:-5px;border-image:url(:/images/DKS/slider.png);}QSlider::sub-page:horizontal{border-radius:3px;background:rgba(255,143,31,1);}</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>1000MS</source>
-        <translation type="unfinished"></translation>
+        <translation>1000MS</translation>
     </message>
     <message>
         <location line="+79"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+4"/>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa esta tecla para activar o desactivar la activación continua.</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>#frame_SeniorKeyEventList{border:none;border-top:2px solid rgb(52, 52, 86);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_SeniorKeyEventList{border:none;border-top:2px solid rgb(52, 52, 86);}</translation>
     </message>
     <message>
         <location line="+51"/>
         <source>10/40</source>
-        <translation type="unfinished"></translation>
+        <translation>10/40</translation>
     </message>
     <message>
         <location line="+32"/>
         <location line="+291"/>
         <source>QScrollBar:vertical{background:transparent;width:4px;margin-top:3px;margin-bottom:3px;}QScrollBar::handle:vertical{background:rgb(75,75,111);min-height:20px;border-radius:2px;}QScrollBar::handle:vertical:hover{background:rgb(255,143,31);}QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}</source>
-        <translation type="unfinished"></translation>
+        <translation>QScrollBar:vertical{background:transparent;width:4px;margin-top:3px;margin-bottom:3px;}QScrollBar::handle:vertical{background:rgb(75,75,111);min-height:20px;border-radius:2px;}QScrollBar::handle:vertical:hover{background:rgb(255,143,31);}QScrollBar::add-line:vertical,QScrollBar::sub-line:vertical{height:0px;}</translation>
     </message>
     <message>
         <location line="-249"/>
         <source>#scrollAreaWidgetContents_2{background-color:rgb(34, 34, 58);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#scrollAreaWidgetContents_2{background-color:rgb(34, 34, 58);}</translation>
     </message>
     <message>
         <location line="+86"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="-3"/>
         <source>Senior keys is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay teclas avanzadas</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:14pt;</source>
-        <translation type="unfinished"></translation>
+        <translation>color:rgb(175, 175, 175);font-weight:75;font-family:&quot;微软雅黑&quot;;font-size:14pt;</translation>
     </message>
     <message>
         <location line="+57"/>
         <source>#frame_11{border:none;border-bottom:2px solid rgb(52, 52, 86);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#frame_11{border:none;border-bottom:2px solid rgb(52, 52, 86);}</translation>
     </message>
     <message>
         <location line="+21"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="-5"/>
         <source>Single Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla única</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+1"/>
         <source>Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Combinación de teclas</translation>
     </message>
     <message>
         <location line="+111"/>
         <source>#scrollAreaWidgetContents_3{background-color:rgb(34, 34, 58);}</source>
-        <translation type="unfinished"></translation>
+        <translation>#scrollAreaWidgetContents_3{background-color:rgb(34, 34, 58);}</translation>
     </message>
     <message>
         <location filename="../src/advancedkeys/dseniorkeyspage.cpp" line="+372"/>
         <source>The number of senior keys has reached the maximum</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha alcanzado el número máximo de teclas avanzadas</translation>
     </message>
     <message>
         <location line="+6"/>
@@ -2412,22 +2412,22 @@
         <location line="+32"/>
         <location line="+20"/>
         <source>Operate failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la operación</translation>
     </message>
     <message>
         <location line="-48"/>
         <source>Create senior keys successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla avanzada creada</translation>
     </message>
     <message>
         <location line="+12"/>
         <source>Keys are still bound to this senior key. Delete it anyway?</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía hay teclas vinculadas a esta tecla avanzada. ¿Eliminarla de todos modos?</translation>
     </message>
     <message>
         <location line="+20"/>
         <source>Delete senior keys successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla avanzada eliminada</translation>
     </message>
 </context>
 <context>
@@ -2435,17 +2435,17 @@
     <message>
         <location filename="../src/advancedkeys/dseniorkeysrecordexplaindia.ui" line="+14"/>
         <source>Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>Explicación</translation>
     </message>
     <message>
         <location line="+49"/>
         <source>Single Key / Key Combination</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla única / Combinación de teclas</translation>
     </message>
     <message>
         <location line="+29"/>
         <source>DKS / MT / TGL</source>
-        <translation type="unfinished"></translation>
+        <translation>DKS / MT / TGL</translation>
     </message>
 </context>
 <context>
@@ -2453,128 +2453,128 @@
     <message>
         <location filename="../src/mainwindow/dsettingsdia.ui" line="+14"/>
         <source>DSettingsDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DSettingsDia</translation>
     </message>
     <message>
         <location line="+116"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+149"/>
         <source>Settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustes</translation>
     </message>
     <message>
         <location line="+111"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>General</translation>
     </message>
     <message>
         <location line="+19"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de</translation>
     </message>
     <message>
         <location line="+60"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <location line="+47"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Theme</source>
-        <translation type="unfinished"></translation>
+        <translation>Tema</translation>
     </message>
     <message>
         <location line="+35"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Background image</source>
-        <translation type="unfinished"></translation>
+        <translation>Imagen de fondo</translation>
     </message>
     <message>
         <location line="+35"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Auto start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio automático</translation>
     </message>
     <message>
         <location line="+16"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Launch applications when the system starts (Minimized)</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar la aplicación al arrancar el sistema (minimizada)</translation>
     </message>
     <message>
         <location line="+7"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Close startup to tray</source>
-        <translation type="unfinished"></translation>
+        <translation>Al cerrar, minimizar a la bandeja</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Upgrade</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización</translation>
     </message>
     <message>
         <location line="+22"/>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="+1"/>
         <source>Firmware upgrade check</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar firmware</translation>
     </message>
     <message>
         <location line="+160"/>
         <source>Application software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <location line="+97"/>
         <source>Check Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar actualizaciones</translation>
     </message>
     <message>
         <location filename="../src/mainwindow/dsettingsdia.cpp" line="-120"/>
         <source>Dark</source>
-        <translation type="unfinished"></translation>
+        <translation>Oscuro</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Claro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Blue</source>
-        <translation type="unfinished"></translation>
+        <translation>Azul</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Pink</source>
-        <translation type="unfinished"></translation>
+        <translation>Rosa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Other</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro</translation>
     </message>
     <message>
         <location line="+153"/>
         <source>Set config success</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajuste guardado</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Set config failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al guardar el ajuste</translation>
     </message>
     <message>
         <location line="+87"/>
         <source>No upgradeable devices found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontraron dispositivos actualizables</translation>
     </message>
     <message>
         <location line="+30"/>
         <source>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:%2;&quot;&gt;%1&lt;/span&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;span style=&quot;font-family:&quot;%3&quot;;font-size:12pt; color:#ff6666;&quot;&gt;&lt;/span&gt;&lt;a href=&quot;Company|%1|&quot;&gt;&lt;span style=&quot;font-size:12pt; text-decoration:underline; color:%2;&quot;&gt;%1&lt;/span&gt;</translation>
     </message>
 </context>
 <context>
@@ -2582,85 +2582,85 @@
     <message>
         <location filename="../src/keyassign/dsidelightcustomeventpage.ui" line="+6"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+9"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+34"/>
         <source>Atmosphere Light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz ambiental</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="-21"/>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las luces</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz global</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz interactiva</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo +</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo -</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad +</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad -</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo multicolor</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar color superior</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar color inferior</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Close side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar luz lateral</translation>
     </message>
     <message>
         <location line="+5"/>
         <location filename="../src/keyassign/dsidelightcustomeventpage.cpp" line="+1"/>
         <source>Stop side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener luz lateral</translation>
     </message>
 </context>
 <context>
@@ -2668,7 +2668,7 @@
     <message>
         <location filename="../src/keyassign/dsoftkeyboardpage.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
 </context>
 <context>
@@ -2676,23 +2676,23 @@
     <message>
         <location filename="../src/advancedkeys/dstrokeconfigview.ui" line="+6"/>
         <source>DStrokeConfigView</source>
-        <translation type="unfinished"></translation>
+        <translation>DStrokeConfigView</translation>
     </message>
     <message>
         <location line="+56"/>
         <location filename="../src/advancedkeys/dstrokeconfigview.cpp" line="+22"/>
         <source>Trigger points for DKS actions</source>
-        <translation type="unfinished"></translation>
+        <translation>Puntos de activación de las acciones DKS</translation>
     </message>
     <message>
         <location line="+22"/>
         <source>4.0mm</source>
-        <translation type="unfinished"></translation>
+        <translation>4.0mm</translation>
     </message>
     <message>
         <location filename="../src/advancedkeys/dstrokeconfigview.cpp" line="+90"/>
         <source>Operate failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la operación</translation>
     </message>
 </context>
 <context>
@@ -2700,96 +2700,96 @@
     <message>
         <location filename="../src/trigger/dtriggersettingpage.cpp" line="+116"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Sensitivity of pressing and releasing</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensibilidad al pulsar y soltar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Quick trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Key calibration mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de calibración</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <source>Start calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>All keys calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrar todas las teclas</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Personaliza el recorrido de activación y de reinicio según cómo quieras pulsar o soltar la tecla.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation type="unfinished"></translation>
+        <translation>Puedes ajustar por separado el recorrido del Rapid Trigger al pulsar (activación) y al soltar (reinicio).</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Activación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Soltar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Reinicio</translation>
     </message>
     <message>
         <location line="+141"/>
         <source>The keyboard has not reported its key travel yet, please wait a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>El teclado aún no ha indicado el recorrido de sus teclas, espera un momento</translation>
     </message>
 </context>
 <context>
     <name>DUpdateFirmwareDia</name>
     <message>
-        <location filename="../src/firmware/dupdatefirmwaredia.cpp" line="+34"/>
+        <location filename="../src/firmware/dupdatefirmwaredia.cpp" line="+65"/>
         <source>Update Firmware</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar firmware</translation>
     </message>
     <message>
-        <location line="+30"/>
+        <location line="+14"/>
         <source>If the firmware is being updated, do not unplug the device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Mientras se actualiza el firmware, ¡no desconectes el dispositivo!</translation>
     </message>
     <message>
-        <location line="+6"/>
+        <location line="-15"/>
         <source>DUpdateFirmwareDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DUpdateFirmwareDia</translation>
     </message>
     <message>
-        <location line="+191"/>
+        <location line="+211"/>
         <source>Update successful</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualización correcta</translation>
     </message>
     <message>
         <location line="+11"/>
         <source>Update failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error en la actualización</translation>
     </message>
 </context>
 <context>
@@ -2797,14 +2797,23 @@
     <message>
         <location filename="../src/keyassign/dvirtualkeyboardtool.ui" line="+9"/>
         <source>DVirtualKeyboardTool</source>
-        <translation type="unfinished"></translation>
+        <translation>DVirtualKeyboardTool</translation>
     </message>
     <message>
         <location line="+32"/>
         <location filename="../src/keyassign/dvirtualkeyboardtool.cpp" line="+16"/>
         <location line="+14"/>
         <source>Virtual Keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclado virtual</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <location filename="../src/app/qtlinguist.cpp" line="+24"/>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <comment>Translate this string to the string &apos;LTR&apos; in left-to-right languages or to &apos;RTL&apos; in right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.</comment>
+        <translation>LTR</translation>
     </message>
 </context>
 <context>
@@ -2812,474 +2821,474 @@
     <message>
         <location filename="../src/app/main.cpp" line="+29"/>
         <source>Software exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del programa</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Conflict, software out of operation!</source>
-        <translation type="unfinished"></translation>
+        <translation>Conflicto, ¡el programa ha dejado de funcionar!</translation>
     </message>
     <message>
         <location filename="../src/app/ddatamanager_keyfunction.cpp" line="+56"/>
         <source>Volume +</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Volume -</source>
-        <translation type="unfinished"></translation>
+        <translation>Volumen -</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mute</source>
-        <translation type="unfinished"></translation>
+        <translation>Silencio</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Play/Pause</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproducir/Pausa</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Next track</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista siguiente</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Prev track</source>
-        <translation type="unfinished"></translation>
+        <translation>Pista anterior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Player</source>
-        <translation type="unfinished"></translation>
+        <translation>Reproductor</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Calculator</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculadora</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Equipo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Browser</source>
-        <translation type="unfinished"></translation>
+        <translation>Navegador</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Email</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Screen brightness+</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo de pantalla+</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Screen brightness-</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo de pantalla-</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Mouse Left</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic izquierdo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Mouse Center</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic central</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Mouse Right</source>
-        <translation type="unfinished"></translation>
+        <translation>Clic derecho</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Scroll Up</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar arriba</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Scroll Down</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplazar abajo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Forward</source>
-        <translation type="unfinished"></translation>
+        <translation>Adelante</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Backward</source>
-        <translation type="unfinished"></translation>
+        <translation>Atrás</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Sniper Key</source>
-        <translation type="unfinished"></translation>
+        <translation>Tecla francotirador</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Close window</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar ventana</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Switch windows</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar ventana</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Show desktop</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar escritorio</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>My computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Mi PC</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lock computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear equipo</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Cut</source>
-        <translation type="unfinished"></translation>
+        <translation>Cortar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Paste</source>
-        <translation type="unfinished"></translation>
+        <translation>Pegar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>New</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <location line="+0"/>
         <source>Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+4"/>
         <source>Overall light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz global</translation>
     </message>
     <message>
         <location line="-3"/>
         <location line="+4"/>
         <source>Interaction light</source>
-        <translation type="unfinished"></translation>
+        <translation>Luz interactiva</translation>
     </message>
     <message>
         <location line="-3"/>
         <location line="+4"/>
         <source>All light</source>
-        <translation type="unfinished"></translation>
+        <translation>Todas las luces</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Static</source>
-        <translation type="unfinished"></translation>
+        <translation>Estático</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Brightness +</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Brightness -</source>
-        <translation type="unfinished"></translation>
+        <translation>Brillo -</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speed +</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad +</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Speed -</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad -</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Direction +1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección +1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Direction -1</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección -1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Direction Loop</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección en bucle</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Into full color</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo multicolor</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Top color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar color superior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bottom color changed</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar color inferior</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Custom 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Personal. 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Custom 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Personal. 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lock/Unlock Win</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear/desbloquear Win</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Lock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear Win</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Unlock win</source>
-        <translation type="unfinished"></translation>
+        <translation>Desbloquear Win</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Default layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Capa predeterminada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FN layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Capa FN</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>FN1 layer</source>
-        <translation type="unfinished"></translation>
+        <translation>Capa FN1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 1</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 2</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Bluetooth 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth 3</translation>
     </message>
     <message>
         <location line="+15"/>
         <source>2.4G switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar a 2.4G</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>USB switching</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambiar a USB</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Lock keyboard</source>
-        <translation type="unfinished"></translation>
+        <translation>Bloquear teclado</translation>
     </message>
     <message>
         <location line="+6"/>
         <source>Power query</source>
-        <translation type="unfinished"></translation>
+        <translation>Nivel de batería</translation>
     </message>
     <message>
         <location line="+23"/>
         <source>Close all</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar todo</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Close back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar retroiluminación</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop back light</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener retroiluminación</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>Light recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Grabación de luz</translation>
     </message>
     <message>
         <location line="+19"/>
         <source>Close side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Apagar luz lateral</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Stop side light</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener luz lateral</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage.cpp" line="+93"/>
         <location line="+501"/>
         <source>Device List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de dispositivos</translation>
     </message>
     <message>
         <location line="-500"/>
         <location line="+501"/>
         <source>Device not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo no conectado</translation>
     </message>
     <message>
         <location line="-500"/>
         <location line="+501"/>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer</translation>
     </message>
     <message>
         <location line="-282"/>
         <source>Key calibration in progress, please wait a moment</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibración de teclas en curso, espera un momento</translation>
     </message>
     <message>
         <location line="+112"/>
         <source>Key Custom</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Iluminación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Macro</source>
-        <translation type="unfinished"></translation>
+        <translation>Macro</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Performance</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendimiento</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Trigger Setting</source>
-        <translation type="unfinished"></translation>
+        <translation>Activación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Senior Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas avanzadas</translation>
     </message>
     <message>
         <location line="+166"/>
         <location line="+32"/>
         <source>All keys calibration in progress ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrando todas las teclas…</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage_opening.cpp" line="+157"/>
         <source>The device is offline</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo está desconectado</translation>
     </message>
     <message>
         <location line="+9"/>
         <source>The device has been turned on</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo se ha encendido</translation>
     </message>
     <message>
         <location filename="../src/device/ddevicepage_profiles.cpp" line="-77"/>
         <source>Device not responding, please reconnect</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo no responde, vuelve a conectarlo</translation>
     </message>
     <message>
         <location filename="../src/keyboardview/keyselectframe.cpp" line="+227"/>
         <source>Cannot remapped</source>
-        <translation type="unfinished"></translation>
+        <translation>No reasignable</translation>
     </message>
     <message>
         <location filename="../src/advancedkeys/dseniorkeysrecordexplaindia.cpp" line="+23"/>
         <source>When &quot;Single Key&quot; is selected, simply click a certain key to complete key configuration;</source>
-        <translation type="unfinished"></translation>
+        <translation>Con «Tecla única» seleccionada, basta con hacer clic en una tecla para completar la configuración;</translation>
     </message>
     <message>
         <location line="+3"/>
         <source>When &quot;Key Combination&quot; is selected, at least one combination key and one other key need to be selected to complete the input of the combination key, such as L_Shift+A or L_Shift+L_Ctrl+A;</source>
-        <translation type="unfinished"></translation>
+        <translation>Con «Combinación de teclas» seleccionada, hay que elegir al menos una tecla de combinación y otra tecla para introducir la combinación, por ejemplo L_Shift+A o L_Shift+L_Ctrl+A;</translation>
     </message>
     <message>
         <location line="+8"/>
         <source>The key can achieve four functions: 1 to 4 functions can be bound according to four different pressing degrees.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tecla puede realizar cuatro funciones: se pueden asignar de 1 a 4 funciones según cuatro profundidades de pulsación distintas.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>The key have two functions: holding down the key is one type, and clicking the key is one type.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tecla tiene dos funciones: una al mantenerla pulsada y otra al pulsarla brevemente.</translation>
     </message>
     <message>
         <location line="+4"/>
         <source>Click this key to switch continuous triggering on or off.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa esta tecla para activar o desactivar la activación continua.</translation>
     </message>
     <message>
         <location filename="../src/lighting/dlightsconfigpage.cpp" line="-323"/>
         <source>The device has no atmosphere lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>El dispositivo no tiene luz ambiental</translation>
     </message>
 </context>
 <context>
@@ -3287,42 +3296,42 @@
     <message>
         <location filename="../src/keyboardview/keycatalogue.cpp" line="+92"/>
         <source>Chinese</source>
-        <translation type="unfinished"></translation>
+        <translation>Chino</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Korean/English</source>
-        <translation type="unfinished"></translation>
+        <translation>Coreano/Inglés</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K14</source>
-        <translation type="unfinished"></translation>
+        <translation>K14</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K45</source>
-        <translation type="unfinished"></translation>
+        <translation>K45</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K56</source>
-        <translation type="unfinished"></translation>
+        <translation>K56</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K131</source>
-        <translation type="unfinished"></translation>
+        <translation>K131</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K132</source>
-        <translation type="unfinished"></translation>
+        <translation>K132</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>K133</source>
-        <translation type="unfinished"></translation>
+        <translation>K133</translation>
     </message>
 </context>
 <context>
@@ -3330,39 +3339,39 @@
     <message>
         <location filename="../src/trigger/dkeycalibrationexplaindia.cpp" line="-32"/>
         <source>DKeyCalibrationExplainDia</source>
-        <translation type="unfinished"></translation>
+        <translation>DKeyCalibrationExplainDia</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>1.Explicación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>2.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>2.Explicación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>3.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>3.Explicación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>4.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>4.Explicación</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>5.Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>5.Explicación</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+1"/>
         <location line="+1"/>
         <source>Explain</source>
-        <translation type="unfinished"></translation>
+        <translation>Explicación</translation>
     </message>
 </context>
 <context>
@@ -3370,92 +3379,92 @@
     <message>
         <location filename="../src/trigger/dperformancepageform.cpp" line="+175"/>
         <source>DPerformancePage</source>
-        <translation type="unfinished"></translation>
+        <translation>DPerformancePage</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>If Win Lock is on:</source>
-        <translation type="unfinished"></translation>
+        <translation>Con el bloqueo de Win activo:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable Windows key</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar tecla Windows</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable SHIFT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar SHIFT+TAB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable ALT+TAB</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar ALT+TAB</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Disable ALT+F4</source>
-        <translation type="unfinished"></translation>
+        <translation>Desactivar ALT+F4</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Light into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reposo de la luz:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>666</source>
-        <translation type="unfinished"></translation>
+        <translation>666</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>0~60000</source>
-        <translation type="unfinished"></translation>
+        <translation>0~60000</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Second</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keyboard into sleep:</source>
-        <translation type="unfinished"></translation>
+        <translation>Reposo del teclado:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>333</source>
-        <translation type="unfinished"></translation>
+        <translation>333</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>5~1000</source>
-        <translation type="unfinished"></translation>
+        <translation>5~1000</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Prohibit Sleep</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin reposo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Submit</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Keyboard properties</source>
-        <translation type="unfinished"></translation>
+        <translation>Propiedades del teclado</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset current profile</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer perfil actual</translation>
     </message>
 </context>
 <context>
@@ -3463,133 +3472,133 @@
     <message>
         <location filename="../src/trigger/dtriggersettingpageform.cpp" line="+426"/>
         <source>DTriggerSettingPage</source>
-        <translation type="unfinished"></translation>
+        <translation>DTriggerSettingPage</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Quick trigger</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapid Trigger</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Customize and adjust your trigger stroke and reset stroke based on your intention to press or release the button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Personaliza el recorrido de activación y de reinicio según cómo quieras pulsar o soltar la tecla.</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Secondary sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Sensibilidad separada</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>You can separately set the stroke values for quick trigger pressing (triggering) and releasing (resetting).</source>
-        <translation type="unfinished"></translation>
+        <translation>Puedes ajustar por separado el recorrido del Rapid Trigger al pulsar (activación) y al soltar (reinicio).</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Press/Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar/Soltar</translation>
     </message>
     <message>
         <location line="+1"/>
         <location line="+2"/>
         <location line="+2"/>
         <source>0.1mm</source>
-        <translation type="unfinished"></translation>
+        <translation>0.1mm</translation>
     </message>
     <message>
         <location line="-3"/>
         <source>Press</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Release</source>
-        <translation type="unfinished"></translation>
+        <translation>Soltar</translation>
     </message>
     <message>
         <location line="+2"/>
         <source>Key anti shake</source>
-        <translation type="unfinished"></translation>
+        <translation>Antirrebote</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>0</source>
-        <translation type="unfinished"></translation>
+        <translation>0</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Apply</source>
-        <translation type="unfinished"></translation>
+        <translation>Aplicar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Rate return</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasa de sondeo</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>1K</source>
-        <translation type="unfinished"></translation>
+        <translation>1K</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Into calibration mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo de calibración</translation>
     </message>
     <message>
         <location line="+2"/>
         <location line="+3"/>
         <source>Start calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrar</translation>
     </message>
     <message>
         <location line="-2"/>
         <source>All keys calibration</source>
-        <translation type="unfinished"></translation>
+        <translation>Calibrar todas las teclas</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>Intensity tracking</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguimiento de intensidad</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Reset sensitivity</source>
-        <translation type="unfinished"></translation>
+        <translation>Restablecer sensibilidad</translation>
     </message>
 </context>
 <context>
     <name>UpdateFirmwareInfoItem</name>
     <message>
-        <location filename="../src/firmware/updatefirmwareinfoitem.cpp" line="+46"/>
+        <location filename="../src/firmware/updatefirmwareinfoitem.cpp" line="+60"/>
         <source>Product name:</source>
-        <translation type="unfinished"></translation>
+        <translation>Producto:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Update progress:</source>
-        <translation type="unfinished"></translation>
+        <translation>Progreso:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Current version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión actual:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>New version:</source>
-        <translation type="unfinished"></translation>
+        <translation>Versión nueva:</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Update</source>
-        <translation type="unfinished"></translation>
+        <translation>Actualizar</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>Complete</source>
-        <translation type="unfinished"></translation>
+        <translation>Completado</translation>
     </message>
 </context>
 <context>
@@ -3597,7 +3606,7 @@
     <message>
         <location filename="../src/keyboardview/hiddevicejoinframe.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
 </context>
 <context>
@@ -3605,7 +3614,7 @@
     <message>
         <location filename="../src/keyboardview/keycolorrgbframeitem.ui" line="+9"/>
         <source>keyColorRgbFrameItem</source>
-        <translation type="unfinished"></translation>
+        <translation>keyColorRgbFrameItem</translation>
     </message>
 </context>
 <context>
@@ -3613,7 +3622,7 @@
     <message>
         <location filename="../src/keyboardview/keyselectframe.ui" line="+9"/>
         <source>keySelectFrame</source>
-        <translation type="unfinished"></translation>
+        <translation>keySelectFrame</translation>
     </message>
 </context>
 <context>
@@ -3621,7 +3630,7 @@
     <message>
         <location filename="../src/keyboardview/keyboardimageframeitem.ui" line="+9"/>
         <source>keyboardImageFrameItem</source>
-        <translation type="unfinished"></translation>
+        <translation>keyboardImageFrameItem</translation>
     </message>
 </context>
 <context>
@@ -3629,25 +3638,25 @@
     <message>
         <location filename="../src/macro/macromenutoolwidget.ui" line="+9"/>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation>Form</translation>
     </message>
     <message>
         <location line="+21"/>
         <location filename="../src/macro/macromenutoolwidget.cpp" line="+13"/>
         <source>Export</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../src/macro/macromenutoolwidget.cpp" line="-1"/>
         <source>Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar</translation>
     </message>
     <message>
         <location line="+10"/>
         <location filename="../src/macro/macromenutoolwidget.cpp" line="+2"/>
         <source>Modify Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Renombrar</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,19 @@
 
 namespace {
 Q_LOGGING_CATEGORY(lcTranslation, "tidelumen.app.translation")
+
+// Qt looks this entry up whenever a translator is installed and lays every window out right to
+// left when a catalogue translates it as "RTL" (Arabic), left to right for "LTR". Named here so
+// that the catalogues keep it; the comment must stay exactly Qt's own, which is part of the key.
+struct SourceText
+{
+    const char *source;
+    const char *comment;
+};
+[[maybe_unused]] const SourceText kLayoutDirectionEntry =
+    QT_TRANSLATE_NOOP3("QGuiApplication", "QT_LAYOUT_DIRECTION",
+                       "Translate this string to the string 'LTR' in left-to-right languages or to 'RTL' in "
+                       "right-to-left languages (such as Hebrew and Arabic) to get proper widget layout.");
 } // namespace
 
 QtLinguist::QtLinguist(const QStringList &searchDirs)

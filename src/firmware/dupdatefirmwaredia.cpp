@@ -9,6 +9,7 @@
 #include "updatefirmwareinfoitem.h"
 
 #include <QCloseEvent>
+#include <QEvent>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -31,14 +32,13 @@ DUpdateFirmwareDia::DUpdateFirmwareDia(QWidget *parent) : QDialog(parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_TranslucentBackground);
     setFixedSize(740, 520);
-    m_titleLabel->setText(tr("Update Firmware"));
     if (parent)
         move((parent->width() - width()) / 2, (parent->height() - height()) / 2);
 
     m_tip->setTextFont(QStringLiteral("Microsoft Yahei"), 14);
     m_tip->setBackground(QColor(0, 0, 0, 1));
     m_tip->setForeground(QColor(255, 50, 0, 255));
-    m_tip->setText(warningText());
+    setTexts();
 
     m_notice = new CbNotice(this);
     m_notice->setObjectName(QStringLiteral("updateFirmwareNotice"));
@@ -59,6 +59,21 @@ UpdateFirmwareInfoItem *DUpdateFirmwareDia::activeRow() const
     return m_activeRow.data();
 }
 
+void DUpdateFirmwareDia::setTexts()
+{
+    setWindowTitle(tr("DUpdateFirmwareDia"));
+    m_titleLabel->setText(tr("Update Firmware"));
+    m_tip->setText(warningText());
+}
+
+void DUpdateFirmwareDia::changeEvent(QEvent *event)
+{
+    // The dialog stays open across a language switch in the settings dialog.
+    if (event->type() == QEvent::LanguageChange)
+        setTexts();
+    QDialog::changeEvent(event);
+}
+
 QString DUpdateFirmwareDia::warningText()
 {
     return tr("If the firmware is being updated, do not unplug the device!");
@@ -67,7 +82,6 @@ QString DUpdateFirmwareDia::warningText()
 void DUpdateFirmwareDia::buildForm()
 {
     setObjectName(QStringLiteral("DUpdateFirmwareDia"));
-    setWindowTitle(tr("DUpdateFirmwareDia"));
     auto *top = layoutOf<QVBoxLayout>(this, "verticalLayout", 0, 0, 0, 0, 0);
     m_bg = named<QFrame>(this, "frame_Bg");
     m_bg->setFrameShape(QFrame::StyledPanel);

@@ -69,12 +69,14 @@ private slots:
     void onSwitchFailed();
 
 protected:
+    void changeEvent(QEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void reject() override;
 
 private:
     void buildForm();
     void applyTheme();
+    void setTexts();
     void refuseClose();
 
     QFrame *m_bg = nullptr;

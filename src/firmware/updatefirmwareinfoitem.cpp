@@ -7,7 +7,9 @@
 #include "mainhidinterface.h"
 
 #include <QDebug>
+#include <QEvent>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
@@ -35,6 +37,9 @@ QFrame *panel(QWidget *parent, const char *name)
     return f;
 }
 
+// A name wider than this would run into the progress column of a row in most languages.
+constexpr int kLikeNameRoom = 200;
+
 } // namespace
 
 UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget *parent) : QWidget(parent)
@@ -43,17 +48,29 @@ UpdateFirmwareInfoItem::UpdateFirmwareInfoItem(QWidget *parent) : QWidget(parent
     m_stack->setCurrentIndex(0);
     m_progress->setValue(0);
     m_progressNum->setText(QStringLiteral("0%"));
+    setTexts();
+    applyTheme();
+    QMetaObject::connectSlotsByName(this);
+}
+
+UpdateFirmwareInfoItem::~UpdateFirmwareInfoItem() = default;
+
+void UpdateFirmwareInfoItem::setTexts()
+{
     m_productCaption->setText(tr("Product name:"));
     m_progressCaption->setText(tr("Update progress:"));
     m_currentCaption->setText(tr("Current version:"));
     m_newCaption->setText(tr("New version:"));
     m_update->setText(tr("Update"));
     m_complete->setText(tr("Complete"));
-    applyTheme();
-    QMetaObject::connectSlotsByName(this);
 }
 
-UpdateFirmwareInfoItem::~UpdateFirmwareInfoItem() = default;
+void UpdateFirmwareInfoItem::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        setTexts();
+    QWidget::changeEvent(event);
+}
 
 void UpdateFirmwareInfoItem::buildForm()
 {
@@ -61,32 +78,28 @@ void UpdateFirmwareInfoItem::buildForm()
     resize(730, 70);
     auto *top = layoutOf<QHBoxLayout>(this, "horizontalLayout", 6, 0, 0, 0, 0);
     m_frame = panel(this, "frame_Bg110");
-    m_frame->setFixedHeight(70);
+    // At least one line for each of the two rows; a name on two lines makes the row taller.
+    m_frame->setMinimumHeight(70);
     top->addWidget(m_frame);
-    auto *row = layoutOf<QHBoxLayout>(m_frame, "horizontalLayout_2", 0, 9, 0, 9, 0);
+    auto *row = layoutOf<QHBoxLayout>(m_frame, "horizontalLayout_2", 10, 9, 0, 9, 0);
 
+    // Captions and values share their rows, so a name on two lines keeps its caption beside it.
     QFrame *left = panel(m_frame, "frame_Left");
-    auto *leftLayout = layoutOf<QHBoxLayout>(left, "horizontalLayout_3", 2, 0, 0, 0, 0);
-    QFrame *captions = panel(left, "frame");
-    auto *captionsLayout = layoutOf<QVBoxLayout>(captions, "verticalLayout", 3, 0, 9, 0, 9);
-    m_productCaption = named<QLabel>(captions, "label");
-    m_currentCaption = named<QLabel>(captions, "label_2");
-    for (QLabel *l : {m_productCaption, m_currentCaption}) {
+    auto *leftLayout = layoutOf<QGridLayout>(left, "gridLayout", 3, 0, 9, 0, 9);
+    leftLayout->setHorizontalSpacing(2);
+    m_productCaption = named<QLabel>(left, "label");
+    m_currentCaption = named<QLabel>(left, "label_2");
+    m_likeName = named<QLabel>(left, "label_HidLikeName");
+    m_oldVersion = named<QLabel>(left, "label_OldVer");
+    for (QLabel *l : {m_productCaption, m_currentCaption})
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        captionsLayout->addWidget(l);
-    }
-    QFrame *values = panel(left, "frame_2");
-    auto *valuesLayout = layoutOf<QVBoxLayout>(values, "verticalLayout_2", 3, 0, 9, 0, 9);
-    m_likeName = named<QLabel>(values, "label_HidLikeName");
-    m_likeName->setMinimumWidth(165);
-    m_oldVersion = named<QLabel>(values, "label_OldVer");
-    valuesLayout->addWidget(m_likeName);
-    valuesLayout->addWidget(m_oldVersion);
-    leftLayout->addWidget(captions);
-    leftLayout->addWidget(values);
+    leftLayout->addWidget(m_productCaption, 0, 0);
+    leftLayout->addWidget(m_likeName, 0, 1);
+    leftLayout->addWidget(m_currentCaption, 1, 0);
+    leftLayout->addWidget(m_oldVersion, 1, 1);
+    leftLayout->setColumnStretch(1, 1);
 
     QFrame *center = panel(m_frame, "frame_Center");
-    center->setMinimumWidth(300);
     auto *centerLayout = layoutOf<QHBoxLayout>(center, "horizontalLayout_4", 2, 0, 0, 0, 0);
     QFrame *centerCaptions = panel(center, "frame_3");
     auto *centerCaptionsLayout = layoutOf<QVBoxLayout>(centerCaptions, "verticalLayout_3", 3, 0, 9, 0, 9);
@@ -102,6 +115,9 @@ void UpdateFirmwareInfoItem::buildForm()
     auto *barLayout = layoutOf<QHBoxLayout>(bar, "horizontalLayout_5", 3, 0, 0, 0, 0);
     m_progress = named<QProgressBar>(bar, "progressBar");
     m_progress->setFixedHeight(18);
+    // The bar gives up its room first when the names and captions need it.
+    m_progress->setMinimumWidth(60);
+    m_progress->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     m_progress->setRange(0, 100);
     m_progress->setTextVisible(false);
     m_progressNum = named<QLabel>(bar, "label_ProgressNum");
@@ -120,7 +136,7 @@ void UpdateFirmwareInfoItem::buildForm()
     QWidget *page1 = named<QWidget>(m_stack, "page_1");
     auto *page1Layout = layoutOf<QHBoxLayout>(page1, "horizontalLayout_6", 6, 0, 0, 0, 0);
     m_update = named<QPushButton>(page1, "pushButton_Update");
-    m_update->setFixedWidth(110);
+    m_update->setMinimumWidth(110);
     m_update->setMinimumHeight(30);
     page1Layout->addWidget(m_update);
     QWidget *page2 = named<QWidget>(m_stack, "page_2");
@@ -133,9 +149,9 @@ void UpdateFirmwareInfoItem::buildForm()
     m_stack->addWidget(page2);
     rightLayout->addWidget(m_stack);
 
-    row->addWidget(left);
+    // Room to spare goes to the names first; the spacing keeps a long name off the progress caption.
+    row->addWidget(left, 1);
     row->addWidget(center);
-    row->addItem(new QSpacerItem(40, 20, QSizePolicy::Expanding, QSizePolicy::Minimum));
     row->addWidget(right);
 
     for (QLabel *l : {m_likeName, m_oldVersion, m_newVersion})
@@ -176,7 +192,14 @@ void UpdateFirmwareInfoItem::setDeviceInfo(hidStructInfoAll record, MainHidInter
     m_hidSn = serialNumber;
     m_hidName = utf8Field(record.modelKey);
     m_hidUsbOrDongle = record.linkType;
-    m_likeName->setText(utf8Field(record.productName) + QLatin1Char(' ') + utf8Field(record.deviceName));
+    // A long name shows its product and device parts on two lines, and the row grows by a line.
+    const QString product = utf8Field(record.productName);
+    const QString device = utf8Field(record.deviceName);
+    m_likeName->ensurePolished();
+    const QString oneLine = product + QLatin1Char(' ') + device;
+    const bool split = !product.isEmpty() && !device.isEmpty() &&
+                       m_likeName->fontMetrics().horizontalAdvance(oneLine) > kLikeNameRoom;
+    m_likeName->setText(split ? product + QLatin1Char('\n') + device : oneLine);
     m_oldVersion->setText(utf8Field(record.firmwareVersion));
     m_newVersion->setText(utf8Field(record.newFirmwareVersion));
 }

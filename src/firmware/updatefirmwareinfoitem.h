@@ -53,12 +53,16 @@ signals:
     // The switch report could not be handed to the keyboard: the update cannot start.
     void sigSwitchFailed();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void on_pushButton_Update_clicked();
 
 private:
     void buildForm();
     void applyTheme();
+    void setTexts();
 
     QFrame *m_frame = nullptr;
     QLabel *m_likeName = nullptr;

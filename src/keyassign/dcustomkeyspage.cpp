@@ -31,6 +31,9 @@
 #include <QButtonGroup>
 #include <QEvent>
 #include <QMovie>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <QToolButton>
 
@@ -285,6 +288,27 @@ void DCustomKeysPage::retranslate()
     ui->label_Loading->setMovie(m_loading);
     for (const FunctionTab &t : qAsConst(m_tabs))
         t.page->retranslate();
+    fitKeyColumn();
+}
+
+void DCustomKeysPage::fitKeyColumn()
+{
+    // The key column is 200 px wide; layer names that need more (in some languages) widen it
+    // instead of being cut. Each layer button keeps at least the room its name takes.
+    int needed = ui->horizontalLayout_Layers->spacing();
+    for (QPushButton *button : {ui->pushButton_DefaultLayer, ui->pushButton_FnLayer}) {
+        QStyleOptionButton opt;
+        opt.initFrom(button);
+        opt.text = button->text();
+        opt.rect = QRect(0, 0, 1000, button->minimumHeight());
+        const int chrome =
+            1000 - button->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, button).width();
+        const int width = button->fontMetrics().horizontalAdvance(button->text()) + chrome;
+        button->setMinimumWidth(width);
+        needed += width;
+    }
+    const QMargins margins = ui->frame_5->layout()->contentsMargins();
+    ui->frame_5->setMaximumWidth(qMax(200, needed + margins.left() + margins.right()));
 }
 
 void DCustomKeysPage::applyTheme()
@@ -331,6 +355,7 @@ void DCustomKeysPage::applyTheme()
             .arg(ThemeColors::css(c.DeviceBorderColor), ThemeColors::css(c.DeviceRightBgColor),
                  ThemeColors::css(c.TextDefaultColor), ThemeColors::css(c.TextCheckedColor)));
     ui->pushButton_Download->setFont(font12);
+    fitKeyColumn();
 
     for (const FunctionTab &t : qAsConst(m_tabs)) {
         if (t.tabId != TabSwitchProfile)

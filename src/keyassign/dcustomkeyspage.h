@@ -113,6 +113,7 @@ private:
     // Makes the tab's page current and loads it, without the key test of a type-button click.
     void openTab(int tabId);
     void setTexts();
+    void fitKeyColumn();
     void onInstallEventFilterOpen();
     void showTypeTip(QToolButton *button);
     void onShoudUpdateKeyboard(int keyDec);
