@@ -116,7 +116,7 @@
     <name>DCustomKeysPage</name>
     <message>
         <location filename="../src/keyassign/dcustomkeyspage.ui" line="+80"/>
-        <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+274"/>
+        <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+277"/>
         <source>Type:</source>
         <translation>النوع:</translation>
     </message>
@@ -236,7 +236,7 @@
         <translation>تمت العملية بنجاح</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+166"/>
         <location line="+182"/>
         <source>Please select one Key first</source>
         <translation>يرجى تحديد مفتاح أولاً</translation>
@@ -3183,29 +3183,29 @@
     </message>
     <message>
         <location filename="../src/device/ddevicepage.cpp" line="+93"/>
-        <location line="+501"/>
+        <location line="+525"/>
         <source>Device List</source>
         <translation>قائمة الأجهزة</translation>
     </message>
     <message>
-        <location line="-500"/>
-        <location line="+501"/>
+        <location line="-524"/>
+        <location line="+525"/>
         <source>Device not connected</source>
         <translation>الجهاز غير متصل</translation>
     </message>
     <message>
-        <location line="-500"/>
-        <location line="+501"/>
+        <location line="-524"/>
+        <location line="+525"/>
         <source>Reset</source>
         <translation>إعادة تعيين</translation>
     </message>
     <message>
-        <location line="-282"/>
+        <location line="-306"/>
         <source>Key calibration in progress, please wait a moment</source>
         <translation>جارٍ معايرة المفاتيح، يرجى الانتظار قليلاً</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+136"/>
         <source>Key Custom</source>
         <translation>تخصيص المفاتيح</translation>
     </message>
@@ -3256,7 +3256,7 @@
         <translation>الجهاز لا يستجيب، يرجى إعادة توصيله</translation>
     </message>
     <message>
-        <location filename="../src/keyboardview/keyselectframe.cpp" line="+227"/>
+        <location filename="../src/keyboardview/keyselectframe.cpp" line="+231"/>
         <source>Cannot remapped</source>
         <translation>لا يمكن إعادة التعيين</translation>
     </message>

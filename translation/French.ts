@@ -116,7 +116,7 @@
     <name>DCustomKeysPage</name>
     <message>
         <location filename="../src/keyassign/dcustomkeyspage.ui" line="+80"/>
-        <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+274"/>
+        <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+277"/>
         <source>Type:</source>
         <translation>Type :</translation>
     </message>
@@ -236,7 +236,7 @@
         <translation>Opération réussie</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+166"/>
         <location line="+182"/>
         <source>Please select one Key first</source>
         <translation>Veuillez d&apos;abord sélectionner une touche</translation>
@@ -3183,29 +3183,29 @@
     </message>
     <message>
         <location filename="../src/device/ddevicepage.cpp" line="+93"/>
-        <location line="+501"/>
+        <location line="+525"/>
         <source>Device List</source>
         <translation>Liste des appareils</translation>
     </message>
     <message>
-        <location line="-500"/>
-        <location line="+501"/>
+        <location line="-524"/>
+        <location line="+525"/>
         <source>Device not connected</source>
         <translation>Appareil non connecté</translation>
     </message>
     <message>
-        <location line="-500"/>
-        <location line="+501"/>
+        <location line="-524"/>
+        <location line="+525"/>
         <source>Reset</source>
         <translation>Réinitialiser</translation>
     </message>
     <message>
-        <location line="-282"/>
+        <location line="-306"/>
         <source>Key calibration in progress, please wait a moment</source>
         <translation>Calibrage des touches en cours, veuillez patienter un instant</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+136"/>
         <source>Key Custom</source>
         <translation>Touches</translation>
     </message>
@@ -3256,7 +3256,7 @@
         <translation>L&apos;appareil ne répond pas, veuillez le reconnecter</translation>
     </message>
     <message>
-        <location filename="../src/keyboardview/keyselectframe.cpp" line="+227"/>
+        <location filename="../src/keyboardview/keyselectframe.cpp" line="+231"/>
         <source>Cannot remapped</source>
         <translation>Non réassignable</translation>
     </message>

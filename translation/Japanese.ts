@@ -116,7 +116,7 @@
     <name>DCustomKeysPage</name>
     <message>
         <location filename="../src/keyassign/dcustomkeyspage.ui" line="+80"/>
-        <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+274"/>
+        <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+277"/>
         <source>Type:</source>
         <translation>タイプ：</translation>
     </message>
@@ -236,7 +236,7 @@
         <translation>操作に成功しました</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+166"/>
         <location line="+182"/>
         <source>Please select one Key first</source>
         <translation>先にキーを1つ選択してください</translation>
@@ -3183,29 +3183,29 @@
     </message>
     <message>
         <location filename="../src/device/ddevicepage.cpp" line="+93"/>
-        <location line="+501"/>
+        <location line="+525"/>
         <source>Device List</source>
         <translation>デバイス一覧</translation>
     </message>
     <message>
-        <location line="-500"/>
-        <location line="+501"/>
+        <location line="-524"/>
+        <location line="+525"/>
         <source>Device not connected</source>
         <translation>デバイスが接続されていません</translation>
     </message>
     <message>
-        <location line="-500"/>
-        <location line="+501"/>
+        <location line="-524"/>
+        <location line="+525"/>
         <source>Reset</source>
         <translation>リセット</translation>
     </message>
     <message>
-        <location line="-282"/>
+        <location line="-306"/>
         <source>Key calibration in progress, please wait a moment</source>
         <translation>キーキャリブレーション中です。しばらくお待ちください</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+136"/>
         <source>Key Custom</source>
         <translation>キー設定</translation>
     </message>
@@ -3256,7 +3256,7 @@
         <translation>デバイスが応答しません。再接続してください</translation>
     </message>
     <message>
-        <location filename="../src/keyboardview/keyselectframe.cpp" line="+227"/>
+        <location filename="../src/keyboardview/keyselectframe.cpp" line="+231"/>
         <source>Cannot remapped</source>
         <translation>リマップ不可</translation>
     </message>

@@ -116,7 +116,7 @@
     <name>DCustomKeysPage</name>
     <message>
         <location filename="../src/keyassign/dcustomkeyspage.ui" line="+80"/>
-        <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+274"/>
+        <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+277"/>
         <source>Type:</source>
         <translation>유형:</translation>
     </message>
@@ -236,7 +236,7 @@
         <translation>작업 성공</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+166"/>
         <location line="+182"/>
         <source>Please select one Key first</source>
         <translation>먼저 키를 하나 선택하세요</translation>
@@ -3183,29 +3183,29 @@
     </message>
     <message>
         <location filename="../src/device/ddevicepage.cpp" line="+93"/>
-        <location line="+501"/>
+        <location line="+525"/>
         <source>Device List</source>
         <translation>장치 목록</translation>
     </message>
     <message>
-        <location line="-500"/>
-        <location line="+501"/>
+        <location line="-524"/>
+        <location line="+525"/>
         <source>Device not connected</source>
         <translation>장치가 연결되지 않았습니다</translation>
     </message>
     <message>
-        <location line="-500"/>
-        <location line="+501"/>
+        <location line="-524"/>
+        <location line="+525"/>
         <source>Reset</source>
         <translation>초기화</translation>
     </message>
     <message>
-        <location line="-282"/>
+        <location line="-306"/>
         <source>Key calibration in progress, please wait a moment</source>
         <translation>키 캘리브레이션 중입니다. 잠시 기다려 주세요</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+136"/>
         <source>Key Custom</source>
         <translation>키 설정</translation>
     </message>
@@ -3256,7 +3256,7 @@
         <translation>장치가 응답하지 않습니다. 다시 연결하세요</translation>
     </message>
     <message>
-        <location filename="../src/keyboardview/keyselectframe.cpp" line="+227"/>
+        <location filename="../src/keyboardview/keyselectframe.cpp" line="+231"/>
         <source>Cannot remapped</source>
         <translation>재지정 불가</translation>
     </message>

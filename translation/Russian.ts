@@ -116,7 +116,7 @@
     <name>DCustomKeysPage</name>
     <message>
         <location filename="../src/keyassign/dcustomkeyspage.ui" line="+80"/>
-        <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+274"/>
+        <location filename="../src/keyassign/dcustomkeyspage.cpp" line="+277"/>
         <source>Type:</source>
         <translation>Тип:</translation>
     </message>
@@ -236,7 +236,7 @@
         <translation>Операция выполнена</translation>
     </message>
     <message>
-        <location line="+144"/>
+        <location line="+166"/>
         <location line="+182"/>
         <source>Please select one Key first</source>
         <translation>Сначала выберите клавишу</translation>
@@ -3183,29 +3183,29 @@
     </message>
     <message>
         <location filename="../src/device/ddevicepage.cpp" line="+93"/>
-        <location line="+501"/>
+        <location line="+525"/>
         <source>Device List</source>
         <translation>Устройства</translation>
     </message>
     <message>
-        <location line="-500"/>
-        <location line="+501"/>
+        <location line="-524"/>
+        <location line="+525"/>
         <source>Device not connected</source>
         <translation>Устройство не подключено</translation>
     </message>
     <message>
-        <location line="-500"/>
-        <location line="+501"/>
+        <location line="-524"/>
+        <location line="+525"/>
         <source>Reset</source>
         <translation>Сбросить</translation>
     </message>
     <message>
-        <location line="-282"/>
+        <location line="-306"/>
         <source>Key calibration in progress, please wait a moment</source>
         <translation>Идёт калибровка клавиши, подождите немного</translation>
     </message>
     <message>
-        <location line="+112"/>
+        <location line="+136"/>
         <source>Key Custom</source>
         <translation>Клавиши</translation>
     </message>
@@ -3256,7 +3256,7 @@
         <translation>Устройство не отвечает, переподключите его</translation>
     </message>
     <message>
-        <location filename="../src/keyboardview/keyselectframe.cpp" line="+227"/>
+        <location filename="../src/keyboardview/keyselectframe.cpp" line="+231"/>
         <source>Cannot remapped</source>
         <translation>Нельзя переназначить</translation>
     </message>
