@@ -76,6 +76,8 @@ void UpdateFirmwareInfoItem::buildForm()
 {
     setObjectName(QStringLiteral("UpdateFirmwareInfoItem"));
     resize(730, 70);
+    // A row keeps the height its texts need; the list's spacer takes what is left over.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     auto *top = layoutOf<QHBoxLayout>(this, "horizontalLayout", 6, 0, 0, 0, 0);
     m_frame = panel(this, "frame_Bg110");
     // At least one line for each of the two rows; a name on two lines makes the row taller.

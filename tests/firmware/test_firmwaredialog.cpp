@@ -119,6 +119,31 @@ TEST(UpdateRow, ASwitchThatCannotBeSentFailsTheRowInsteadOfStartingTheUpdate)
     EXPECT_EQ(current.sent.size(), 1);
 }
 
+// Several rows with names on two lines: every row keeps the height its name needs, none is squeezed
+// by the list's spacer.
+TEST(UpdateDialog, RowsWithTwoLineNamesAreNotSqueezed)
+{
+    DUpdateFirmwareDia dialog;
+    dialog.setAttribute(Qt::WA_DeleteOnClose, false);
+    QList<hidStructInfoAll> records;
+    for (const char *path : {"/sim/1", "/sim/2", "/sim/3"}) {
+        hidStructInfoAll r = deviceRecord("TL104", 0, "V1.00.00", path);
+        fixedtext::copy(r.productName, "Tidelumen TL104");
+        fixedtext::copy(r.deviceName, "TL104 Keyboard");
+        records.append(r);
+    }
+    dialog.loadUpgradeItems(records, {});
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    ASSERT_EQ(dialog.rows().size(), 3);
+    for (UpdateFirmwareInfoItem *row : dialog.rows()) {
+        const auto *name = row->findChild<QLabel *>(QStringLiteral("label_HidLikeName"));
+        ASSERT_NE(name, nullptr);
+        ASSERT_TRUE(name->text().contains(QLatin1Char('\n'))) << "the case needs a name on two lines";
+        EXPECT_GE(name->height(), name->sizeHint().height()) << name->text().toStdString();
+    }
+}
+
 TEST(UpdateDialog, ProgressGoesOnOnlyWhenItRises)
 {
     DUpdateFirmwareDia dialog;
