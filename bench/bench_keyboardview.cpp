@@ -1,6 +1,7 @@
 // Keyboard view costs: parsing a layout file, building a whole view, the hover tracking that
 // runs on every pointer move over the drag overlay, and painting lit keys as the light preview does
 // on every frame.
+#include "ddatamanager.h"
 #include "hiddevicejoinframe.h"
 #include "keyboardbutcustom.h"
 #include "keylayout.h"
@@ -76,10 +77,13 @@ void BM_PaintLitKey(benchmark::State &state)
 }
 BENCHMARK(BM_PaintLitKey)->Args({34, 38})->Args({51, 57});
 
-// One preview frame of a whole TL104 view: every key takes a new colour and the view (picture and
-// keys) is painted once.
+// One preview frame of a whole TL104 view: every key takes a new colour and the view (background,
+// picture and keys) is painted once; without the keyboard picture (0) or with it, as the program
+// shows it (1).
 void BM_PaintLitViewFrame(benchmark::State &state)
 {
+    DDataManager::getInstance()->setApplicationDirPath(state.range(0) ? QStringLiteral(TL_OUTPUT_DIR)
+                                                                      : QString());
     hidDeviceJoinFrame frame;
     frame.buildKeyboardView(QStringLiteral("TL104"));
     frame.setScale(1.0f);
@@ -96,7 +100,7 @@ void BM_PaintLitViewFrame(benchmark::State &state)
         frame.keySpace()->render(&target);
     }
 }
-BENCHMARK(BM_PaintLitViewFrame)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintLitViewFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

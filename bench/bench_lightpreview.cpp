@@ -5,11 +5,14 @@
 // capture_running tells whether the capture ran). The window finds the keyboard pictures of the
 // build, as the program does beside its pictures, and the firmware update offered after the
 // automatic check is closed as a user would close it (its scrolling text repaints on its own).
+// The GUI thread's own share is given apart (gui_thread_percent), and per repaint of the key layer,
+// that is per frame the preview shows (gui_us_per_frame).
 #include "ddatamanager.h"
 #include "ddevicepage.h"
 #include "dlightsconfigpage.h"
 #include "dmainwidget.h"
 #include "dupdatefirmwaredia.h"
+#include "keyselectframe.h"
 #include "lightdealmain.h"
 
 #include <QAbstractButton>
@@ -27,12 +30,25 @@ namespace {
 
 DMainWidget *s_window = nullptr;
 
-double processCpuSeconds()
+double cpuSeconds(clockid_t clock)
 {
     timespec ts{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ts);
+    clock_gettime(clock, &ts);
     return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
 }
+
+// Counts the repaints of the widget it watches: the key layer's are the preview's frames.
+class RepaintCounter : public QObject
+{
+public:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+    int count = 0;
+};
 
 // Runs the event loop for `ms` milliseconds, sleeping while there is nothing to do.
 void runEvents(int ms)
@@ -63,10 +79,16 @@ void BM_PreviewWholeProgramCpu(benchmark::State &state)
     runEvents(1000);
     lightDealMain *engine = page->lightEngineObject();
     const bool pressing = state.range(0) == 2;
+    RepaintCounter frames;
+    if (QWidget *layer = DDataManager::getInstance()->keySelectFrame())
+        layer->installEventFilter(&frames);
     double cpu = 0;
+    double gui = 0;
     double wall = 0;
     for (auto _ : state) {
-        const double c0 = processCpuSeconds();
+        // The benchmark runs on the GUI thread.
+        const double c0 = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
+        const double g0 = cpuSeconds(CLOCK_THREAD_CPUTIME_ID);
         QElapsedTimer t;
         t.start();
         int presses = 0;
@@ -77,10 +99,15 @@ void BM_PreviewWholeProgramCpu(benchmark::State &state)
                 page->onInteractLightsPointXY(presses % 6, (presses * 7) % 22);
             }
         }
-        cpu += processCpuSeconds() - c0;
+        cpu += cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - c0;
+        gui += cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - g0;
         wall += double(t.nsecsElapsed()) * 1e-9;
     }
     state.counters["cpu_percent_of_core"] = 100.0 * cpu / wall;
+    state.counters["gui_thread_percent"] = 100.0 * gui / wall;
+    // The GUI thread's time per shown frame: repainting, event handling and the engine's share.
+    state.counters["gui_us_per_frame"] = frames.count > 0 ? 1e6 * gui / frames.count : 0;
+    state.counters["frames_per_s"] = frames.count / wall;
     state.counters["key_ticking"] = engine->isKeyTicking() ? 1 : 0;
     state.counters["key_interval_ms"] = engine->keyTickInterval();
     const DSoundCardAudioCapture *capture = engine->musicRhythm().capture();

@@ -6,14 +6,17 @@
 #include "ui_keyboardimageframeitem.h"
 
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 keyboardImageFrameItem::keyboardImageFrameItem(QWidget *parent)
     : QWidget(parent), ui(std::make_unique<Ui::keyboardImageFrameItem>())
 {
     ui->setupUi(this);
-    // The frame shows the picture only; it paints no panel of its own.
-    ui->frame->installEventFilter(this);
+    // The layer paints everything under the keys itself, the picture's frame included: the frame
+    // only places the picture and takes no part in repaints.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    ui->frame->setUpdatesEnabled(false);
 }
 
 keyboardImageFrameItem::~keyboardImageFrameItem() = default;
@@ -32,37 +35,55 @@ void keyboardImageFrameItem::showPicture(const QString &fileName)
         keyboardmodeldata::picturePath(DDataManager::getInstance()->applicationDirPath(), fileName);
     keyboardmodeldata::notePicture("keyboard view", m_picturePath);
     m_picture = QPixmap(m_picturePath);
-    m_stretched = QPixmap();
-    ui->frame->update();
+    m_composed = QPixmap();
+    update();
 }
 
-bool keyboardImageFrameItem::eventFilter(QObject *watched, QEvent *event)
+void keyboardImageFrameItem::changeEvent(QEvent *event)
 {
-    if (watched == ui->frame && event->type() == QEvent::Paint) {
-        paintPicture();
-        return true;
+    // A new style sheet or palette can change the background the picture is composed on.
+    if (event->type() == QEvent::StyleChange || event->type() == QEvent::PaletteChange) {
+        m_composed = QPixmap();
+        update();
     }
-    return QWidget::eventFilter(watched, event);
+    QWidget::changeEvent(event);
 }
 
-void keyboardImageFrameItem::paintPicture()
+void keyboardImageFrameItem::compose(qreal ratio)
 {
+    m_composed = QPixmap(size() * ratio);
+    m_composed.setDevicePixelRatio(ratio);
+    QPainter p(&m_composed);
+    // Underneath: what the parent paints of itself there, or a window's background without one.
+    p.fillRect(rect(), palette().brush(QPalette::Window));
+    if (QWidget *behind = parentWidget())
+        behind->render(&p, QPoint(), QRegion(geometry()), QWidget::DrawWindowBackground);
     if (m_picture.isNull())
         return;
-    const QSize size = ui->frame->size();
-    const qreal ratio = ui->frame->devicePixelRatioF();
-    if (m_stretched.size() != size * ratio || m_stretched.devicePixelRatio() != ratio) {
-        // Smoothly stretched over the whole frame, aspect ratio not kept: the picture is drawn
-        // for the key area it covers.
-        m_stretched = QPixmap(size * ratio);
-        m_stretched.setDevicePixelRatio(ratio);
-        m_stretched.fill(Qt::transparent);
-        QPainter p(&m_stretched);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        p.drawPixmap(QRect(QPoint(0, 0), size), m_picture);
+    // Smoothly stretched over the whole frame, aspect ratio not kept: the picture is drawn for the
+    // key area it covers.
+    const QRect frame = ui->frame->geometry();
+    QPixmap stretched(frame.size() * ratio);
+    stretched.setDevicePixelRatio(ratio);
+    stretched.fill(Qt::transparent);
+    {
+        QPainter s(&stretched);
+        s.setRenderHint(QPainter::SmoothPixmapTransform);
+        s.drawPixmap(QRect(QPoint(0, 0), frame.size()), m_picture);
     }
-    QPainter p(ui->frame);
-    p.drawPixmap(0, 0, m_stretched);
+    p.drawPixmap(frame.topLeft(), stretched);
+}
+
+void keyboardImageFrameItem::paintEvent(QPaintEvent *event)
+{
+    const qreal ratio = devicePixelRatioF();
+    if (m_composed.size() != size() * ratio || m_composed.devicePixelRatio() != ratio)
+        compose(ratio);
+    // Only the exposed part is copied; the composed pixmap is opaque, so this is a plain copy.
+    const QRect exposed = event->rect();
+    QPainter p(this);
+    p.drawPixmap(exposed.topLeft(), m_composed,
+                 QRectF(QPointF(exposed.topLeft()) * ratio, QSizeF(exposed.size()) * ratio));
 }
 
 void keyboardImageFrameItem::setDeviceInfo(const HidDeviceInfoStu &info)

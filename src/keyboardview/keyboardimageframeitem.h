@@ -10,9 +10,11 @@ namespace Ui {
 class keyboardImageFrameItem;
 }
 
-// Bottom layer of the keyboard view: the model's picture, stretched over the key area. The
-// stretched picture is kept per size: the light preview repaints the area under the keys many
-// times a second, and scaling the picture again on each repaint was a large part of that.
+// Bottom layer of the keyboard view: the model's picture, stretched over the key area (its frame),
+// on what its parent paints of itself (the view's background). Both are composed once per size into
+// one opaque pixmap, and the layer says it is opaque: the light preview repaints the area under the
+// keys many times a second, and each repaint is then one copy of the exposed part, with nothing
+// behind the layer painted first.
 class keyboardImageFrameItem : public QWidget
 {
     Q_OBJECT
@@ -31,15 +33,16 @@ public:
     static QString pictureFileName(const QString &model, int variant = -1);
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void showPicture(const QString &fileName);
-    void paintPicture();
+    void compose(qreal ratio);
 
     std::unique_ptr<Ui::keyboardImageFrameItem> ui;
     QString m_model;
     QString m_picturePath;
     QPixmap m_picture;
-    QPixmap m_stretched; // m_picture stretched over the frame at its size and pixel ratio
+    QPixmap m_composed; // background and stretched picture at the layer's size and pixel ratio
 };

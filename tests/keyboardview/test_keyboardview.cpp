@@ -721,6 +721,69 @@ TEST_F(KeyLayerTest, LitKeysRepaintInOnePassOfTheLayer)
         EXPECT_EQ(k->paintedOnCanvas(), false) << "out of the light look every key paints itself";
 }
 
+// The picture layer hides what is behind it: a light frame repaints the layer and the keys' layer,
+// nothing under them. What the layer composes once (the view's background and the picture) follows
+// a new style sheet, and a zoom and another picture as a view built with them from the start shows
+// them.
+TEST_F(KeyLayerTest, PictureLayerCoversTheViewAndFollowsItsChanges)
+{
+    dm()->setApplicationDirPath(QStringLiteral(TL_OUTPUT_DIR));
+    {
+        hidDeviceJoinFrame view;
+        view.buildKeyboardView(QStringLiteral("TL104"));
+        view.setLightView(true);
+        view.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+        keyboardImageFrameItem *picture = view.pictureLayer();
+        QWidget *behind = picture->parentWidget();
+        PaintCounter counter;
+        picture->installEventFilter(&counter);
+        behind->installEventFilter(&counter);
+        view.installEventFilter(&counter);
+        onScreen(view);
+        counter.clear();
+        lightEveryKey(view, 1);
+        const QImage shot = onScreen(view);
+        EXPECT_EQ(counter.of(picture), 1);
+        EXPECT_EQ(counter.of(behind), 0);
+        EXPECT_EQ(counter.of(&view), 0);
+        // The margin around the picture shows the view's background colour, also after a new one.
+        const QPoint margin = picture->mapTo(&view, QPoint(2, 2));
+        EXPECT_EQ(shot.pixelColor(margin), QColor(26, 27, 49));
+        view.setStyleSheet(QStringLiteral("background-color: rgb(90, 20, 30);"));
+        EXPECT_EQ(onScreen(view).pixelColor(margin), QColor(90, 20, 30));
+    }
+    const struct
+    {
+        const char *name;
+        std::function<void(hidDeviceJoinFrame &)> change;
+    } cases[] = {
+        {"zoom", [](hidDeviceJoinFrame &v) { v.setScale(1.5f); }},
+        {"picture variant", [](hidDeviceJoinFrame &v) { v.pictureLayer()->setPictureVariant(1); }},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage shots[2];
+        for (int fromStart : {0, 1}) {
+            hidDeviceJoinFrame view;
+            view.buildKeyboardView(QStringLiteral("TL104"));
+            view.setLightView(true);
+            lightEveryKey(view, 2);
+            if (fromStart)
+                c.change(view);
+            view.show();
+            ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+            onScreen(view);
+            if (!fromStart)
+                c.change(view);
+            view.adjustSize();
+            shots[fromStart] = onScreen(view);
+        }
+        ASSERT_EQ(shots[0].size(), shots[1].size());
+        EXPECT_EQ(largestDifference(shots[0], shots[1]), 0);
+    }
+}
+
 // The picture is stretched smoothly over its frame, as a style-sheet border image stretched it, at
 // the view's sizes for zoom 1.0, 2.0 and an odd one; it follows a change of size and variant.
 TEST(ViewPicture, StretchedPictureLooksAsABorderImage)
@@ -743,7 +806,7 @@ TEST(ViewPicture, StretchedPictureLooksAsABorderImage)
         QFrame reference;
         reference.setStyleSheet(QStringLiteral("QFrame{border-image: url(%1);}").arg(item.picturePath()));
         reference.resize(frame->size());
-        const QImage got = frame->grab().toImage();
+        const QImage got = item.grab(frame->geometry()).toImage();
         const QImage expected = reference.grab().toImage();
         ASSERT_EQ(got.size(), c.size - QSize(20, 20));
         ASSERT_EQ(got.size(), expected.size());
