@@ -100,6 +100,7 @@ private:
     bool keyTicks() const;
     void prepareMusicGrid();
     void showMusicPreview(const QVector<QColor> &colors);
+    void sendCustomKeyColors(int slot, int packet, const QByteArray &colourBytes);
 
     hidStructInfoAll m_record{};
     QString m_modelKey;

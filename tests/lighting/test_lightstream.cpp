@@ -313,6 +313,30 @@ TEST_F(LightStreaming, ReceiverGetsStateReports)
     EXPECT_EQ(stream().lastState[7], 3);
 }
 
+// Ending while streaming hands the lights back to the keyboard: the last report it gets switches
+// synchronisation off, also when the link is closed straight after.
+TEST_F(LightStreaming, EndingWhileStreamingSwitchesTheKeyboardBack)
+{
+    for (bool closeLink : {false, true}) {
+        SCOPED_TRACE(closeLink ? "link closed at once" : "link kept open");
+        open("TL104");
+        streamer->setStreaming(true);
+        ASSERT_TRUE(waitFor([&] { return stream().frames >= 2; }));
+        streamer.reset();
+        if (closeLink)
+            hid->closeDevice();
+        else
+            ASSERT_TRUE(waitFor([&] { return !stream().synchronised; }));
+        EXPECT_FALSE(stream().synchronised);
+        ASSERT_FALSE(syncReports().isEmpty());
+        EXPECT_EQ(syncReports().last(), lightstream::syncReport(false));
+        EXPECT_EQ(kb->received().last()[1], out::StreamingState) << "nothing follows the switch off";
+        hid->closeDevice();
+        kb.reset();
+        hid.reset();
+    }
+}
+
 TEST_F(LightStreaming, WithoutInterfaceNothingIsSent)
 {
     open("TL104");

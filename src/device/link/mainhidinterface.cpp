@@ -16,6 +16,8 @@ constexpr int kHandshakeIntervalMs = 1000;
 
 constexpr qint64 kPacingUs = std::chrono::microseconds(MainHidInterFace::kPacing).count();
 constexpr int kPacingTimerValue = 100; // the SDK's value for one pacing interval (10 us units)
+// How long a close may spend writing the commands still queued.
+constexpr qint64 kCloseFlushUs = 100 * 1000;
 
 qint64 nowUs()
 {
@@ -215,6 +217,7 @@ void MainHidInterFace::run()
         m_turn = !m_turn;
         pause(didIo);
     }
+    writeRemainingCommands();
     // The loop's last touch of this object; joinLoop() takes the same lock after the join.
     std::lock_guard<std::mutex> lock(m_wakeMutex);
 }
@@ -225,6 +228,26 @@ void MainHidInterFace::joinLoop()
     // QThread::wait() synchronises inside Qt, where race checkers cannot see it; this lock makes
     // the hand-over from the finished loop explicit.
     std::lock_guard<std::mutex> lock(m_wakeMutex);
+}
+
+// After a close: what the user and the pages sent before it still reaches the keyboard (the last
+// report of a closing page may hand the keyboard its own lights back). Paced as usual, bounded in
+// time; light packets are dropped, and a keyboard found gone gets nothing more.
+void MainHidInterFace::writeRemainingCommands()
+{
+    const qint64 deadline = nowUs() + kCloseFlushUs;
+    while (!m_gone.load() && m_handle.load() != 0 && nowUs() < deadline) {
+        HidReport report;
+        {
+            std::lock_guard<std::mutex> lock(m_commandMutex);
+            if (m_commandQueue.empty())
+                return;
+            report = m_commandQueue.front();
+            m_commandQueue.pop_front();
+        }
+        waitForPacing();
+        writeReport(report, true);
+    }
 }
 
 bool MainHidInterFace::writeTurn()
@@ -250,7 +273,12 @@ bool MainHidInterFace::writeTurn()
     }
     if (!isCommand && !isLight)
         return false;
+    writeReport(report, isCommand);
+    return true;
+}
 
+void MainHidInterFace::writeReport(const HidReport &report, bool isCommand)
+{
     const int handle = m_handle.load();
     const int written =
         handle != 0 ? CQuelmoHid_HidWriteBuff(handle, report.data(), m_devicePathLatin1.constData()) : -1;
@@ -266,7 +294,6 @@ bool MainHidInterFace::writeTurn()
         if (target != 0 && done >= target && m_notifyAt.compare_exchange_strong(target, 0))
             emit sigCommandsWritten();
     }
-    return true;
 }
 
 bool MainHidInterFace::readTurn()
@@ -320,13 +347,8 @@ void MainHidInterFace::pause(bool didIo)
 {
     if (!m_turn) {
         // A write turn comes next.
-        if (hasQueuedWork()) {
-            const qint64 left = m_lastWriteUs + kPacingUs - nowUs();
-            if (left > 0)
-                CQuelmoHid_highPrecisionTimerRuning(
-                    static_cast<int>(std::max<qint64>(1, left * kPacingTimerValue / kPacingUs)),
-                    &m_highPrecisionTimerState[0], &m_highPrecisionTimerState[1]);
-        }
+        if (hasQueuedWork())
+            waitForPacing();
         return;
     }
     // A read turn comes next: straight after a write it looks for the answer at once.
@@ -335,6 +357,16 @@ void MainHidInterFace::pause(bool didIo)
     const int handle = m_handle.load();
     if (handle != 0)
         CQuelmoHid_WaitForInput(handle, -1);
+}
+
+// Sleeps out what is left of the pacing interval since the last report written.
+void MainHidInterFace::waitForPacing()
+{
+    const qint64 left = m_lastWriteUs + kPacingUs - nowUs();
+    if (left > 0)
+        CQuelmoHid_highPrecisionTimerRuning(
+            static_cast<int>(std::max<qint64>(1, left * kPacingTimerValue / kPacingUs)),
+            &m_highPrecisionTimerState[0], &m_highPrecisionTimerState[1]);
 }
 
 void MainHidInterFace::wake()

@@ -167,8 +167,10 @@ LightStreamer::LightStreamer(QObject *parent)
             &LightStreamer::onDviceUpdateAllKeyColorSendKeyboardHid);
 }
 
+// Ending while streaming hands the lights back to the keyboard.
 LightStreamer::~LightStreamer()
 {
+    setStreaming(false);
     m_sendThread->stop();
 }
 
