@@ -220,7 +220,10 @@ TEST_F(LightingFlowTest, ReceiverKeyboardGetsTheShownSchemeInItsOwnSlot)
     auto uploads = [&] { return kb->state().custom.uploads; };
 
     button("toolButton_CustomLed")->click();
-    ASSERT_TRUE(waitFor([&] { return uploads()[2] >= 1; }));
+    ASSERT_TRUE(waitFor([&] {
+        const auto sets = lightSets(*kb, out::KeyboardLight);
+        return uploads()[2] >= 1 && !sets.isEmpty() && sets.last()[6] == 10;
+    }));
     const std::vector<uint8_t> first = kb->state().custom.slotColours[2];
     EXPECT_EQ(first, schemeOnKeys());
     EXPECT_TRUE(std::any_of(first.begin(), first.end(), [](uint8_t b) { return b != 0; }));
