@@ -7,10 +7,12 @@
 #include <QByteArray>
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QThread>
@@ -34,7 +36,7 @@ constexpr int kWindowMs = 5000;
 class Program
 {
 public:
-    explicit Program(const char *keyboards, const QString &home)
+    explicit Program(const char *keyboards, const QString &home, const QStringList &arguments = {})
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("HOME"), home);
@@ -51,6 +53,7 @@ public:
             env.remove(QStringLiteral("TIDELUMEN_SIMULATE"));
         m_process.setProcessEnvironment(env);
         m_process.setProgram(QStringLiteral(TL_PROGRAM_PATH));
+        m_process.setArguments(arguments);
         m_process.setProcessChannelMode(QProcess::SeparateChannels);
         m_process.setStandardOutputFile(QProcess::nullDevice());
         m_process.setReadChannel(QProcess::StandardError);
@@ -185,18 +188,46 @@ BENCHMARK(BM_StartToViewPainted)
     ->UseManualTime()
     ->Unit(benchmark::kMillisecond);
 
-// range(0): keyboards attached (0, 1 or 4).
+// Turns on "start with the computer" in the settings a first start wrote under `home`, so that a
+// start with the auto-start argument puts the window away at once (to the tray, or minimised
+// where there is none), as after a log-in.
+bool enableAutoStart(const char *keyboards, const QString &home)
+{
+    {
+        Program first(keyboards, home);
+        if (*keyboards && first.waitPainted() < 0)
+            return false;
+        idleFor(first, *keyboards ? 1000 : 3000);
+    }
+    QDirIterator it(home, {QStringLiteral("QuelmoConfig.ini")}, QDir::Files, QDirIterator::Subdirectories);
+    if (!it.hasNext())
+        return false;
+    QSettings user(it.next(), QSettings::IniFormat);
+    user.setValue(QStringLiteral("AutoStart/isAutoStart"), true);
+    user.sync();
+    return user.status() == QSettings::NoError;
+}
+
+// range(0): keyboards attached (0, 1 or 4); range(1): 0 the window on screen, 1 put away at start.
+// On screen the profile's default light effect is animated, so that figure holds its preview and
+// streaming; put away, nothing is previewed and the keyboard shows its own effect.
 void BM_IdleProgram(benchmark::State &state)
 {
     const char *keyboards = keyboardsFor(state.range(0));
+    const bool putAway = state.range(1) == 1;
     for (auto _ : state) {
         QTemporaryDir home;
-        Program program(keyboards, home.path());
-        if (*keyboards && program.waitPainted() < 0) {
+        if (putAway && !enableAutoStart(keyboards, home.path())) {
+            state.SkipWithError("the auto-start setting could not be written");
+            break;
+        }
+        Program program(keyboards, home.path(),
+                        putAway ? QStringList{QStringLiteral("AutoUp")} : QStringList{});
+        if (*keyboards && !putAway && program.waitPainted() < 0) {
             state.SkipWithError("the keyboard view was never painted");
             break;
         }
-        idleFor(program, kSettleMs);
+        idleFor(program, putAway ? 2 * kSettleMs : kSettleMs);
         const Sample before = sample(program.pid());
         idleFor(program, kWindowMs);
         const Sample after = sample(program.pid());
@@ -210,10 +241,8 @@ void BM_IdleProgram(benchmark::State &state)
     state.SetLabel(platformLabel());
 }
 BENCHMARK(BM_IdleProgram)
-    ->ArgName("keyboards")
-    ->Arg(0)
-    ->Arg(1)
-    ->Arg(4)
+    ->ArgNames({"keyboards", "putAway"})
+    ->ArgsProduct({{0, 1, 4}, {0, 1}})
     ->Iterations(1)
     ->Repetitions(3)
     ->UseManualTime()

@@ -396,8 +396,32 @@ void DDevicePage::onAutoIntoCustomKeysPage()
     ui->stackedWidget->setCurrentWidget(ui->page_CustomKeys);
 }
 
+// The light preview and streaming rest while the page is off screen: hidden to the tray, minimised
+// (the window system hides a minimised window's widgets spontaneously; without a window manager
+// only the window state tells) or behind another page.
+void DDevicePage::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    if (QWidget *top = window(); top != watchedWindow) {
+        if (watchedWindow)
+            watchedWindow->removeEventFilter(this);
+        watchedWindow = top;
+        top->installEventFilter(this);
+    }
+    lightEngine->setOnScreen(!window()->isMinimized());
+}
+
+void DDevicePage::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    lightEngine->setOnScreen(false);
+}
+
 bool DDevicePage::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == watchedWindow && event->type() == QEvent::WindowStateChange)
+        lightEngine->setOnScreen(isVisible() && !window()->isMinimized());
+
     const QList<QObject *> watchedButtons = {ui->toolButton_CustomKey,      ui->toolButton_LightConfig,
                                              ui->toolButton_MacroDialog,    ui->toolButton_Performance,
                                              ui->toolButton_TriggerSetting, ui->toolButton_SeniorKey};

@@ -9,6 +9,7 @@
 #include <QList>
 #include <QMap>
 #include <QPoint>
+#include <QPointer>
 #include <QSet>
 #include <QString>
 #include <QWidget>
@@ -60,6 +61,11 @@ public:
     void applyTheme();
     bool eventFilter(QObject *watched, QEvent *event) override;
 
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+
+public:
     // Entry points of the keyboard opening and view building.
     void installKeyboardView(hidDeviceJoinFrame *view, dragShowArea *drag);
     void connectLinkSignals(DDeviceKeyboardLink *link);
@@ -182,6 +188,8 @@ private:
     bool viewBusy = false;
     QString scrollSheet;
     std::unique_ptr<lightDealMain> lightEngine;
+    // The top-level window whose minimising the page watches.
+    QPointer<QWidget> watchedWindow;
     ArrowWidget *popup = nullptr;
     QWidget *viewContainer = nullptr;
     hidDeviceJoinFrame *keyboardView = nullptr;

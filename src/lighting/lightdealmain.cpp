@@ -200,6 +200,20 @@ void lightDealMain::setPreviewEnabled(bool on)
     updateTicking();
 }
 
+void lightDealMain::setLightSynchronous(bool on)
+{
+    m_syncWanted = on;
+    m_streamer->setStreaming(on && live());
+}
+
+void lightDealMain::setOnScreen(bool shown)
+{
+    if (shown == m_onScreen)
+        return;
+    m_onScreen = shown;
+    updateTicking();
+}
+
 void lightDealMain::setLightThreadsRunning(bool on)
 {
     m_keyTickRunning = on;
@@ -231,14 +245,19 @@ bool lightDealMain::musicShown() const
     return m_keyTickRunning && m_keyView.type == kMusicType;
 }
 
+bool lightDealMain::live() const
+{
+    return m_onScreen || musicShown();
+}
+
 bool lightDealMain::keyTicks() const
 {
-    return m_keyTickRunning && (LightEffectEngine::keyTypeAnimates(m_keyView.type) || musicShown());
+    return m_keyTickRunning && live() && (LightEffectEngine::keyTypeAnimates(m_keyView.type) || musicShown());
 }
 
 bool lightDealMain::sideTicks() const
 {
-    return m_sideTickRunning && m_hasSideLight && !m_sideLedList.isEmpty() &&
+    return m_sideTickRunning && live() && m_hasSideLight && !m_sideLedList.isEmpty() &&
            LightEffectEngine::sideTypeAnimates(m_sideView.type);
 }
 
@@ -248,7 +267,7 @@ void lightDealMain::updateTicking()
 {
     const bool keys = keyTicks();
     const bool side = sideTicks();
-    const bool preview = m_preview && (keys || side);
+    const bool preview = m_preview && m_onScreen && (keys || side);
     if (!preview)
         m_previewThread->stop();
     if (keys)
@@ -263,6 +282,8 @@ void lightDealMain::updateTicking()
     m_musicRhythm.setMusicalRhythmActive(musicShown());
     if (m_keyTickRunning)
         renderStill();
+    m_streamer->setAnimated(keys || side);
+    m_streamer->setStreaming(m_syncWanted && live());
     if (preview)
         m_previewThread->startTicking();
 }
@@ -275,6 +296,7 @@ void lightDealMain::renderStill()
         onDviceUpdateAllSideLightColor();
     onDviceUpdateAllKeyColorUI();
     onDviceUpdateAllSideLightColorUI();
+    m_streamer->frameChanged();
 }
 
 void lightDealMain::onDviceUpdateAllKeyColor()

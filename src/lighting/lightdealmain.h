@@ -47,7 +47,12 @@ public:
     void setPreviewEnabled(bool on);
     bool isPreviewEnabled() const { return m_preview; }
     void setLightThreadsRunning(bool on);
-    void setLightSynchronous(bool on) { m_streamer->setStreaming(on); }
+    void setLightSynchronous(bool on);
+    // Whether the keyboard picture is on screen (the window neither hidden nor minimised). Off
+    // screen nothing is previewed, and only the music light, which the keyboard cannot make itself,
+    // keeps ticking and streaming; the keyboard shows its own effect meanwhile.
+    void setOnScreen(bool shown);
+    bool isOnScreen() const { return m_onScreen; }
     LightStreamer *streamer() const { return m_streamer; }
     void setInteractLightsPointXY(int indexX, int indexY);
     void setCustomLightColors(int mode, int flagIndex);
@@ -98,6 +103,7 @@ private:
     bool sideTicks() const;
     bool musicShown() const;
     bool keyTicks() const;
+    bool live() const;
     void prepareMusicGrid();
     void showMusicPreview(const QVector<QColor> &colors);
     void sendCustomKeyColors(int slot, int packet, const QByteArray &colourBytes);
@@ -111,6 +117,8 @@ private:
     bool m_keyTickRunning = false;
     bool m_sideTickRunning = false;
     bool m_preview = false;
+    bool m_syncWanted = false;
+    bool m_onScreen = true;
     colorInfoData m_keyConfig;
     colorInfoData m_sideConfig;
     LightView m_keyView;

@@ -16,6 +16,8 @@
 #include <QAbstractButton>
 #include <QLabel>
 
+#include <functional>
+
 using namespace hidproto;
 
 namespace {
@@ -381,6 +383,15 @@ TEST_F(MusicFlowTest, ToneLightsItsColumnsOnTheKeysAndOtherEffectsStopTheCapture
     // Back to music and then a still effect: the key tick ends with the capture.
     button("toolButton_MusicalRhythm")->click();
     ASSERT_TRUE(waitFor([&] { return capture->isRunning() && engine->isKeyTicking(); }));
+    // Off screen the music keeps ticking and streaming (the keyboard cannot make it itself), unpainted.
+    page->hide();
+    EXPECT_TRUE(engine->isKeyTicking());
+    EXPECT_TRUE(engine->isStreamingRunning());
+    EXPECT_FALSE(engine->isPreviewTicking());
+    page->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(page.get()));
+    EXPECT_TRUE(engine->isPreviewTicking());
+
     button("toolButton_Static")->click();
     ASSERT_TRUE(waitFor([&] { return engine->keyboardLightConfig().ledType == 0; }));
     EXPECT_FALSE(capture->isRunning());
@@ -407,19 +418,24 @@ TEST_F(LightingFlowTest, KeyboardReceivesTheAnimatedFramesOfThePreview)
     const std::vector<uint8_t> first = kb->state().stream.keys;
     ASSERT_TRUE(waitFor([&] { return kb->state().stream.keys != first; }));
 
-    // Held still, the next frames carry exactly the engine's colours.
+    // Held still, the frame sent on the switch (after any frame still on its way) carries exactly the
+    // engine's colours.
     engine->setLightThreadsRunning(false);
-    const int frames = kb->state().stream.frames;
-    ASSERT_TRUE(waitFor([&] { return kb->state().stream.frames >= frames + 2; }));
+    auto sameAsEngine = [&](const std::vector<uint8_t> &keys) {
+        for (int i = 0; i < 132 && keys.size() == 396u; ++i) {
+            const QColor c = engine->keyColors()[std::size_t(i)];
+            if (keys[std::size_t(3 * i)] != c.red() || keys[std::size_t(3 * i + 1)] != c.green() ||
+                keys[std::size_t(3 * i + 2)] != c.blue())
+                return false;
+        }
+        return keys.size() == 396u;
+    };
+    ASSERT_TRUE(waitFor([&] { return sameAsEngine(kb->state().stream.keys); }));
     const SimKeyboardState::LightStream s = kb->state().stream;
     EXPECT_EQ(s.brokenFrames, 0);
-    ASSERT_EQ(s.keys.size(), 396u);
     int lit = 0;
     for (int i = 0; i < 132; ++i) {
         const QColor c = engine->keyColors()[std::size_t(i)];
-        ASSERT_EQ(s.keys[std::size_t(3 * i)], c.red()) << "key " << i;
-        ASSERT_EQ(s.keys[std::size_t(3 * i + 1)], c.green()) << "key " << i;
-        ASSERT_EQ(s.keys[std::size_t(3 * i + 2)], c.blue()) << "key " << i;
         lit += c.red() + c.green() + c.blue() > 0 ? 1 : 0;
     }
     EXPECT_GT(lit, 0);
@@ -453,4 +469,65 @@ TEST_F(LightingFlowTest, ClosingThePageWhileStreamingHandsTheLightsBack)
             syncs.append(r);
     ASSERT_GE(syncs.size(), 2);
     EXPECT_EQ(syncs.last()[6], 0);
+}
+
+// A still effect is streamed once per change, not 33 times a second; off screen (hidden to the tray
+// or minimised) nothing is previewed or streamed and the keyboard shows its own effect, and back on
+// screen both resume.
+TEST_F(LightingFlowTest, StillEffectsAndAHiddenWindowCostTheKeyboardLinkNothing)
+{
+    auto kb = addKeyboard("TL104");
+    openPage();
+    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    openLightingTab();
+    lightDealMain *engine = page->lightEngineObject();
+    auto frames = [&] { return kb->state().stream.frames; };
+
+    button("toolButton_Static")->click();
+    ASSERT_TRUE(waitFor([&] { return engine->keyboardLightConfig().ledType == 0 && frames() >= 1; }));
+    ASSERT_TRUE(waitFor([&] { return !engine->streamer()->isSendTicking(); }));
+    EXPECT_TRUE(engine->isStreamingRunning());
+    EXPECT_TRUE(kb->state().stream.synchronised);
+    QTest::qWait(100); // the clicks' own changes settle
+    const int still = frames();
+    QTest::qWait(300);
+    EXPECT_EQ(frames(), still) << "an unchanged still frame is not sent again";
+    const QColor key = engine->keyColors()[2 * 22 + 5];
+    EXPECT_GT(key.red() + key.green() + key.blue(), 0);
+    EXPECT_EQ(kb->state().stream.keys[3 * (2 * 22 + 5) + 1], key.green()) << "the still frame carries it";
+    EXPECT_EQ(kb->state().stream.brokenFrames, 0);
+
+    button("toolButton_Wave")->click();
+    ASSERT_TRUE(waitFor([&] { return frames() >= still + 5; })) << "an animated effect streams";
+
+    struct Case
+    {
+        const char *name;
+        std::function<void()> leave;
+        std::function<void()> back;
+    };
+    const Case cases[] = {
+        {"hidden", [&] { page->hide(); }, [&] { page->show(); }},
+        {"minimised", [&] { page->showMinimized(); }, [&] { page->showNormal(); }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        c.leave();
+        ASSERT_TRUE(waitFor([&] { return !engine->isOnScreen(); }));
+        EXPECT_FALSE(engine->isStreamingRunning());
+        EXPECT_FALSE(engine->isKeyTicking());
+        EXPECT_FALSE(engine->isPreviewTicking());
+        EXPECT_FALSE(engine->streamer()->isSendTicking());
+        ASSERT_TRUE(waitFor([&] { return !kb->state().stream.synchronised; }))
+            << "the keyboard is handed its own effect";
+        const int off = frames();
+        QTest::qWait(200);
+        EXPECT_EQ(frames(), off);
+
+        c.back();
+        ASSERT_TRUE(waitFor([&] { return engine->isOnScreen() && engine->isPreviewTicking(); }));
+        EXPECT_TRUE(engine->isKeyTicking());
+        ASSERT_TRUE(waitFor([&] { return kb->state().stream.synchronised && frames() >= off + 3; }));
+    }
+    EXPECT_EQ(kb->state().stream.brokenFrames, 0);
 }

@@ -162,7 +162,7 @@ LightStreamer::LightStreamer(QObject *parent)
     : QObject(parent), m_syncTimer(new QTimer(this)), m_sendThread(new sendLightUpdataThread(this))
 {
     m_syncTimer->setInterval(kSyncIntervalMs);
-    connect(m_syncTimer, &QTimer::timeout, this, &LightStreamer::onSendLightSynchronize0x17Cmd);
+    connect(m_syncTimer, &QTimer::timeout, this, &LightStreamer::onSyncTimer);
     connect(m_sendThread, &LightTickThread::tick, this,
             &LightStreamer::onDviceUpdateAllKeyColorSendKeyboardHid);
 }
@@ -188,17 +188,20 @@ void LightStreamer::setLink(int linkType, int sideLeds)
 void LightStreamer::setStreaming(bool on)
 {
     if (on) {
-        if (m_sendThread->isTicking())
+        if (m_streaming)
             return;
         if (m_hid)
             m_hid->setLightFrameEnabled(true);
         m_streaming = true;
         onSendLightSynchronize0x17Cmd();
         m_syncTimer->start();
-        m_sendThread->startTicking();
+        if (m_animated)
+            m_sendThread->startTicking();
+        else
+            sendFrame();
         return;
     }
-    if (!m_sendThread->isTicking())
+    if (!m_streaming)
         return;
     if (m_hid)
         m_hid->setLightFrameEnabled(false);
@@ -207,6 +210,36 @@ void LightStreamer::setStreaming(bool on)
     m_syncTimer->stop();
     m_streaming = false;
     onSendLightSynchronize0x17Cmd();
+}
+
+void LightStreamer::setAnimated(bool on)
+{
+    if (on == m_animated)
+        return;
+    m_animated = on;
+    if (!m_streaming)
+        return;
+    if (on) {
+        m_sendThread->startTicking();
+    } else {
+        m_sendThread->stop();
+        sendFrame();
+    }
+}
+
+void LightStreamer::frameChanged()
+{
+    if (m_streaming && !m_animated)
+        sendFrame();
+}
+
+// A still frame rides along with the synchronisation report, so a packet the keyboard lost is
+// made good within one period.
+void LightStreamer::onSyncTimer()
+{
+    onSendLightSynchronize0x17Cmd();
+    if (!m_animated)
+        sendFrame();
 }
 
 void LightStreamer::onSendLightSynchronize0x17Cmd()
@@ -221,6 +254,11 @@ void LightStreamer::onSendLightSynchronize0x17Cmd()
 void LightStreamer::onDviceUpdateAllKeyColorSendKeyboardHid()
 {
     m_sendThread->acknowledge();
+    sendFrame();
+}
+
+void LightStreamer::sendFrame()
+{
     if (!m_streaming)
         return;
     if (m_linkType == 0)

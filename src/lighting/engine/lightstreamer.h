@@ -64,8 +64,9 @@ public:
 };
 
 // Streams the light engine's frames to the open keyboard while light synchronisation is on:
-// the synchronisation report at every switch and every 3000 ms, and on every send tick a frame
-// over the cable (through the I/O thread's light batching) or a state report over the receiver.
+// the synchronisation report at every switch and every 3000 ms, and a frame over the cable
+// (through the I/O thread's light batching) or a state report over the receiver on every send
+// tick of an animated effect, or once per change of a still one.
 // GUI thread only, apart from the send thread's ticks.
 class LightStreamer : public QObject
 {
@@ -92,6 +93,12 @@ public:
 
     void setStreaming(bool on);
     bool isStreaming() const { return m_streaming; }
+    // Whether the frames change tick by tick. Only then does the send thread run; a still frame is
+    // sent once when it changes (frameChanged) and again with every synchronisation report.
+    void setAnimated(bool on);
+    bool isAnimated() const { return m_animated; }
+    // A still frame was recomputed: sent now while streaming.
+    void frameChanged();
     bool isSendTicking() const { return m_sendThread->isTicking(); }
     // Frames built and packets refused by a closed device, since construction.
     int framesSent() const { return m_framesSent; }
@@ -103,6 +110,8 @@ public slots:
 private:
     void streamFrameUsb();
     void sendWirelessLightState();
+    void sendFrame();
+    void onSyncTimer();
 
     QPointer<MainHidInterFace> m_hid;
     QTimer *m_syncTimer;
@@ -112,6 +121,7 @@ private:
     int m_linkType = 0;
     int m_sideLeds = 33;
     bool m_streaming = false;
+    bool m_animated = true;
     bool m_frameBusy = false;
     int m_framesSent = 0;
 };

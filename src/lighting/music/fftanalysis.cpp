@@ -39,8 +39,7 @@ struct SpectrumTransform
 };
 
 SpectrumAnalyserThread::SpectrumAnalyserThread(QObject *parent)
-    : QObject(parent), m_transform(std::make_unique<SpectrumTransform>()), m_window(kNumSamples),
-      m_spectrum(kNumSamples)
+    : QObject(parent), m_window(kNumSamples), m_spectrum(kNumSamples)
 {
     buildWindow();
 }
@@ -57,6 +56,9 @@ void SpectrumAnalyserThread::buildWindow()
 void SpectrumAnalyserThread::calculateSpectrum(const QByteArray &buffer, int inputFrequency,
                                                int bytesPerSample)
 {
+    // The plan (and FFTW's memory) is made when music is first analysed, not by every open keyboard.
+    if (!m_transform)
+        m_transform = std::make_unique<SpectrumTransform>();
     const auto *bytes = reinterpret_cast<const uchar *>(buffer.constData());
     float *input = m_transform->input;
     for (int i = 0; i < kNumSamples; ++i) {
