@@ -71,8 +71,6 @@ struct SimKeyboardState
         std::vector<uint8_t> pendingSide;
         int nextArea = 0;
         int nextPacket = 0;
-        // Arrival of each whole frame in ms on the steady clock (the newest 4096).
-        std::vector<qint64> frameTimesMs;
         int stateReports = 0;
         std::array<uint8_t, 64> lastState{};
     } stream;

@@ -216,11 +216,6 @@ void onStreamFrame(SimKeyboard &kb, const HidReport &in)
             s.keys.swap(s.pendingKeys);
             s.side.swap(s.pendingSide);
             ++s.frames;
-            if (s.frameTimesMs.size() == 4096)
-                s.frameTimesMs.erase(s.frameTimesMs.begin());
-            s.frameTimesMs.push_back(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                         SimKeyboard::Clock::now().time_since_epoch())
-                                         .count());
         } else {
             ++s.brokenFrames;
         }

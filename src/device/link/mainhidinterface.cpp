@@ -126,7 +126,7 @@ int MainHidInterFace::enqueueCommand(const unsigned char *report, bool replaceSa
 
 int MainHidInterFace::queueLightPacket(const unsigned char *packet)
 {
-    bool queued = false;
+    bool released = false;
     {
         std::lock_guard<std::mutex> lock(m_lightMutex);
         if (!m_open.load() || !packet)
@@ -137,14 +137,15 @@ int MainHidInterFace::queueLightPacket(const unsigned char *packet)
             return 0;
         if (!m_lightHold)
             return 0; // a frame is draining: the packet is dropped
-        if (m_lightQueue.size() >= static_cast<std::size_t>(m_lightBatchSize))
+        if (m_lightQueue.size() >= static_cast<std::size_t>(m_lightBatchSize)) {
             m_lightHold = false; // this packet completes the frame and releases it
-        HidReport copy;
-        std::memcpy(copy.data(), packet, copy.size());
-        m_lightQueue.push_back(copy);
-        queued = true;
+            released = true;
+        }
+        m_lightQueue.emplace_back();
+        std::memcpy(m_lightQueue.back().data(), packet, hidproto::kReportSize);
     }
-    if (queued)
+    // A frame still being collected gives the loop nothing to do: only its last packet wakes it.
+    if (released)
         wake();
     return 0;
 }

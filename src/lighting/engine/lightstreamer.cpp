@@ -18,33 +18,27 @@ constexpr std::size_t kIntensityData = kKeyData + kBands;
 constexpr std::size_t kSideType = 34;
 constexpr std::size_t kSideData = 35;
 
-void appendRgb(std::vector<uint8_t> &bytes, const QColor &c)
-{
-    bytes.push_back(uint8_t(c.red()));
-    bytes.push_back(uint8_t(c.green()));
-    bytes.push_back(uint8_t(c.blue()));
-}
-
-// Splits `count` colours into packets of 18, the last one shorter.
-template <typename Colours>
-void appendArea(std::vector<HidReport> &out, int area, const Colours &colours, int count)
-{
-    std::vector<uint8_t> bytes;
-    int packet = 0;
-    for (int i = 0; i < count; ++i) {
-        appendRgb(bytes, colours[std::size_t(i)]);
-        if ((i + 1) % kLedsPerPacket == 0 || i + 1 == count) {
-            out.push_back(lightstream::framePacket(area, packet++, bytes));
-            bytes.clear();
-        }
-    }
-}
-
 void putRgb(HidReport &r, std::size_t at, const QColor &c)
 {
     r[at] = uint8_t(c.red());
     r[at + 1] = uint8_t(c.green());
     r[at + 2] = uint8_t(c.blue());
+}
+
+// Splits `count` colours into packets of 18, the last one shorter, written straight into the reports.
+template <typename Colours>
+void appendArea(std::vector<HidReport> &out, int area, const Colours &colours, int count)
+{
+    for (int first = 0, packet = 0; first < count; first += kLedsPerPacket, ++packet) {
+        const int n = std::min(kLedsPerPacket, count - first);
+        HidReport r = makeReport(out::StreamFrame);
+        r[kSubByte] = uint8_t(area);
+        r[kPacketByte] = uint8_t(packet);
+        r[kLengthByte] = uint8_t(3 * n);
+        for (int i = 0; i < n; ++i)
+            putRgb(r, kPayload + std::size_t(3 * i), colours[std::size_t(first + i)]);
+        out.push_back(r);
+    }
 }
 
 } // namespace
@@ -56,17 +50,6 @@ HidReport syncReport(bool streaming)
     HidReport r = makeReport(out::StreamingState);
     r[kLengthByte] = 1;
     r[kPayload] = streaming ? 1 : 0;
-    return r;
-}
-
-HidReport framePacket(int area, int packet, const std::vector<uint8_t> &colourBytes)
-{
-    HidReport r = makeReport(out::StreamFrame);
-    const std::size_t n = std::min<std::size_t>(colourBytes.size(), 3 * kLedsPerPacket);
-    r[kSubByte] = uint8_t(area);
-    r[kPacketByte] = uint8_t(packet);
-    r[kLengthByte] = uint8_t(n);
-    std::copy_n(colourBytes.begin(), n, r.begin() + kPayload);
     return r;
 }
 

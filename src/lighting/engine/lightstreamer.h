@@ -25,8 +25,6 @@ HidReport syncReport(bool streaming);
 // the last six), then `sideLeds` side segments, 18 per packet. Colours are sent without alpha.
 std::vector<HidReport> framePackets(const lightrender::KeyColours &keys, const lightrender::SideColours &side,
                                     int sideLeds);
-// One frame packet of area 0 (keys) or 1 (side light) with up to 18 colours.
-HidReport framePacket(int area, int packet, const std::vector<uint8_t> &colourBytes);
 
 // What the 2.4 GHz state report carries beside the colours.
 struct WirelessInputs
