@@ -17,6 +17,9 @@ constexpr std::size_t kKeyData = 5;
 constexpr std::size_t kIntensityData = kKeyData + kBands;
 constexpr std::size_t kSideType = 34;
 constexpr std::size_t kSideData = 35;
+// A frame drains in about one pacing interval per packet (some 11 ms); a still frame waits up to 100 ms.
+constexpr int kStillRetryMs = 5;
+constexpr int kStillRetryLimit = 20;
 
 void putRgb(HidReport &r, std::size_t at, const QColor &c)
 {
@@ -142,9 +145,13 @@ HidReport wirelessStateReport(const WirelessInputs &in)
 } // namespace lightstream
 
 LightStreamer::LightStreamer(QObject *parent)
-    : QObject(parent), m_syncTimer(new QTimer(this)), m_sendThread(new sendLightUpdataThread(this))
+    : QObject(parent), m_syncTimer(new QTimer(this)), m_stillRetry(new QTimer(this)),
+      m_sendThread(new sendLightUpdataThread(this))
 {
     m_syncTimer->setInterval(kSyncIntervalMs);
+    m_stillRetry->setSingleShot(true);
+    m_stillRetry->setInterval(kStillRetryMs);
+    connect(m_stillRetry, &QTimer::timeout, this, &LightStreamer::sendFrame);
     connect(m_syncTimer, &QTimer::timeout, this, &LightStreamer::onSyncTimer);
     connect(m_sendThread, &LightTickThread::tick, this,
             &LightStreamer::onDviceUpdateAllKeyColorSendKeyboardHid);
@@ -191,6 +198,7 @@ void LightStreamer::setStreaming(bool on)
     // Joined here, so no tick of this run arrives after the switch.
     m_sendThread->stop();
     m_syncTimer->stop();
+    m_stillRetry->stop();
     m_streaming = false;
     onSendLightSynchronize0x17Cmd();
 }
@@ -254,6 +262,14 @@ void LightStreamer::streamFrameUsb()
 {
     if (m_frameBusy || !m_frames)
         return;
+    // An animated frame dropped behind a draining one is followed by the next tick; a still one is
+    // sent once, so it waits for the queue to empty.
+    if (!m_animated && m_hid && m_hid->queuedLightPackets() > 0 && m_stillRetries < kStillRetryLimit) {
+        ++m_stillRetries;
+        m_stillRetry->start();
+        return;
+    }
+    m_stillRetries = 0;
     m_frameBusy = true;
     const lightrender::KeyColours *keys = nullptr;
     const lightrender::SideColours *side = nullptr;

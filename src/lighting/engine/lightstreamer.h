@@ -113,6 +113,10 @@ private:
 
     QPointer<MainHidInterFace> m_hid;
     QTimer *m_syncTimer;
+    // A still frame offered while the previous frame still drains would be dropped by the I/O
+    // thread's batching: it is offered again shortly instead, a bounded number of times.
+    QTimer *m_stillRetry;
+    int m_stillRetries = 0;
     sendLightUpdataThread *m_sendThread;
     FrameSource m_frames;
     WirelessSource m_wireless;
