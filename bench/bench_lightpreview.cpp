@@ -6,14 +6,22 @@
 // build, as the program does beside its pictures, and the firmware update offered after the
 // automatic check is closed as a user would close it (its scrolling text repaints on its own).
 // The GUI thread's own share is given apart (gui_thread_percent), and per repaint of the key layer,
-// that is per frame the preview shows (gui_us_per_frame).
+// that is per frame the preview shows (gui_us_per_frame). The streaming figure adds what the
+// keyboards get: Wave previewed and streamed to the open keyboard, alone and with two more keyboards
+// plugged in that are streamed the same frames through their own I/O threads.
 #include "ddatamanager.h"
 #include "ddevicepage.h"
 #include "dlightsconfigpage.h"
 #include "dmainwidget.h"
 #include "dupdatefirmwaredia.h"
+#include "hiddevicemanager.h"
 #include "keyselectframe.h"
 #include "lightdealmain.h"
+#include "lightstreamer.h"
+#include "mainhidinterface.h"
+#include "modelcatalogue.h"
+#include "simkeyboard.h"
+#include "simulatedbackend.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -23,8 +31,11 @@
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -114,6 +125,87 @@ void BM_PreviewWholeProgramCpu(benchmark::State &state)
     state.counters["capture_running"] = capture && capture->isRunning() ? 1 : 0;
 }
 BENCHMARK(BM_PreviewWholeProgramCpu)->Arg(0)->Arg(1)->Arg(2)->Arg(3)->Iterations(1)->Unit(benchmark::kSecond);
+
+// A keyboard streamed by the benchmark itself, with the frames the engine shows.
+struct ExtraStream
+{
+    std::shared_ptr<SimKeyboard> kb;
+    std::unique_ptr<MainHidInterFace> hid;
+    std::unique_ptr<LightStreamer> streamer;
+};
+
+std::unique_ptr<ExtraStream> streamExtra(SimulatedBackend *backend, const lightDealMain *engine)
+{
+    auto s = std::make_unique<ExtraStream>();
+    s->kb = backend->addKeyboard(*ModelCatalogue::instance().find(QStringLiteral("TL104")));
+    s->hid = std::make_unique<MainHidInterFace>(0, s->kb->model().key);
+    s->hid->openDevice(QString::fromLatin1(s->kb->path()));
+    s->hid->start();
+    s->streamer = std::make_unique<LightStreamer>();
+    s->streamer->setFrameSource(
+        [engine](const lightrender::KeyColours **k, const lightrender::SideColours **sd) {
+            *k = &engine->keyColors();
+            *sd = &engine->sideColors();
+        });
+    s->streamer->setHidInterface(s->hid.get());
+    s->streamer->setLink(0, s->kb->model().streamSideLeds());
+    s->streamer->setStreaming(true);
+    return s;
+}
+
+// Wave previewed on the page and streamed to `range(0)` keyboards (the open one, then extra ones):
+// the process's CPU over ten seconds, and the frames per second the keyboards got whole.
+void BM_PreviewAndStreamWholeProgramCpu(benchmark::State &state)
+{
+    auto *page = s_window->findChild<DDevicePage *>();
+    auto *lights = s_window->findChild<DLightsConfigPage *>();
+    SimulatedBackend *backend = HidDeviceManager::instance().simulatedBackend();
+    if (!page || !lights || !button(lights, "toolButton_Wave") || !backend ||
+        backend->keyboards().isEmpty()) {
+        state.SkipWithError("no lighting page or simulated keyboard");
+        return;
+    }
+    button(lights, "toolButton_Wave")->click();
+    lightDealMain *engine = page->lightEngineObject();
+    std::vector<std::shared_ptr<SimKeyboard>> keyboards{backend->keyboards().front()};
+    std::vector<std::unique_ptr<ExtraStream>> extra;
+    for (int i = 1; i < state.range(0); ++i) {
+        extra.push_back(streamExtra(backend, engine));
+        keyboards.push_back(extra.back()->kb);
+    }
+    runEvents(1000);
+    double cpu = 0;
+    double wall = 0;
+    std::vector<int> frames0;
+    for (const auto &kb : keyboards)
+        frames0.push_back(kb->state().stream.frames);
+    for (auto _ : state) {
+        const double c0 = processCpuSeconds();
+        QElapsedTimer t;
+        t.start();
+        runEvents(10000);
+        cpu += processCpuSeconds() - c0;
+        wall += double(t.nsecsElapsed()) * 1e-9;
+    }
+    double minFps = 1e9;
+    int broken = 0;
+    for (std::size_t i = 0; i < keyboards.size(); ++i) {
+        const SimKeyboardState::LightStream s = keyboards[i]->state().stream;
+        minFps = std::min(minFps, (s.frames - frames0[i]) / wall);
+        broken += s.brokenFrames;
+    }
+    state.counters["cpu_percent_of_core"] = 100.0 * cpu / wall;
+    state.counters["fps_min"] = minFps;
+    state.counters["broken_frames"] = broken;
+    state.counters["streaming"] = engine->isStreamingRunning() ? 1 : 0;
+    for (auto &e : extra) {
+        e->streamer->setStreaming(false);
+        e->hid->closeDevice();
+        e->kb->unplug();
+    }
+    runEvents(300);
+}
+BENCHMARK(BM_PreviewAndStreamWholeProgramCpu)->Arg(1)->Arg(3)->Iterations(1)->Unit(benchmark::kSecond);
 
 } // namespace
 

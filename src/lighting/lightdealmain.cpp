@@ -1,6 +1,7 @@
 #include "lightdealmain.h"
 
 #include "cquelmoxml.h"
+#include "customlightreport.h"
 #include "ddatamanager.h"
 #include "keyboardbutcustom.h"
 #include "mainhidinterface.h"
@@ -16,6 +17,8 @@ namespace {
 
 constexpr int kCustomType = lighttypes::kCustom;
 constexpr int kMusicType = lighttypes::kMusicalRhythm;
+// The keyboard's custom slot for colours the computer shows over the receiver; 0 and 1 hold schemes.
+constexpr int kStreamedCustomSlot = 2;
 
 void fill(lightrender::KeyColours &colours, const QColor &c)
 {
@@ -373,8 +376,6 @@ void lightDealMain::setInteractLightsPointXY(int indexX, int indexY)
 
 void lightDealMain::setCustomLightColors(int mode, int flagIndex)
 {
-    Q_UNUSED(mode)
-    Q_UNUSED(flagIndex)
     for (int row = 0; row < lightgrid::kRows; ++row) {
         for (int col = 0; col < lightgrid::kColumns; ++col) {
             LightRgb c;
@@ -387,6 +388,23 @@ void lightDealMain::setCustomLightColors(int mode, int flagIndex)
     }
     if (m_keyView.type == kCustomType && m_keyTickRunning)
         renderStill();
+    // Over the receiver the keyboard gets no frames: a newly shown scheme, or colours painted while
+    // no scheme is chosen, go to its own slot instead.
+    if (m_record.linkType == 1 && (mode == 0 || (mode == 1 && flagIndex == -1))) {
+        customlightreport::KeyColours colours;
+        std::transform(m_customColours.cbegin(), m_customColours.cend(), colours.begin(),
+                       [](const LightRgb &c) { return QColor(c.r, c.g, c.b); });
+        const QVector<QByteArray> packets = customlightreport::packetColours(colours);
+        for (int p = 0; p < packets.size(); ++p)
+            sendCustomKeyColors(kStreamedCustomSlot, p, packets.at(p));
+    }
+}
+
+void lightDealMain::sendCustomKeyColors(int slot, int packet, const QByteArray &colourBytes)
+{
+    const HidReport r = customlightreport::colourPacket(slot, packet, colourBytes);
+    if (!m_hid || m_hid->sendCommand(r.data()) < 0)
+        qDebug() << "USB serial port [Write custom-Led] Failed ...";
 }
 
 // Read by the streamer once per 2.4 GHz send tick: a key press is handed over once.

@@ -106,6 +106,7 @@ private:
     bool live() const;
     void prepareMusicGrid();
     void showMusicPreview(const QVector<QColor> &colors);
+    void sendCustomKeyColors(int slot, int packet, const QByteArray &colourBytes);
 
     hidStructInfoAll m_record{};
     QString m_modelKey;

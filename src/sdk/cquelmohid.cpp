@@ -152,7 +152,9 @@ int CQuelmoHid_HidWriteBuff(int handle, const unsigned char *report, const char 
         return -1;
     HidReport r;
     std::memcpy(r.data(), report, r.size());
-    return HidDeviceManager::instance().write(handle, r, path ? QByteArray(path) : QByteArray());
+    // Written for every report: the path is compared in place, not copied.
+    return HidDeviceManager::instance().write(
+        handle, r, path ? QByteArray::fromRawData(path, int(std::strlen(path))) : QByteArray());
 }
 
 int CQuelmoHid_HidReadBuff(int handle, unsigned char *buffer)

@@ -208,15 +208,14 @@ QVector<HidReport> SimKeyboard::received() const
 int SimKeyboard::receivedCount(uint8_t command) const
 {
     std::lock_guard<std::mutex> lock(m_mutex);
-    return static_cast<int>(
-        std::count_if(m_received.begin(), m_received.end(),
-                      [command](const HidReport &r) { return r[hidproto::kCmdByte] == command; }));
+    return m_receivedCounts[command];
 }
 
 void SimKeyboard::clearLog()
 {
     std::lock_guard<std::mutex> lock(m_mutex);
     m_received.clear();
+    m_receivedCounts.fill(0);
 }
 
 void SimKeyboard::send(const HidReport &report)
@@ -287,9 +286,12 @@ int SimKeyboard::write(const HidReport &report, quint64 generation)
     // A handle from an earlier attachment fails like a vanished hidraw node.
     if (!m_plugged || generation != m_generation || m_refuseWrites || m_transferError != 0)
         return -1;
-    if (m_received.size() == kLogLimit)
+    if (m_received.size() == kLogLimit) {
+        --m_receivedCounts[m_received.front()[hidproto::kCmdByte]];
         m_received.pop_front();
+    }
     m_received.push_back(report);
+    ++m_receivedCounts[report[hidproto::kCmdByte]];
     if (m_bootHandler) {
         m_bootHandler(*this, report);
         return static_cast<int>(hidproto::kReportSize);

@@ -136,7 +136,8 @@ private:
     bool m_refuseWrites = false;
     HidOpenError m_openRefusal = HidOpenError::None;
     int m_transferError = 0;
-    std::deque<HidReport> m_received; // the newest kLogLimit reports
+    std::deque<HidReport> m_received;        // the newest kLogLimit reports
+    std::array<int, 256> m_receivedCounts{}; // per command byte, of the reports in m_received
     struct Pending
     {
         Clock::time_point due;

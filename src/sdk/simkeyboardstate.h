@@ -71,9 +71,22 @@ struct SimKeyboardState
         std::vector<uint8_t> pendingSide;
         int nextArea = 0;
         int nextPacket = 0;
-        // Arrival of each whole frame in ms on the steady clock (the newest 4096).
-        std::vector<qint64> frameTimesMs;
         int stateReports = 0;
         std::array<uint8_t, 64> lastState{};
     } stream;
+
+    // Custom-light key colours (0x08) in the keyboard's slots 0 to 2: the colour bytes (red, green,
+    // blue for each of the 132 key positions) of the last upload that arrived whole, and how many
+    // did; an upload with a missing, repeated or out-of-order packet is counted as broken and kept
+    // out of the slot.
+    struct CustomColours
+    {
+        static constexpr int kSlots = 3;
+        std::array<std::vector<uint8_t>, kSlots> slotColours;
+        std::array<int, kSlots> uploads{};
+        int brokenUploads = 0;
+        std::vector<uint8_t> pending;
+        int pendingSlot = -1;
+        int nextPacket = 0;
+    } custom;
 };

@@ -216,11 +216,6 @@ void onStreamFrame(SimKeyboard &kb, const HidReport &in)
             s.keys.swap(s.pendingKeys);
             s.side.swap(s.pendingSide);
             ++s.frames;
-            if (s.frameTimesMs.size() == 4096)
-                s.frameTimesMs.erase(s.frameTimesMs.begin());
-            s.frameTimesMs.push_back(std::chrono::duration_cast<std::chrono::milliseconds>(
-                                         SimKeyboard::Clock::now().time_since_epoch())
-                                         .count());
         } else {
             ++s.brokenFrames;
         }
@@ -229,6 +224,40 @@ void onStreamFrame(SimKeyboard &kb, const HidReport &in)
         s.nextArea = 0;
         s.nextPacket = 0;
     }
+}
+
+// An upload is eight packets 0..7 to one slot; anything else breaks the upload in progress off.
+void onCustomColours(SimKeyboard &kb, const HidReport &in)
+{
+    SimKeyboardState::CustomColours &c = kb.stateLocked().custom;
+    const int slot = in[kSubByte];
+    const int packet = in[kPacketByte];
+    if (packet != c.nextPacket || (packet > 0 && slot != c.pendingSlot)) {
+        // The upload in progress is broken off; a stray packet starts nothing.
+        if (c.nextPacket != 0 || packet != 0)
+            ++c.brokenUploads;
+        c.pending.clear();
+        c.nextPacket = 0;
+        if (packet != 0)
+            return;
+    }
+    if (slot >= SimKeyboardState::CustomColours::kSlots) {
+        ++c.brokenUploads;
+        return;
+    }
+    c.pendingSlot = slot;
+    const int length = std::min<int>(in[kLengthByte], 3 * kLedsPerPacket);
+    c.pending.insert(c.pending.end(), in.begin() + kPayload, in.begin() + kPayload + length);
+    if (++c.nextPacket < kKeyStreamPackets)
+        return;
+    if (c.pending.size() == std::size_t(3 * kMatrixRows * kMatrixColumns)) {
+        c.slotColours[std::size_t(slot)].swap(c.pending);
+        ++c.uploads[std::size_t(slot)];
+    } else {
+        ++c.brokenUploads;
+    }
+    c.pending.clear();
+    c.nextPacket = 0;
 }
 
 void onEffectState(SimKeyboard &kb, const HidReport &in)
@@ -249,6 +278,7 @@ void installHandlers(SimKeyboard &kb)
     kb.setHandler(out::StreamingState, onStreamingState);
     kb.setHandler(out::StreamFrame, onStreamFrame);
     kb.setHandler(out::EffectState, onEffectState);
+    kb.setHandler(out::CustomColours, onCustomColours);
 }
 
 HidReport keyReport(const uint8_t (&keys)[8])

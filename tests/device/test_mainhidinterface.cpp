@@ -252,6 +252,30 @@ TEST_F(IoThread, CloseDuringTrafficJoinsTheLoopFirst)
     hid.reset();
 }
 
+// Commands queued before a close are written, in order, before the close returns; light packets
+// waiting beside them do not hold them up.
+TEST_F(IoThread, CloseWritesTheCommandsStillQueued)
+{
+    auto kb = addKeyboard("TL104");
+    auto hid = openOn(*kb);
+    ASSERT_TRUE(waitFor([&] { return kb->receivedCount(out::SerialInquiry) == 1; }));
+    hid->setLightFrameEnabled(true);
+    for (int p = 0; p <= hid->lightBatchSize(); ++p) {
+        const HidReport packet = lightPacket(static_cast<uint8_t>(p));
+        hid->queueLightPacket(packet.data());
+    }
+    for (uint8_t tag = 0; tag < 20; ++tag) {
+        const HidReport c = command(out::KeyboardLight, tag);
+        ASSERT_EQ(hid->sendCommand(c.data()), 0);
+    }
+    hid->closeDevice();
+    const QVector<HidReport> sets = ofCommand(kb->received(), out::KeyboardLight);
+    ASSERT_EQ(sets.size(), 20);
+    for (int i = 0; i < sets.size(); ++i)
+        EXPECT_EQ(sets[i][10], i);
+    EXPECT_EQ(hid->writtenCommandCount(), hid->queuedCommandCount());
+}
+
 // Once idle the loop sleeps on the device with no timeout: every event that gives it work has to
 // wake it, or that work would wait for ever.
 TEST_F(IoThread, ASleepingLoopWakesForEveryKindOfWork)

@@ -2,6 +2,7 @@
 
 #include "keyboardbutcustom.h"
 #include "mainhidinterface.h"
+#include "recordinghid.h"
 #include "sidelightbuttoncustom.h"
 
 #include <QTest>
@@ -150,6 +151,57 @@ TEST_F(LightEngineTest, CustomSchemeIsShownAndFramesNeverChangeIt)
     custom.ledBrightness = 1;
     engine.changeKeyboardLightConfig(custom);
     EXPECT_EQ(key(1, 3)->lightColor(), QColor(10, 200, 30, 180).darker(260));
+}
+
+// Over the receiver the keyboard gets no frames, so a newly shown scheme (or colours painted while
+// no scheme is chosen) is uploaded to slot 2: eight colour reports and nothing after them. Over the
+// cable, and for paint on a chosen scheme (the page uploads that one itself), nothing is sent.
+TEST_F(LightEngineTest, CustomColoursGoToTheReceiverKeyboardsOwnSlot)
+{
+    for (int k = 0; k < 132; ++k)
+        keys[std::size_t(k)]->setCustomLightColor(QColor(k, 255 - k, (7 * k) % 256));
+    struct Case
+    {
+        int link;
+        int mode;
+        int flagIndex;
+        bool uploads;
+    } cases[] = {{1, 0, 0, true},  {1, 0, 1, true},  {1, 0, -1, true}, {1, 1, -1, true},
+                 {1, 1, 0, false}, {1, 1, 1, false}, {0, 0, 0, false}, {0, 1, -1, false}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "link " << c.link << " mode " << c.mode << " slot " << c.flagIndex);
+        RecordingHid hid;
+        hidStructInfoAll device{};
+        device.linkType = c.link;
+        engine.setDeviceInfo(device);
+        engine.setHidInterface(&hid);
+        engine.setCustomLightColors(c.mode, c.flagIndex);
+        if (!c.uploads) {
+            EXPECT_TRUE(hid.sent.isEmpty());
+            continue;
+        }
+        ASSERT_EQ(hid.sent.size(), 8);
+        for (int p = 0; p < 8; ++p) {
+            const HidReport &r = hid.sent[p];
+            EXPECT_EQ(r[1], 0x08);
+            EXPECT_EQ(r[2], 2) << "the slot of computer-shown colours";
+            EXPECT_EQ(r[3], 0);
+            EXPECT_EQ(r[4], p);
+            ASSERT_EQ(r[5], p < 7 ? 54 : 18);
+            for (int i = 0; i < r[5] / 3; ++i) {
+                const QColor sent(r[std::size_t(6 + 3 * i)], r[std::size_t(7 + 3 * i)],
+                                  r[std::size_t(8 + 3 * i)]);
+                EXPECT_EQ(sent, keys[std::size_t(18 * p + i)]->customLightColor()) << "key " << 18 * p + i;
+            }
+            EXPECT_TRUE(std::all_of(r.begin() + 6 + r[5], r.end(), [](uint8_t b) { return b == 0; }));
+        }
+    }
+    // A keyboard closed meanwhile: nothing is sent and nothing breaks.
+    auto closed = std::make_unique<RecordingHid>();
+    engine.setHidInterface(closed.get());
+    closed.reset();
+    engine.setCustomLightColors(0, 0);
 }
 
 TEST_F(LightEngineTest, ProfileWithoutRecordFallsBackToTheDefault)

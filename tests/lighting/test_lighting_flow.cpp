@@ -5,11 +5,13 @@
 
 #include "cquelmoxml.h"
 #include "customlightitem.h"
+#include "dcustomlightlistitem.h"
 #include "dragshowarea.h"
 #include "fakesoundcardcapture.h"
 #include "hiddevicejoinframe.h"
 #include "keyboardbutcustom.h"
 #include "keyselectframe.h"
+#include "mainhidinterface.h"
 #include "musictestpcm.h"
 #include "paintcounter.h"
 
@@ -200,6 +202,55 @@ TEST_F(LightingFlowTest, PaintedSchemeReachesTheKeyboardAsEightReports)
             painted += item.colorR == 255 && item.colorG == 0 && item.colorB == 0;
     }
     EXPECT_EQ(painted, 5);
+}
+
+// Behind a receiver the keyboard gets no frames: the shown scheme's colours go to its slot 2 whole,
+// follow the chosen scheme, and no light configuration comes after them.
+TEST_F(LightingFlowTest, ReceiverKeyboardGetsTheShownSchemeInItsOwnSlot)
+{
+    auto kb = addKeyboard("TL104", LinkType::Receiver);
+    openPage();
+    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    openLightingTab();
+    const QList<keyboardButCustom *> keys = DDataManager::getInstance()->keyButtonList();
+    ASSERT_EQ(keys.size(), 132);
+    auto schemeOnKeys = [&] {
+        std::vector<uint8_t> rgb;
+        for (keyboardButCustom *k : keys) {
+            const QColor c = k->customLightColor();
+            rgb.insert(rgb.end(), {uint8_t(c.red()), uint8_t(c.green()), uint8_t(c.blue())});
+        }
+        return rgb;
+    };
+    auto uploads = [&] { return kb->state().custom.uploads; };
+
+    button("toolButton_CustomLed")->click();
+    ASSERT_TRUE(waitFor([&] {
+        const auto sets = lightSets(*kb, out::KeyboardLight);
+        return uploads()[2] >= 1 && !sets.isEmpty() && sets.last()[6] == 10;
+    }));
+    const std::vector<uint8_t> first = kb->state().custom.slotColours[2];
+    EXPECT_EQ(first, schemeOnKeys());
+    EXPECT_TRUE(std::any_of(first.begin(), first.end(), [](uint8_t b) { return b != 0; }));
+
+    // Another scheme replaces the colours in slot 2; the keyboard's own schemes stay untouched.
+    DCustomLightListItem *wasd = nullptr;
+    for (DCustomLightListItem *row : lights()->findChildren<DCustomLightListItem *>())
+        if (row->customLightIndex() == "1")
+            wasd = row;
+    ASSERT_NE(wasd, nullptr);
+    const int uploadsBefore = uploads()[2];
+    const int configsBefore = lightSets(*kb, out::KeyboardLight).size();
+    QTest::mousePress(wasd, Qt::LeftButton);
+    ASSERT_TRUE(waitFor([&] { return uploads()[2] == uploadsBefore + 1; }));
+    const SimKeyboardState::CustomColours c = kb->state().custom;
+    EXPECT_EQ(c.slotColours[2], schemeOnKeys());
+    EXPECT_NE(c.slotColours[2], first);
+    EXPECT_EQ(c.uploads[0] + c.uploads[1], 0);
+    EXPECT_EQ(c.brokenUploads, 0);
+    QTest::qWait(100);
+    EXPECT_EQ(lightSets(*kb, out::KeyboardLight).size(), configsBefore);
+    EXPECT_EQ(kb->receivedCount(out::StreamFrame), 0);
 }
 
 // The preview on the keyboard picture: an animated effect changes the keys' colours from tick to
@@ -439,6 +490,31 @@ TEST_F(LightingFlowTest, KeyboardReceivesTheAnimatedFramesOfThePreview)
     engine->setLightSynchronous(false);
     EXPECT_FALSE(engine->isStreamingRunning());
     EXPECT_TRUE(waitFor([&] { return !kb->state().stream.synchronised; }));
+}
+
+// Closing the device page while it streams hands the lights back to the keyboard: the last
+// synchronisation report it gets switches streaming off, also behind a queue of other commands.
+TEST_F(LightingFlowTest, ClosingThePageWhileStreamingHandsTheLightsBack)
+{
+    auto kb = addKeyboard("TL104");
+    openPage();
+    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    lightDealMain *engine = page->lightEngineObject();
+    ASSERT_TRUE(waitFor([&] { return engine->isStreamingRunning() && kb->state().stream.synchronised; }));
+
+    // Commands still waiting to be written when the page goes.
+    const HidReport relay = makeReport(out::KeyRelay);
+    for (int i = 0; i < 30; ++i)
+        ASSERT_EQ(lights()->hidInterface()->sendCommand(relay.data()), 0);
+    page.reset();
+    flushDeletes();
+    EXPECT_FALSE(kb->state().stream.synchronised);
+    QVector<HidReport> syncs;
+    for (const HidReport &r : kb->received())
+        if (r[1] == out::StreamingState)
+            syncs.append(r);
+    ASSERT_GE(syncs.size(), 2);
+    EXPECT_EQ(syncs.last()[6], 0);
 }
 
 // A still effect is streamed once per change, not 33 times a second; off screen (hidden to the tray

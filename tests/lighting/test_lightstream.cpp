@@ -283,6 +283,32 @@ TEST_F(LightStreaming, SwitchingSendsOneSyncAndFramesArriveWhole)
     EXPECT_EQ(syncReports().size(), 2);
 }
 
+// A still frame is sent once per change: one offered while another frame still drains through
+// the I/O thread is not lost to the batching but follows it, long before the next resend.
+TEST_F(LightStreaming, StillFrameOfferedWhileAFrameDrainsStillArrives)
+{
+    open("TL104");
+    streamer->setAnimated(false);
+    streamer->setStreaming(true);
+    ASSERT_TRUE(waitFor([&] { return stream().frames >= 1; }));
+    ASSERT_TRUE(waitFor([&] { return hid->queuedLightPackets() == 0; }));
+
+    lightrender::KeyColours other = keys;
+    other[0] = QColor(9, 9, 9);
+    keys[0] = QColor(1, 2, 3);
+    const int before = stream().frames;
+    for (const HidReport &p : lightstream::framePackets(other, side, kb->model().streamSideLeds()))
+        ASSERT_EQ(hid->queueLightPacket(p.data()), 0);
+    ASSERT_GT(hid->queuedLightPackets(), 0);
+    streamer->frameChanged();
+    ASSERT_TRUE(waitFor([&] { return stream().frames >= before + 2; }, 1000));
+    const SimKeyboardState::LightStream s = stream();
+    EXPECT_EQ(s.keys[0], 1);
+    EXPECT_EQ(s.keys[1], 2);
+    EXPECT_EQ(s.keys[2], 3);
+    EXPECT_EQ(s.brokenFrames, 0);
+}
+
 // A model without a side light streams the default 33 dark segments, in frames the I/O thread
 // releases whole.
 TEST_F(LightStreaming, ModelWithoutSideLightStreamsTheDefaultSide)
@@ -311,6 +337,30 @@ TEST_F(LightStreaming, ReceiverGetsStateReports)
     EXPECT_EQ(kb->receivedCount(out::StreamFrame), 0);
     EXPECT_EQ(stream().lastState[5], 1);
     EXPECT_EQ(stream().lastState[7], 3);
+}
+
+// Ending while streaming hands the lights back to the keyboard: the last report it gets switches
+// synchronisation off, also when the link is closed straight after.
+TEST_F(LightStreaming, EndingWhileStreamingSwitchesTheKeyboardBack)
+{
+    for (bool closeLink : {false, true}) {
+        SCOPED_TRACE(closeLink ? "link closed at once" : "link kept open");
+        open("TL104");
+        streamer->setStreaming(true);
+        ASSERT_TRUE(waitFor([&] { return stream().frames >= 2; }));
+        streamer.reset();
+        if (closeLink)
+            hid->closeDevice();
+        else
+            ASSERT_TRUE(waitFor([&] { return !stream().synchronised; }));
+        EXPECT_FALSE(stream().synchronised);
+        ASSERT_FALSE(syncReports().isEmpty());
+        EXPECT_EQ(syncReports().last(), lightstream::syncReport(false));
+        EXPECT_EQ(kb->received().last()[1], out::StreamingState) << "nothing follows the switch off";
+        hid->closeDevice();
+        kb.reset();
+        hid.reset();
+    }
 }
 
 TEST_F(LightStreaming, WithoutInterfaceNothingIsSent)

@@ -309,8 +309,11 @@ TEST_F(SimulatedDevices, LogKeepsTheNewestReportsOfALongSession)
 {
     auto kb = add(QStringLiteral("TL87"));
     kb->setSilent(true);
+    // The first report is the only handshake; the ones after it fill the log.
+    ASSERT_EQ(kb->write(makeReport(out::Handshake), kb->generation()), 64);
+    ASSERT_EQ(kb->receivedCount(out::Handshake), 1);
     HidReport r = makeReport(out::StreamFrame);
-    for (std::size_t i = 0; i <= SimKeyboard::kLogLimit; ++i) {
+    for (std::size_t i = 1; i <= SimKeyboard::kLogLimit; ++i) {
         r[kPacketByte] = static_cast<uint8_t>(i);
         ASSERT_EQ(kb->write(r, kb->generation()), 64);
     }
@@ -318,6 +321,12 @@ TEST_F(SimulatedDevices, LogKeepsTheNewestReportsOfALongSession)
     ASSERT_EQ(static_cast<std::size_t>(log.size()), SimKeyboard::kLogLimit);
     EXPECT_EQ(log.first()[kPacketByte], 1) << "the oldest report made room";
     EXPECT_EQ(log.last()[kPacketByte], static_cast<uint8_t>(SimKeyboard::kLogLimit));
+    // The counts follow the log: what made room is no longer counted.
+    EXPECT_EQ(kb->receivedCount(out::Handshake), 0);
+    EXPECT_EQ(static_cast<std::size_t>(kb->receivedCount(out::StreamFrame)), SimKeyboard::kLogLimit);
+    kb->clearLog();
+    EXPECT_EQ(kb->receivedCount(out::StreamFrame), 0);
+    EXPECT_TRUE(kb->received().isEmpty());
 }
 
 // The I/O thread's loop: one write turn, one read turn, the pause after each.

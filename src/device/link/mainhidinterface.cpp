@@ -16,6 +16,8 @@ constexpr int kHandshakeIntervalMs = 1000;
 
 constexpr qint64 kPacingUs = std::chrono::microseconds(MainHidInterFace::kPacing).count();
 constexpr int kPacingTimerValue = 100; // the SDK's value for one pacing interval (10 us units)
+// How long a close may spend writing the commands still queued.
+constexpr qint64 kCloseFlushUs = 100 * 1000;
 
 qint64 nowUs()
 {
@@ -124,7 +126,7 @@ int MainHidInterFace::enqueueCommand(const unsigned char *report, bool replaceSa
 
 int MainHidInterFace::queueLightPacket(const unsigned char *packet)
 {
-    bool queued = false;
+    bool released = false;
     {
         std::lock_guard<std::mutex> lock(m_lightMutex);
         if (!m_open.load() || !packet)
@@ -135,14 +137,15 @@ int MainHidInterFace::queueLightPacket(const unsigned char *packet)
             return 0;
         if (!m_lightHold)
             return 0; // a frame is draining: the packet is dropped
-        if (m_lightQueue.size() >= static_cast<std::size_t>(m_lightBatchSize))
+        if (m_lightQueue.size() >= static_cast<std::size_t>(m_lightBatchSize)) {
             m_lightHold = false; // this packet completes the frame and releases it
-        HidReport copy;
-        std::memcpy(copy.data(), packet, copy.size());
-        m_lightQueue.push_back(copy);
-        queued = true;
+            released = true;
+        }
+        m_lightQueue.emplace_back();
+        std::memcpy(m_lightQueue.back().data(), packet, hidproto::kReportSize);
     }
-    if (queued)
+    // A frame still being collected gives the loop nothing to do: only its last packet wakes it.
+    if (released)
         wake();
     return 0;
 }
@@ -215,6 +218,7 @@ void MainHidInterFace::run()
         m_turn = !m_turn;
         pause(didIo);
     }
+    writeRemainingCommands();
     // The loop's last touch of this object; joinLoop() takes the same lock after the join.
     std::lock_guard<std::mutex> lock(m_wakeMutex);
 }
@@ -225,6 +229,26 @@ void MainHidInterFace::joinLoop()
     // QThread::wait() synchronises inside Qt, where race checkers cannot see it; this lock makes
     // the hand-over from the finished loop explicit.
     std::lock_guard<std::mutex> lock(m_wakeMutex);
+}
+
+// After a close: what the user and the pages sent before it still reaches the keyboard (the last
+// report of a closing page may hand the keyboard its own lights back). Paced as usual, bounded in
+// time; light packets are dropped, and a keyboard found gone gets nothing more.
+void MainHidInterFace::writeRemainingCommands()
+{
+    const qint64 deadline = nowUs() + kCloseFlushUs;
+    while (!m_gone.load() && m_handle.load() != 0 && nowUs() < deadline) {
+        HidReport report;
+        {
+            std::lock_guard<std::mutex> lock(m_commandMutex);
+            if (m_commandQueue.empty())
+                return;
+            report = m_commandQueue.front();
+            m_commandQueue.pop_front();
+        }
+        waitForPacing();
+        writeReport(report, true);
+    }
 }
 
 bool MainHidInterFace::writeTurn()
@@ -250,7 +274,12 @@ bool MainHidInterFace::writeTurn()
     }
     if (!isCommand && !isLight)
         return false;
+    writeReport(report, isCommand);
+    return true;
+}
 
+void MainHidInterFace::writeReport(const HidReport &report, bool isCommand)
+{
     const int handle = m_handle.load();
     const int written =
         handle != 0 ? CQuelmoHid_HidWriteBuff(handle, report.data(), m_devicePathLatin1.constData()) : -1;
@@ -266,7 +295,6 @@ bool MainHidInterFace::writeTurn()
         if (target != 0 && done >= target && m_notifyAt.compare_exchange_strong(target, 0))
             emit sigCommandsWritten();
     }
-    return true;
 }
 
 bool MainHidInterFace::readTurn()
@@ -320,13 +348,8 @@ void MainHidInterFace::pause(bool didIo)
 {
     if (!m_turn) {
         // A write turn comes next.
-        if (hasQueuedWork()) {
-            const qint64 left = m_lastWriteUs + kPacingUs - nowUs();
-            if (left > 0)
-                CQuelmoHid_highPrecisionTimerRuning(
-                    static_cast<int>(std::max<qint64>(1, left * kPacingTimerValue / kPacingUs)),
-                    &m_highPrecisionTimerState[0], &m_highPrecisionTimerState[1]);
-        }
+        if (hasQueuedWork())
+            waitForPacing();
         return;
     }
     // A read turn comes next: straight after a write it looks for the answer at once.
@@ -335,6 +358,16 @@ void MainHidInterFace::pause(bool didIo)
     const int handle = m_handle.load();
     if (handle != 0)
         CQuelmoHid_WaitForInput(handle, -1);
+}
+
+// Sleeps out what is left of the pacing interval since the last report written.
+void MainHidInterFace::waitForPacing()
+{
+    const qint64 left = m_lastWriteUs + kPacingUs - nowUs();
+    if (left > 0)
+        CQuelmoHid_highPrecisionTimerRuning(
+            static_cast<int>(std::max<qint64>(1, left * kPacingTimerValue / kPacingUs)),
+            &m_highPrecisionTimerState[0], &m_highPrecisionTimerState[1]);
 }
 
 void MainHidInterFace::wake()

@@ -41,7 +41,8 @@ public:
     // frame batching or refused because light output is off.
     int queueLightPacket(const unsigned char *packet);
     void setLightFrameEnabled(bool on);
-    // Stops the loop, waits for its current turn to end, then closes the device. Always 0.
+    // Stops the loop, lets it write the commands still queued (light packets are dropped), waits
+    // for it to end, then closes the device. Always 0.
     int closeDevice();
 
     bool isOpen() const { return m_open.load(); }
@@ -83,8 +84,11 @@ protected:
 private:
     int enqueueCommand(const unsigned char *report, bool replaceSameCommand);
     bool writeTurn();
+    void writeReport(const HidReport &report, bool isCommand);
+    void writeRemainingCommands();
     bool readTurn();
     void pause(bool didIo);
+    void waitForPacing();
     bool hasQueuedWork();
     void wake();
     void joinLoop();

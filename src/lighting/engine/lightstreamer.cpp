@@ -17,34 +17,31 @@ constexpr std::size_t kKeyData = 5;
 constexpr std::size_t kIntensityData = kKeyData + kBands;
 constexpr std::size_t kSideType = 34;
 constexpr std::size_t kSideData = 35;
-
-void appendRgb(std::vector<uint8_t> &bytes, const QColor &c)
-{
-    bytes.push_back(uint8_t(c.red()));
-    bytes.push_back(uint8_t(c.green()));
-    bytes.push_back(uint8_t(c.blue()));
-}
-
-// Splits `count` colours into packets of 18, the last one shorter.
-template <typename Colours>
-void appendArea(std::vector<HidReport> &out, int area, const Colours &colours, int count)
-{
-    std::vector<uint8_t> bytes;
-    int packet = 0;
-    for (int i = 0; i < count; ++i) {
-        appendRgb(bytes, colours[std::size_t(i)]);
-        if ((i + 1) % kLedsPerPacket == 0 || i + 1 == count) {
-            out.push_back(lightstream::framePacket(area, packet++, bytes));
-            bytes.clear();
-        }
-    }
-}
+// A frame drains in about one pacing interval per packet (some 11 ms); a still frame waits up to 100 ms.
+constexpr int kStillRetryMs = 5;
+constexpr int kStillRetryLimit = 20;
 
 void putRgb(HidReport &r, std::size_t at, const QColor &c)
 {
     r[at] = uint8_t(c.red());
     r[at + 1] = uint8_t(c.green());
     r[at + 2] = uint8_t(c.blue());
+}
+
+// Splits `count` colours into packets of 18, the last one shorter, written straight into the reports.
+template <typename Colours>
+void appendArea(std::vector<HidReport> &out, int area, const Colours &colours, int count)
+{
+    for (int first = 0, packet = 0; first < count; first += kLedsPerPacket, ++packet) {
+        const int n = std::min(kLedsPerPacket, count - first);
+        HidReport r = makeReport(out::StreamFrame);
+        r[kSubByte] = uint8_t(area);
+        r[kPacketByte] = uint8_t(packet);
+        r[kLengthByte] = uint8_t(3 * n);
+        for (int i = 0; i < n; ++i)
+            putRgb(r, kPayload + std::size_t(3 * i), colours[std::size_t(first + i)]);
+        out.push_back(r);
+    }
 }
 
 } // namespace
@@ -56,17 +53,6 @@ HidReport syncReport(bool streaming)
     HidReport r = makeReport(out::StreamingState);
     r[kLengthByte] = 1;
     r[kPayload] = streaming ? 1 : 0;
-    return r;
-}
-
-HidReport framePacket(int area, int packet, const std::vector<uint8_t> &colourBytes)
-{
-    HidReport r = makeReport(out::StreamFrame);
-    const std::size_t n = std::min<std::size_t>(colourBytes.size(), 3 * kLedsPerPacket);
-    r[kSubByte] = uint8_t(area);
-    r[kPacketByte] = uint8_t(packet);
-    r[kLengthByte] = uint8_t(n);
-    std::copy_n(colourBytes.begin(), n, r.begin() + kPayload);
     return r;
 }
 
@@ -159,16 +145,22 @@ HidReport wirelessStateReport(const WirelessInputs &in)
 } // namespace lightstream
 
 LightStreamer::LightStreamer(QObject *parent)
-    : QObject(parent), m_syncTimer(new QTimer(this)), m_sendThread(new sendLightUpdataThread(this))
+    : QObject(parent), m_syncTimer(new QTimer(this)), m_stillRetry(new QTimer(this)),
+      m_sendThread(new sendLightUpdataThread(this))
 {
     m_syncTimer->setInterval(kSyncIntervalMs);
+    m_stillRetry->setSingleShot(true);
+    m_stillRetry->setInterval(kStillRetryMs);
+    connect(m_stillRetry, &QTimer::timeout, this, &LightStreamer::sendFrame);
     connect(m_syncTimer, &QTimer::timeout, this, &LightStreamer::onSyncTimer);
     connect(m_sendThread, &LightTickThread::tick, this,
             &LightStreamer::onDviceUpdateAllKeyColorSendKeyboardHid);
 }
 
+// Ending while streaming hands the lights back to the keyboard.
 LightStreamer::~LightStreamer()
 {
+    setStreaming(false);
     m_sendThread->stop();
 }
 
@@ -206,6 +198,7 @@ void LightStreamer::setStreaming(bool on)
     // Joined here, so no tick of this run arrives after the switch.
     m_sendThread->stop();
     m_syncTimer->stop();
+    m_stillRetry->stop();
     m_streaming = false;
     onSendLightSynchronize0x17Cmd();
 }
@@ -269,6 +262,14 @@ void LightStreamer::streamFrameUsb()
 {
     if (m_frameBusy || !m_frames)
         return;
+    // An animated frame dropped behind a draining one is followed by the next tick; a still one is
+    // sent once, so it waits for the queue to empty.
+    if (!m_animated && m_hid && m_hid->queuedLightPackets() > 0 && m_stillRetries < kStillRetryLimit) {
+        ++m_stillRetries;
+        m_stillRetry->start();
+        return;
+    }
+    m_stillRetries = 0;
     m_frameBusy = true;
     const lightrender::KeyColours *keys = nullptr;
     const lightrender::SideColours *side = nullptr;

@@ -25,8 +25,6 @@ HidReport syncReport(bool streaming);
 // the last six), then `sideLeds` side segments, 18 per packet. Colours are sent without alpha.
 std::vector<HidReport> framePackets(const lightrender::KeyColours &keys, const lightrender::SideColours &side,
                                     int sideLeds);
-// One frame packet of area 0 (keys) or 1 (side light) with up to 18 colours.
-HidReport framePacket(int area, int packet, const std::vector<uint8_t> &colourBytes);
 
 // What the 2.4 GHz state report carries beside the colours.
 struct WirelessInputs
@@ -115,6 +113,10 @@ private:
 
     QPointer<MainHidInterFace> m_hid;
     QTimer *m_syncTimer;
+    // A still frame offered while the previous frame still drains would be dropped by the I/O
+    // thread's batching: it is offered again shortly instead, a bounded number of times.
+    QTimer *m_stillRetry;
+    int m_stillRetries = 0;
     sendLightUpdataThread *m_sendThread;
     FrameSource m_frames;
     WirelessSource m_wireless;
