@@ -419,9 +419,12 @@ void DDevicePage::hideEvent(QHideEvent *event)
 
 bool DDevicePage::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == watchedWindow && event->type() == QEvent::WindowStateChange)
-        lightEngine->setOnScreen(isVisible() && !window()->isMinimized());
-
+    // Every event of the top-level window passes here: only its state changes matter.
+    if (watched == watchedWindow) {
+        if (event->type() == QEvent::WindowStateChange)
+            lightEngine->setOnScreen(isVisible() && !window()->isMinimized());
+        return QWidget::eventFilter(watched, event);
+    }
     const QList<QObject *> watchedButtons = {ui->toolButton_CustomKey,      ui->toolButton_LightConfig,
                                              ui->toolButton_MacroDialog,    ui->toolButton_Performance,
                                              ui->toolButton_TriggerSetting, ui->toolButton_SeniorKey};

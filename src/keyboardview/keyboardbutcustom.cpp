@@ -266,8 +266,7 @@ void keyboardButCustom::resizeEvent(QResizeEvent *event)
     if (m_look.specialEnter)
         updateEnterMask();
     if (paintedOnCanvas()) {
-        m_canvas->areaChanged(QRect(pos(), event->oldSize()));
-        m_canvas->areaChanged(geometry());
+        m_canvas->areaMoved(QRect(pos(), event->oldSize()), geometry());
     }
 }
 
@@ -275,8 +274,7 @@ void keyboardButCustom::moveEvent(QMoveEvent *event)
 {
     QToolButton::moveEvent(event);
     if (paintedOnCanvas()) {
-        m_canvas->areaChanged(QRect(event->oldPos(), size()));
-        m_canvas->areaChanged(geometry());
+        m_canvas->areaMoved(QRect(event->oldPos(), size()), geometry());
     }
 }
 

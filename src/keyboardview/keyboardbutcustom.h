@@ -17,6 +17,12 @@ public:
     virtual ~LightCanvas() = default;
     // `area` (in the canvas's coordinates: a key's or segment's geometry) needs painting again.
     virtual void areaChanged(const QRect &area) = 0;
+    // A key or segment moved or changed size: its old and its new place need painting.
+    void areaMoved(const QRect &before, const QRect &after)
+    {
+        areaChanged(before);
+        areaChanged(after);
+    }
 };
 
 // One key cap of the keyboard view. It paints itself completely from its flags and colours; the

@@ -54,8 +54,7 @@ void sideLightButtonCustom::moveEvent(QMoveEvent *event)
 {
     QToolButton::moveEvent(event);
     if (m_canvas) {
-        m_canvas->areaChanged(QRect(event->oldPos(), size()));
-        m_canvas->areaChanged(geometry());
+        m_canvas->areaMoved(QRect(event->oldPos(), size()), geometry());
     }
 }
 
@@ -63,8 +62,7 @@ void sideLightButtonCustom::resizeEvent(QResizeEvent *event)
 {
     QToolButton::resizeEvent(event);
     if (m_canvas) {
-        m_canvas->areaChanged(QRect(pos(), event->oldSize()));
-        m_canvas->areaChanged(geometry());
+        m_canvas->areaMoved(QRect(pos(), event->oldSize()), geometry());
     }
 }
 

@@ -239,30 +239,27 @@ void MainHidInterFace::writeRemainingCommands()
     const qint64 deadline = nowUs() + kCloseFlushUs;
     while (!m_gone.load() && m_handle.load() != 0 && nowUs() < deadline) {
         HidReport report;
-        {
-            std::lock_guard<std::mutex> lock(m_commandMutex);
-            if (m_commandQueue.empty())
-                return;
-            report = m_commandQueue.front();
-            m_commandQueue.pop_front();
-        }
+        if (!takeCommand(report))
+            return;
         waitForPacing();
         writeReport(report, true);
     }
 }
 
+bool MainHidInterFace::takeCommand(HidReport &report)
+{
+    std::lock_guard<std::mutex> lock(m_commandMutex);
+    if (m_commandQueue.empty())
+        return false;
+    report = m_commandQueue.front();
+    m_commandQueue.pop_front();
+    return true;
+}
+
 bool MainHidInterFace::writeTurn()
 {
     HidReport report;
-    bool isCommand = false;
-    {
-        std::lock_guard<std::mutex> lock(m_commandMutex);
-        if (!m_commandQueue.empty()) {
-            report = m_commandQueue.front();
-            m_commandQueue.pop_front();
-            isCommand = true;
-        }
-    }
+    const bool isCommand = takeCommand(report);
     bool isLight = false;
     if (!isCommand) {
         std::lock_guard<std::mutex> lock(m_lightMutex);

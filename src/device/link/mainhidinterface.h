@@ -83,6 +83,8 @@ protected:
 
 private:
     int enqueueCommand(const unsigned char *report, bool replaceSameCommand);
+    // The oldest queued command, taken off the queue; false when there is none.
+    bool takeCommand(HidReport &report);
     bool writeTurn();
     void writeReport(const HidReport &report, bool isCommand);
     void writeRemainingCommands();
