@@ -5,14 +5,13 @@
 #include "modelcatalogue.h"
 
 #include <QDebug>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstring>
 
 namespace {
 constexpr int kDefaultLightBatch = 9;
-constexpr int kHandshakeIntervalMs = 1000;
+constexpr qint64 kHandshakeIntervalUs = 1000 * 1000;
 
 constexpr qint64 kPacingUs = std::chrono::microseconds(MainHidInterFace::kPacing).count();
 constexpr int kPacingTimerValue = 100; // the SDK's value for one pacing interval (10 us units)
@@ -40,8 +39,6 @@ MainHidInterFace::MainHidInterFace(int threadIndex, const QString &keyboardName,
     : QThread(parent), m_threadIndex(threadIndex), m_keyboardName(keyboardName),
       m_lightBatchSize(batchSizeFor(keyboardName))
 {
-    m_shakeTimer = new QTimer(this);
-    connect(m_shakeTimer, &QTimer::timeout, this, &MainHidInterFace::onShakeHandsRuning);
     CQuelmoHid_highPrecisionTimerInit(&m_highPrecisionTimerState[0], &m_highPrecisionTimerState[1]);
     CQuelmoHid_highPrecisionTimerStart(&m_highPrecisionTimerState[0], &m_highPrecisionTimerState[1]);
     m_timerRunning = true;
@@ -83,7 +80,6 @@ int MainHidInterFace::openDevice(const QString &path)
     if (sendCommand(inquiry.data()) < 0)
         qDebug() << "---------- *** Inquire [Device SN] Failed *** ----------";
 
-    m_shakeTimer->start(kHandshakeIntervalMs);
     CQuelmoHid_SetNonblocking(handle, 1);
     emit sigOpenHidSuccessful();
     return 0;
@@ -120,7 +116,9 @@ int MainHidInterFace::enqueueCommand(const unsigned char *report, bool replaceSa
             ++m_commandsQueued;
         }
     }
-    wake();
+    // The loop queuing its own handshake is awake already.
+    if (QThread::currentThread() != this)
+        wake();
     return 0;
 }
 
@@ -189,7 +187,6 @@ int MainHidInterFace::closeDevice()
     const int handle = m_handle.exchange(0);
     if (handle != 0)
         CQuelmoHid_Close(handle);
-    m_shakeTimer->stop();
     if (m_timerRunning) {
         CQuelmoHid_highPrecisionTimerStop(&m_highPrecisionTimerState[0], &m_highPrecisionTimerState[1]);
         m_timerRunning = false;
@@ -209,11 +206,27 @@ void MainHidInterFace::onShakeHandsRuning()
                  << m_keyboardName;
 }
 
+// The handshake is timed by the loop itself, so a keyboard doing nothing wakes one thread once a
+// second and the GUI thread only for the keyboard's answer. A loop held up past a due time sends
+// one handshake, not one per interval missed.
+void MainHidInterFace::shakeHandsWhenDue()
+{
+    const qint64 now = nowUs();
+    if (now < m_nextShakeUs)
+        return;
+    onShakeHandsRuning();
+    m_nextShakeUs += kHandshakeIntervalUs;
+    if (m_nextShakeUs <= now)
+        m_nextShakeUs = now + kHandshakeIntervalUs;
+}
+
 void MainHidInterFace::run()
 {
     crashhandler::prepareThread();
     m_turn = false;
+    m_nextShakeUs = nowUs() + kHandshakeIntervalUs;
     while (m_open.load() && !m_gone.load()) {
+        shakeHandsWhenDue();
         const bool didIo = m_turn ? readTurn() : writeTurn();
         m_turn = !m_turn;
         pause(didIo);
@@ -339,8 +352,8 @@ bool MainHidInterFace::hasQueuedWork()
 
 // Between two turns. The keyboard gets one pacing interval between two reports written to it;
 // apart from that the loop never sleeps on a clock: with nothing to write and nothing read it waits
-// on the device for input or for a queued report, so an idle keyboard costs nothing and a report
-// that arrives is handled at once.
+// on the device for input, a queued report or the next handshake, so an idle keyboard costs one
+// wake-up a second and a report that arrives is handled at once.
 void MainHidInterFace::pause(bool didIo)
 {
     if (!m_turn) {
@@ -353,8 +366,9 @@ void MainHidInterFace::pause(bool didIo)
     if (didIo || hasQueuedWork() || !m_open.load() || m_gone.load())
         return;
     const int handle = m_handle.load();
-    if (handle != 0)
-        CQuelmoHid_WaitForInput(handle, -1);
+    const qint64 untilShakeUs = m_nextShakeUs - nowUs();
+    if (handle != 0 && untilShakeUs > 0)
+        CQuelmoHid_WaitForInput(handle, static_cast<int>((untilShakeUs + 999) / 1000));
 }
 
 // Sleeps out what is left of the pacing interval since the last report written.

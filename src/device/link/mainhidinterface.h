@@ -12,13 +12,11 @@
 #include <deque>
 #include <mutex>
 
-class QTimer;
-
 // The only code that touches an open keyboard's HID handle. Producers on the GUI thread queue
 // 64-byte reports and return at once; the object's own thread alternates one write turn and one
-// non-blocking read turn, keeps one pacing interval between two reports written, sleeps on the
-// device while there is nothing to do, and hands every input report to the GUI thread as a queued
-// signal carrying its own copy.
+// non-blocking read turn, keeps one pacing interval between two reports written, sends the
+// keyboard its handshake once a second, sleeps on the device while there is nothing to do, and
+// hands every input report to the GUI thread as a queued signal carrying its own copy.
 class MainHidInterFace : public QThread
 {
     Q_OBJECT
@@ -89,6 +87,7 @@ private:
     void writeReport(const HidReport &report, bool isCommand);
     void writeRemainingCommands();
     bool readTurn();
+    void shakeHandsWhenDue();
     void pause(bool didIo);
     void waitForPacing();
     bool hasQueuedWork();
@@ -106,7 +105,6 @@ private:
     std::atomic<bool> m_gone{false};
     QString m_devicePath;
     QByteArray m_devicePathLatin1; // fixed before the thread starts
-    QTimer *m_shakeTimer = nullptr;
     std::atomic<bool> m_lightEnabled{false};
     bool m_turn = false; // loop thread only: false write turn, true read turn
     int m_lightBatchSize = 9;
@@ -125,4 +123,5 @@ private:
     // Taken by the loop's last step and by joinLoop(), to make the hand-over visible to race checkers.
     std::mutex m_wakeMutex;
     qint64 m_lastWriteUs = 0; // loop thread only
+    qint64 m_nextShakeUs = 0; // loop thread only
 };
