@@ -300,7 +300,7 @@ void lightDealMain::onFrameTick()
     if (m_keysStepping) {
         int steps = m_keySteps.take(now);
         if (m_keyView.type == kMusicType) {
-            // The bars fall one step per step; the frame arrives through keyFrameReady.
+            // Each step lets the bars fall once; the frame arrives through keyFrameReady.
             for (; steps > 0; --steps)
                 m_musicRhythm.renderMusicalRhythm();
         } else if (steps > 0) {
