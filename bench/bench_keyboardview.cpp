@@ -102,6 +102,32 @@ void BM_PaintLitViewFrame(benchmark::State &state)
 }
 BENCHMARK(BM_PaintLitViewFrame)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
+// The key layer's own paint of one preview frame in the light look, as the layer paints every lit
+// cap in one pass: every key takes a new colour, then the layer alone (no picture, no children) is
+// painted into an image.
+void BM_PaintLitCapsOfTheLayer(benchmark::State &state)
+{
+    DDataManager::getInstance()->setApplicationDirPath(QString());
+    hidDeviceJoinFrame frame;
+    frame.buildKeyboardView(QStringLiteral("TL104"));
+    frame.setScale(1.0f);
+    frame.setLightView(true);
+    keySelectFrame *layer = frame.keyLayer();
+    const QList<keyboardButCustom *> keys = layer->keyButtons();
+    for (keyboardButCustom *key : keys)
+        key->setLightColorShown(true);
+    QImage target(layer->size(), QImage::Format_ARGB32_Premultiplied);
+    target.fill(Qt::darkGray);
+    int n = 0;
+    for (auto _ : state) {
+        ++n;
+        for (int i = 0; i < keys.size(); ++i)
+            keys.at(i)->setLightColor(frameColour(n, i));
+        layer->render(&target, QPoint(), QRegion(), QWidget::RenderFlags());
+    }
+}
+BENCHMARK(BM_PaintLitCapsOfTheLayer)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char **argv)

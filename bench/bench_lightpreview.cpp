@@ -25,16 +25,21 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -46,6 +51,47 @@ double cpuSeconds(clockid_t clock)
     timespec ts{};
     clock_gettime(clock, &ts);
     return double(ts.tv_sec) + double(ts.tv_nsec) * 1e-9;
+}
+
+// Every thread's CPU time (nanoseconds, from the scheduler's account) by thread id, with its name.
+struct ThreadCpu
+{
+    std::string name;
+    unsigned long long ns = 0;
+};
+std::map<int, ThreadCpu> threadCpu()
+{
+    std::map<int, ThreadCpu> out;
+    const QString base = QStringLiteral("/proc/self/task");
+    for (const QString &tid : QDir(base).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(base + QLatin1Char('/') + tid + QStringLiteral("/comm"));
+        QFile stat(base + QLatin1Char('/') + tid + QStringLiteral("/schedstat"));
+        if (!comm.open(QIODevice::ReadOnly) || !stat.open(QIODevice::ReadOnly))
+            continue;
+        ThreadCpu t;
+        t.name = comm.readAll().trimmed().toStdString();
+        t.ns = stat.readAll().split(' ').value(0).toULongLong();
+        out[tid.toInt()] = t;
+    }
+    return out;
+}
+
+// The CPU share of each thread name between two snapshots over `wall` seconds; threads that ended
+// meanwhile are missing. Printed to stderr.
+void reportThreads(const char *what, const std::map<int, ThreadCpu> &before,
+                   const std::map<int, ThreadCpu> &after, double wall)
+{
+    std::map<std::string, double> byName;
+    for (const auto &[tid, t] : after) {
+        const auto b = before.find(tid);
+        const unsigned long long start = b != before.end() && b->second.name == t.name ? b->second.ns : 0;
+        byName[t.name] += double(t.ns - start) * 1e-9;
+    }
+    std::fprintf(stderr, "%s: CPU per thread, %% of a core\n", what);
+    for (const auto &[name, s] : byName) {
+        if (s > 0)
+            std::fprintf(stderr, "  %-16s %6.3f\n", name.c_str(), 100.0 * s / wall);
+    }
 }
 
 // Counts the repaints of the widget it watches: the key layer's are the preview's frames.
@@ -96,6 +142,7 @@ void BM_PreviewWholeProgramCpu(benchmark::State &state)
     double cpu = 0;
     double gui = 0;
     double wall = 0;
+    const std::map<int, ThreadCpu> threads0 = threadCpu();
     for (auto _ : state) {
         // The benchmark runs on the GUI thread.
         const double c0 = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
@@ -114,6 +161,7 @@ void BM_PreviewWholeProgramCpu(benchmark::State &state)
         gui += cpuSeconds(CLOCK_THREAD_CPUTIME_ID) - g0;
         wall += double(t.nsecsElapsed()) * 1e-9;
     }
+    reportThreads(effect, threads0, threadCpu(), wall);
     state.counters["cpu_percent_of_core"] = 100.0 * cpu / wall;
     state.counters["gui_thread_percent"] = 100.0 * gui / wall;
     // The GUI thread's time per shown frame: repainting, event handling and the engine's share.
@@ -179,6 +227,7 @@ void BM_PreviewAndStreamWholeProgramCpu(benchmark::State &state)
     std::vector<int> frames0;
     for (const auto &kb : keyboards)
         frames0.push_back(kb->state().stream.frames);
+    const std::map<int, ThreadCpu> threads0 = threadCpu();
     for (auto _ : state) {
         const double c0 = cpuSeconds(CLOCK_PROCESS_CPUTIME_ID);
         QElapsedTimer t;
@@ -187,6 +236,7 @@ void BM_PreviewAndStreamWholeProgramCpu(benchmark::State &state)
         cpu += cpuSeconds(CLOCK_PROCESS_CPUTIME_ID) - c0;
         wall += double(t.nsecsElapsed()) * 1e-9;
     }
+    reportThreads(keyboards.size() == 1 ? "stream to 1" : "stream to 3", threads0, threadCpu(), wall);
     double minFps = 1e9;
     int broken = 0;
     for (std::size_t i = 0; i < keyboards.size(); ++i) {

@@ -36,6 +36,8 @@ FirmwareUpgradeBackend::FirmwareUpgradeBackend(FirmwareCheck check, QObject *par
     : QObject(parent), m_check(std::move(check))
 {
     m_bootLoaderTimeout.setSingleShot(true);
+    // A coarse timer may fire a little early; the wait for the boot loader is never cut short.
+    m_bootLoaderTimeout.setTimerType(Qt::PreciseTimer);
     m_retryTimer.setSingleShot(true);
     connect(&m_bootLoaderTimeout, &QTimer::timeout, this, [this] {
         if (m_pending && !isWriting())

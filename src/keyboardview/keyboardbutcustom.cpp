@@ -47,11 +47,18 @@ const Coverage &coverage(const QSize &size, qreal pixelRatio)
     }
     // Only the ring of the outline is covered; tinting walks those pixels alone.
     const int width = c.image.width();
+    bool seen[256] = {};
     for (int y = 0; y < c.image.height(); ++y) {
         const auto *line = reinterpret_cast<const quint32 *>(c.image.constScanLine(y));
         for (int x = 0; x < width; ++x) {
-            if (qAlpha(line[x]) != 0)
-                c.ring.append({y * width + x, quint32(qAlpha(line[x]))});
+            const int alpha = qAlpha(line[x]);
+            if (alpha == 0)
+                continue;
+            c.ring.append({y * width + x, quint32(alpha)});
+            if (!seen[alpha]) {
+                seen[alpha] = true;
+                c.ringAlphas.append(quint32(alpha));
+            }
         }
     }
     return *s_cache.insert(key, c);
@@ -68,15 +75,19 @@ void tint(const Coverage &coverage, const QColor &colour, QImage &out)
     out.setDevicePixelRatio(mask.devicePixelRatio());
     // Scales the premultiplied colour by each pixel's coverage, with the rounding the raster
     // engine uses when it blends a solid pen, so the tinted outline matches a direct stroke.
+    // The ring has far fewer coverage values than pixels: each is tinted once.
     const quint32 c = qPremultiply(colour.rgba());
-    auto *dst = reinterpret_cast<quint32 *>(out.bits());
-    for (const RingPixel &px : coverage.ring) {
-        quint32 rb = (c & 0xff00ffu) * px.alpha;
+    quint32 tinted[256];
+    for (const quint32 alpha : coverage.ringAlphas) {
+        quint32 rb = (c & 0xff00ffu) * alpha;
         rb = ((rb + ((rb >> 8) & 0xff00ffu) + 0x800080u) >> 8) & 0xff00ffu;
-        quint32 ag = ((c >> 8) & 0xff00ffu) * px.alpha;
+        quint32 ag = ((c >> 8) & 0xff00ffu) * alpha;
         ag = (ag + ((ag >> 8) & 0xff00ffu) + 0x800080u) & 0xff00ff00u;
-        dst[px.offset] = ag | rb;
+        tinted[alpha] = ag | rb;
     }
+    auto *dst = reinterpret_cast<quint32 *>(out.bits());
+    for (const RingPixel &px : coverage.ring)
+        dst[px.offset] = tinted[px.alpha];
 }
 
 } // namespace keyoutline
@@ -291,7 +302,11 @@ void keyboardButCustom::paintEvent(QPaintEvent *)
 
 void keyboardButCustom::paintCap(QPainter &p, qreal pixelRatio)
 {
-    p.setRenderHint(QPainter::Antialiasing);
+    // Strokes need antialiasing. A plain cap is a fill and the cached outline: at a whole pixel ratio
+    // its fill lies on pixels, and without antialiasing it is filled directly instead of through
+    // the rasteriser, with the same pixels.
+    const bool whole = qFuzzyCompare(pixelRatio, qreal(qRound(pixelRatio)));
+    p.setRenderHint(QPainter::Antialiasing, m_look.specialEnter || !whole);
     const KeyPaintPlan plan = keyPaintPlan(m_look);
     if (plan.setsWorking) {
         m_workingFill = plan.workingFill;

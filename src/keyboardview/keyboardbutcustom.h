@@ -146,7 +146,8 @@ struct RingPixel
 struct Coverage
 {
     QImage image;
-    QVector<RingPixel> ring; // the pixels the outline covers at all
+    QVector<RingPixel> ring;     // the pixels the outline covers at all
+    QVector<quint32> ringAlphas; // each coverage value of the ring once
 };
 const Coverage &coverage(const QSize &size, qreal pixelRatio);
 // Writes the coverage tinted with `colour` into `out` (reusing its buffer), ready to be drawn over

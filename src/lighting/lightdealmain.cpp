@@ -28,10 +28,9 @@ void fill(lightrender::KeyColours &colours, const QColor &c)
 } // namespace
 
 lightDealMain::lightDealMain(QObject *parent)
-    : QObject(parent), m_keyThread(new updateLightMainThread(this)),
-      m_sideThread(new updateLightMainThreadSide(this)), m_previewThread(new updateLightMainThreadUI(this)),
-      m_streamer(new LightStreamer(this))
+    : QObject(parent), m_frameThread(new updateLightMainThreadUI(this)), m_streamer(new LightStreamer(this))
 {
+    m_streamer->setOwnerPaced(true);
     m_streamer->setFrameSource(
         [this](const lightrender::KeyColours **keys, const lightrender::SideColours **side) {
             *keys = &m_keyColors;
@@ -41,10 +40,7 @@ lightDealMain::lightDealMain(QObject *parent)
     m_mix = [this](int row, int column) { return m_effects.mix(row, column); };
     m_keyDim.setSteps(0);
     m_sideDim.setSteps(0);
-    connect(m_keyThread, &LightTickThread::tick, this, &lightDealMain::onDviceUpdateAllKeyColor);
-    connect(m_sideThread, &LightTickThread::tick, this, &lightDealMain::onDviceUpdateAllSideLightColor);
-    connect(m_previewThread, &LightTickThread::tick, this, &lightDealMain::onDviceUpdateAllKeyColorUI);
-    connect(m_previewThread, &LightTickThread::tick, this, &lightDealMain::onDviceUpdateAllSideLightColorUI);
+    connect(m_frameThread, &LightTickThread::tick, this, &lightDealMain::onFrameTick);
     connect(&m_musicRhythm, &MusicRhythmRenderer::keyFrameReady, this, [this](const QVector<QColor> &colors) {
         std::copy_n(colors.cbegin(), std::min(size_t(colors.size()), m_keyColors.size()),
                     m_keyColors.begin());
@@ -53,13 +49,11 @@ lightDealMain::lightDealMain(QObject *parent)
             &lightDealMain::showMusicPreview);
 }
 
-// The threads are children, but they must have ended before the members their ticks reach go.
+// The thread is a child, but it must have ended before the members its ticks reach go.
 lightDealMain::~lightDealMain()
 {
     m_streamer->setStreaming(false);
-    m_previewThread->stop();
-    m_keyThread->stop();
-    m_sideThread->stop();
+    m_frameThread->stop();
 }
 
 void lightDealMain::setDeviceInfo(const hidStructInfoAll &record)
@@ -139,14 +133,13 @@ void lightDealMain::applyLightConfig(int target)
 {
     if (target == lighttypes::kKeyboard) {
         m_keyView = LightView::of(m_keyConfig);
-        m_keyThread->setInterval(
+        m_keySteps.setInterval(
             lighttiming::keyInterval(m_keyConfig.ledSpeed - 1, m_keyboardModes.speedSteps));
         if (m_keyView.type == kMusicType)
             prepareMusicGrid();
     } else if (target == lighttypes::kSide && m_hasSideLight) {
         m_sideView = LightView::of(m_sideConfig);
-        m_sideThread->setInterval(
-            lighttiming::sideInterval(m_sideConfig.ledSpeed - 1, m_sideModes.speedSteps));
+        m_sideSteps.setInterval(lighttiming::sideInterval(m_sideConfig.ledSpeed - 1, m_sideModes.speedSteps));
     }
 }
 
@@ -261,31 +254,30 @@ bool lightDealMain::sideTicks() const
            LightEffectEngine::sideTypeAnimates(m_sideView.type);
 }
 
-// Starts the threads an animated effect needs and stops the others; a still effect is computed and
-// shown once instead.
+// Runs the frames while an effect animates and stops them otherwise; a still effect is computed and
+// shown once instead. An effect that starts animating takes its first step with the next frame.
 void lightDealMain::updateTicking()
 {
     const bool keys = keyTicks();
     const bool side = sideTicks();
-    const bool preview = m_preview && m_onScreen && (keys || side);
-    if (!preview)
-        m_previewThread->stop();
-    if (keys)
-        m_keyThread->startTicking();
-    else
-        m_keyThread->stop();
-    if (side)
-        m_sideThread->startTicking();
-    else
-        m_sideThread->stop();
+    if (!keys && !side)
+        m_frameThread->stop();
+    const auto now = LightStepClock::Clock::now();
+    if (keys && !m_keysStepping)
+        m_keySteps.restart(now);
+    if (side && !m_sideStepping)
+        m_sideSteps.restart(now);
+    m_keysStepping = keys;
+    m_sideStepping = side;
+    m_previewing = m_preview && m_onScreen && (keys || side);
     // Music records only while it is the shown key effect; otherwise nothing captures or checks.
     m_musicRhythm.setMusicalRhythmActive(musicShown());
     if (m_keyTickRunning)
         renderStill();
     m_streamer->setAnimated(keys || side);
     m_streamer->setStreaming(m_syncWanted && live());
-    if (preview)
-        m_previewThread->startTicking();
+    if (keys || side)
+        m_frameThread->startTicking();
 }
 
 void lightDealMain::renderStill()
@@ -299,9 +291,41 @@ void lightDealMain::renderStill()
     m_streamer->frameChanged();
 }
 
+// One frame: the effects step as far as their intervals say, and the result is previewed and
+// streamed.
+void lightDealMain::onFrameTick()
+{
+    m_frameThread->acknowledge();
+    const auto now = LightStepClock::Clock::now();
+    if (m_keysStepping) {
+        int steps = m_keySteps.take(now);
+        if (m_keyView.type == kMusicType) {
+            // Each step lets the bars fall once; the frame arrives through keyFrameReady.
+            for (; steps > 0; --steps)
+                m_musicRhythm.renderMusicalRhythm();
+        } else if (steps > 0) {
+            for (; steps > 0; --steps)
+                m_effects.stepKeys();
+            onKeyboardFrame();
+        }
+    }
+    if (m_sideStepping) {
+        int steps = m_sideSteps.take(now);
+        if (steps > 0) {
+            for (; steps > 0; --steps)
+                m_effects.stepSide();
+            onSideFrame();
+        }
+    }
+    if (m_previewing) {
+        onDviceUpdateAllKeyColorUI();
+        onDviceUpdateAllSideLightColorUI();
+    }
+    m_streamer->frameStepped();
+}
+
 void lightDealMain::onDviceUpdateAllKeyColor()
 {
-    m_keyThread->acknowledge();
     if (m_keyView.type == kMusicType) {
         // The bars fall one step per tick; the frame arrives through keyFrameReady.
         m_musicRhythm.renderMusicalRhythm();
@@ -324,7 +348,6 @@ void lightDealMain::onKeyboardFrame()
 
 void lightDealMain::onDviceUpdateAllSideLightColor()
 {
-    m_sideThread->acknowledge();
     m_effects.stepSide();
     onSideFrame();
 }
@@ -337,7 +360,6 @@ void lightDealMain::onSideFrame()
 
 void lightDealMain::onDviceUpdateAllKeyColorUI()
 {
-    m_previewThread->acknowledge();
     if (!m_keyTickRunning || !m_preview)
         return;
     for (int row = 0; row < lightgrid::kRows; ++row) {

@@ -21,8 +21,9 @@ class sideLightButtonCustom;
 
 // The light engine: the key and side-light effects of the open keyboard, computed tick by tick,
 // rendered into preview colours and painted onto the keyboard picture. Everything runs on the GUI
-// thread; the tick threads only pace it. Only animated effects tick: a still effect is computed
-// once when it is applied.
+// thread; one frame thread paces it. Each frame steps the key and side effects as far as their
+// intervals say, paints the preview and hands the frame to the streamer, in one pass. Only animated
+// effects tick: a still effect is computed once when it is applied.
 class lightDealMain : public QObject
 {
     Q_OBJECT
@@ -71,12 +72,13 @@ public:
     const LightEffectEngine &effects() const { return m_effects; }
     // The music light; it records only while music is the shown key effect.
     const MusicRhythmRenderer &musicRhythm() const { return m_musicRhythm; }
-    int keyTickInterval() const { return m_keyThread->interval(); }
-    int sideTickInterval() const { return m_sideThread->interval(); }
-    // Whether the tick threads are really ticking (only while an animated effect is shown).
-    bool isKeyTicking() const { return m_keyThread->isTicking(); }
-    bool isSideTicking() const { return m_sideThread->isTicking(); }
-    bool isPreviewTicking() const { return m_previewThread->isTicking(); }
+    int keyTickInterval() const { return m_keySteps.interval(); }
+    int sideTickInterval() const { return m_sideSteps.interval(); }
+    // Whether the frames step the key effect, step the side effect and paint the preview (only
+    // while an animated effect is shown).
+    bool isKeyTicking() const { return m_keysStepping && m_frameThread->isTicking(); }
+    bool isSideTicking() const { return m_sideStepping && m_frameThread->isTicking(); }
+    bool isPreviewTicking() const { return m_previewing && m_frameThread->isTicking(); }
     int touchPointX() const { return m_touchX; }
     int touchPointY() const { return m_touchY; }
     LightRgb touchRippleColor() const { return m_touchRipple; }
@@ -96,6 +98,7 @@ private:
     void applyLightConfig(int target);
     void pushKeyboardConfigToSdk();
     void pushSideConfigToSdk();
+    void onFrameTick();
     void onKeyboardFrame();
     void onSideFrame();
     void updateTicking();
@@ -135,9 +138,12 @@ private:
     int m_touchX = -1;
     int m_touchY = -1;
     LightRgb m_touchRipple{-1, -1, -1};
-    updateLightMainThread *m_keyThread;
-    updateLightMainThreadSide *m_sideThread;
-    updateLightMainThreadUI *m_previewThread;
+    updateLightMainThreadUI *m_frameThread;
+    LightStepClock m_keySteps = keyStepClock();
+    LightStepClock m_sideSteps = sideStepClock();
+    bool m_keysStepping = false;
+    bool m_sideStepping = false;
+    bool m_previewing = false;
     MusicRhythmRenderer m_musicRhythm{DSoundCardAudioCapture::create()};
     LightStreamer *m_streamer;
     lightstream::WirelessInputs wirelessInputs();

@@ -5,6 +5,7 @@
 #include "recordinghid.h"
 #include "sidelightbuttoncustom.h"
 
+#include <QElapsedTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -90,6 +91,27 @@ TEST_F(LightEngineTest, TickIntervalsFollowSpeedAndItsTables)
     keysRecord.ledBrightness = 99;
     engine.changeKeyboardLightConfig(keysRecord);
     EXPECT_EQ(engine.keyDimFactor(), 100);
+}
+
+// The preview's frames come every 30 ms; an effect of a shorter interval still steps once per
+// interval (several steps a frame), so it runs at the speed chosen, and never faster.
+TEST_F(LightEngineTest, EffectsKeepTheirSpeedBetweenFrames)
+{
+    start(modes(3, 4), modes(3, 4));
+    for (int speed : {40, -3}) {
+        colorInfoData wave = record(0, 2);
+        wave.ledSpeed = speed;
+        engine.setKeyboardLightConfig(wave);
+        ASSERT_TRUE(engine.isKeyTicking());
+        QElapsedTimer t;
+        t.start();
+        const int before = engine.effects().keyTick();
+        QTest::qWait(600);
+        const double due = double(t.elapsed()) / engine.keyTickInterval();
+        const int steps = engine.effects().keyTick() - before;
+        EXPECT_LE(steps, due + 2) << "interval " << engine.keyTickInterval();
+        EXPECT_GE(steps, 0.6 * due) << "interval " << engine.keyTickInterval();
+    }
 }
 
 TEST_F(LightEngineTest, OnlyAnimatedEffectsTickAndStopEndsEveryThread)

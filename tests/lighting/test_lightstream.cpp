@@ -283,6 +283,33 @@ TEST_F(LightStreaming, SwitchingSendsOneSyncAndFramesArriveWhole)
     EXPECT_EQ(syncReports().size(), 2);
 }
 
+// Paced by its owner, the streamer sends a frame for each one the owner computed, while it streams
+// an animated effect, and none of its own accord.
+TEST_F(LightStreaming, OwnerPacedStreamerSendsTheFramesItIsHanded)
+{
+    open("TL104");
+    streamer->setOwnerPaced(true);
+    streamer->frameStepped(); // not streaming yet: nothing
+    streamer->setStreaming(true);
+    EXPECT_FALSE(streamer->isSendTicking());
+    QTest::qWait(150);
+    EXPECT_EQ(stream().frames, 0) << "no frame without the owner's";
+    for (int i = 1; i <= 3; ++i) {
+        keys[0] = QColor(i, 0, 0);
+        streamer->frameStepped();
+        ASSERT_TRUE(waitFor([&] { return stream().frames == i; }));
+        EXPECT_EQ(stream().keys[0], i);
+        ASSERT_TRUE(waitFor([&] { return hid->queuedLightPackets() == 0; }));
+    }
+    // A still effect is sent on its changes instead; stepped frames are not.
+    streamer->setAnimated(false);
+    ASSERT_TRUE(waitFor([&] { return stream().frames == 4; }));
+    streamer->frameStepped();
+    QTest::qWait(100);
+    EXPECT_EQ(stream().frames, 4);
+    EXPECT_EQ(stream().brokenFrames, 0);
+}
+
 // A still frame is sent once per change: one offered while another frame still drains through
 // the I/O thread is not lost to the batching but follows it, long before the next resend.
 TEST_F(LightStreaming, StillFrameOfferedWhileAFrameDrainsStillArrives)

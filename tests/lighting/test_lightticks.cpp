@@ -24,15 +24,43 @@ bool waitFor(const std::function<bool()> &done, int ms = 2000)
     return true;
 }
 
-TEST(LightTicks, IntervalIsClampedToTheThreadsRange)
+TEST(LightTicks, IntervalIsClampedToTheClocksRange)
 {
-    updateLightMainThread keys;
+    LightStepClock keys = keyStepClock();
     EXPECT_EQ(keys.interval(), 12);
-    updateLightMainThreadSide side;
+    LightStepClock side = sideStepClock();
     EXPECT_EQ(side.interval(), 15);
     for (auto [in, out] : {std::pair{5, 8}, {40, 28}, {20, 20}, {-7, 8}}) {
         keys.setInterval(in);
         EXPECT_EQ(keys.interval(), out) << in;
+    }
+}
+
+// A frame takes the effect's steps that fell due since the previous frame: the effect keeps its
+// speed whatever the frame rate, and a frame held up long is not made up in a burst.
+TEST(LightTicks, FramesTakeTheStepsThatFellDue)
+{
+    using Clock = LightStepClock::Clock;
+    struct Case
+    {
+        int interval;
+        std::vector<int> frameAtMs; // after the restart
+        std::vector<int> steps;     // taken by each frame
+    } cases[] = {
+        {28, {0, 28, 56, 84}, {1, 1, 1, 1}},
+        {24, {0, 30, 60, 90, 119, 150}, {1, 1, 1, 1, 1, 2}}, // due at 0, 24, 48, 72, 96, 120, 144
+        {8, {0, 30, 60}, {1, 3, 4}},                         // due at 0, 8..24, 32..56
+        {28, {0, 10, 20, 27, 28}, {1, 0, 0, 0, 1}},          // no step before its time
+        {8, {0, 1000, 1004, 1008}, {1, 8, 0, 1}},            // a stall: eight steps, the rest dropped
+    };
+    for (const Case &c : cases) {
+        LightStepClock clock(c.interval, 8, 28);
+        const Clock::time_point start = Clock::now();
+        clock.restart(start);
+        std::vector<int> taken;
+        for (int at : c.frameAtMs)
+            taken.push_back(clock.take(start + std::chrono::milliseconds(at)));
+        EXPECT_EQ(taken, c.steps) << "interval " << c.interval;
     }
 }
 

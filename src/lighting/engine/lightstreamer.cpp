@@ -185,10 +185,10 @@ void LightStreamer::setStreaming(bool on)
         m_streaming = true;
         onSendLightSynchronize0x17Cmd();
         m_syncTimer->start();
-        if (m_animated)
-            m_sendThread->startTicking();
-        else
+        if (!m_animated)
             sendFrame();
+        else if (!m_ownerPaced)
+            m_sendThread->startTicking();
         return;
     }
     if (!m_streaming)
@@ -211,7 +211,8 @@ void LightStreamer::setAnimated(bool on)
     if (!m_streaming)
         return;
     if (on) {
-        m_sendThread->startTicking();
+        if (!m_ownerPaced)
+            m_sendThread->startTicking();
     } else {
         m_sendThread->stop();
         sendFrame();
@@ -221,6 +222,21 @@ void LightStreamer::setAnimated(bool on)
 void LightStreamer::frameChanged()
 {
     if (m_streaming && !m_animated)
+        sendFrame();
+}
+
+void LightStreamer::setOwnerPaced(bool on)
+{
+    m_ownerPaced = on;
+    if (on)
+        m_sendThread->stop();
+    else if (m_streaming && m_animated)
+        m_sendThread->startTicking();
+}
+
+void LightStreamer::frameStepped()
+{
+    if (m_streaming && m_animated)
         sendFrame();
 }
 

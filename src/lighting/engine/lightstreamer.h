@@ -97,6 +97,11 @@ public:
     bool isAnimated() const { return m_animated; }
     // A still frame was recomputed: sent now while streaming.
     void frameChanged();
+    // Paced by the owner: the send thread stays idle and the owner calls frameStepped() once per
+    // frame of an animated effect, from the pass that computed it.
+    void setOwnerPaced(bool on);
+    // An animated frame was computed: sent now while streaming.
+    void frameStepped();
     bool isSendTicking() const { return m_sendThread->isTicking(); }
     // Frames built and packets refused by a closed device, since construction.
     int framesSent() const { return m_framesSent; }
@@ -124,6 +129,7 @@ private:
     int m_sideLeds = 33;
     bool m_streaming = false;
     bool m_animated = true;
+    bool m_ownerPaced = false;
     bool m_frameBusy = false;
     int m_framesSent = 0;
 };

@@ -63,3 +63,26 @@ void LightTickThread::run()
         }
     }
 }
+
+LightStepClock::LightStepClock(int intervalMs, int minMs, int maxMs)
+    : m_min(minMs), m_max(maxMs), m_interval(std::clamp(intervalMs, minMs, maxMs))
+{
+}
+
+void LightStepClock::setInterval(int ms)
+{
+    m_interval = std::clamp(ms, m_min, m_max);
+}
+
+int LightStepClock::take(Clock::time_point now)
+{
+    const auto step = std::chrono::milliseconds(m_interval);
+    int steps = 0;
+    while (m_next <= now && steps < kMaxSteps) {
+        ++steps;
+        m_next += step;
+    }
+    if (m_next <= now)
+        m_next = now + step; // the backlog is dropped
+    return steps;
+}

@@ -2,6 +2,7 @@
 
 #include <QThread>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 
@@ -46,26 +47,47 @@ private:
     std::condition_variable m_wake;
 };
 
-// The key effect's ticks: 8 to 28 ms, 12 ms at first.
-class updateLightMainThread : public LightTickThread
-{
-    Q_OBJECT
-public:
-    explicit updateLightMainThread(QObject *parent = nullptr) : LightTickThread(12, 8, 28, parent) {}
-};
-
-// The side light effect's ticks: 8 to 28 ms, 15 ms at first.
-class updateLightMainThreadSide : public LightTickThread
-{
-    Q_OBJECT
-public:
-    explicit updateLightMainThreadSide(QObject *parent = nullptr) : LightTickThread(15, 8, 28, parent) {}
-};
-
-// The preview of the keyboard picture: every 30 ms.
+// The light engine's frames: every 30 ms, the rate the picture is previewed and the keyboard is
+// streamed at.
 class updateLightMainThreadUI : public LightTickThread
 {
     Q_OBJECT
 public:
     explicit updateLightMainThreadUI(QObject *parent = nullptr) : LightTickThread(30, 30, 30, parent) {}
 };
+
+// Paces an effect inside the engine's frames: the effect steps once per interval, and each frame
+// takes the steps that fell due since the one before, so an effect keeps its speed whatever the
+// frame rate. Steps further behind than kMaxSteps (a frame held up by a busy GUI thread) are
+// dropped, never made up in a burst.
+class LightStepClock
+{
+public:
+    using Clock = std::chrono::steady_clock;
+    static constexpr int kMaxSteps = 8;
+
+    LightStepClock(int intervalMs, int minMs, int maxMs);
+    // Stored clamped to the clock's range; the step already due keeps its time.
+    void setInterval(int ms);
+    int interval() const { return m_interval; }
+    // The first step falls due at `now`.
+    void restart(Clock::time_point now) { m_next = now; }
+    // The steps due at `now`, taken.
+    int take(Clock::time_point now);
+
+private:
+    const int m_min;
+    const int m_max;
+    int m_interval;
+    Clock::time_point m_next{};
+};
+
+// The key effect's steps: 8 to 28 ms, 12 ms at first; the side light's: 8 to 28 ms, 15 ms at first.
+inline LightStepClock keyStepClock()
+{
+    return LightStepClock(12, 8, 28);
+}
+inline LightStepClock sideStepClock()
+{
+    return LightStepClock(15, 8, 28);
+}
