@@ -333,6 +333,8 @@ void DCustomKeysPage::fitKeyColumn()
     // instead of being cut. Each layer button keeps at least the room its name takes.
     int needed = ui->horizontalLayout_Layers->spacing();
     for (QPushButton *button : {ui->pushButton_DefaultLayer, ui->pushButton_FnLayer}) {
+        // Measured with the font and margins its style sheet gives it when it is drawn.
+        button->ensurePolished();
         QStyleOptionButton opt;
         opt.initFrom(button);
         opt.text = button->text();
