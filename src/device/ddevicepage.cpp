@@ -113,6 +113,9 @@ DDevicePage::DDevicePage(QWidget *parent)
 
     lightEngine = std::make_unique<lightDealMain>();
 
+    // Themed as it is built: style sheets given before the tab pages exist and before anything is
+    // polished cost one polish when the window is shown, not a second pass over every widget.
+    applyOwnTheme();
     createSubPages();
 
     for (QToolButton *b :
@@ -148,6 +151,12 @@ DDevicePage::DDevicePage(QWidget *parent)
             &DDevicePage::onMagneticKeyboardAllKeysCalibrationStatusBack);
 
     QTimer::singleShot(200, this, &DDevicePage::onLoadDeviceList);
+
+    // The tab pages built above take the theme while the first listing waits; the key-assignment
+    // page themed itself as it was built.
+    lightsConfigPage->applyTheme();
+    performancePage->applyTheme();
+    triggerSettingPage->applyTheme();
 }
 
 DDevicePage::~DDevicePage()
@@ -630,6 +639,23 @@ void DDevicePage::retranslate()
 
 void DDevicePage::applyTheme()
 {
+    applyOwnTheme();
+    performancePage->applyTheme();
+    lightsConfigPage->applyTheme();
+    customKeysPage->applyTheme();
+    triggerSettingPage->applyTheme();
+
+    DDataManager *dm = DDataManager::getInstance();
+    const ThemeColors c = dm->getThemeColors();
+    const QColor theme = themeColor(c.TextCheckedColor, 255);
+    for (keyboardButCustom *key : dm->keyButtonList()) {
+        key->applyThemeColours(QColor(220, 40, 45, 255), theme);
+        key->setLightColorShown(true);
+    }
+}
+
+void DDevicePage::applyOwnTheme()
+{
     DDataManager *dm = DDataManager::getInstance();
     const QFont bold = dm->getFont(0);
     const QFont normal = dm->getFont(1);
@@ -742,17 +768,6 @@ void DDevicePage::applyTheme()
     ui->pushButton_Reset->setFont(resetFont);
 
     QTimer::singleShot(200, this, &DDevicePage::onScrollSheetSet);
-
-    performancePage->applyTheme();
-    lightsConfigPage->applyTheme();
-    customKeysPage->applyTheme();
-    triggerSettingPage->applyTheme();
-
-    const QColor theme = themeColor(c.TextCheckedColor, 255);
-    for (keyboardButCustom *key : dm->keyButtonList()) {
-        key->applyThemeColours(QColor(220, 40, 45, 255), theme);
-        key->setLightColorShown(true);
-    }
 }
 
 void DDevicePage::onScrollSheetSet()

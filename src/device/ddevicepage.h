@@ -168,6 +168,8 @@ public slots:
 
 private:
     void createSubPages();
+    // The theme of the page's own widgets; applyTheme adds the tab pages and the keys.
+    void applyOwnTheme();
     void showTabTip(int index);
     void stopLightEngineThreads();
     bool onDragTab() const;

@@ -15,6 +15,7 @@
 #include "hiddevicejoinframe.h"
 #include "keyboardbutcustom.h"
 #include "lightdealmain.h"
+#include "picturecache.h"
 #include "ui_ddevicepage.h"
 
 #include <QBoxLayout>
@@ -91,6 +92,8 @@ void DDevicePage::onLoadDeviceList()
         ui->stackedWidget_3->setCurrentWidget(ui->page_TipShow);
         emit sigReturnHidLikeName(QStringLiteral("HID"), QStringLiteral("RGB"));
     }
+    // The cards are made and the first view has its picture: whole pictures decoded ahead go.
+    picturecache::dropPictures();
     emit sigHaveCheckUpgradeFirmwareNUC();
     hotPlugBusy = wasBusy;
     deviceListLoaded = true;
@@ -230,7 +233,7 @@ void DDevicePage::setUpKeyboardView(hidStructInfoAll record)
         scroll->viewport()->setAutoFillBackground(false);
         ui->hidDeviceShowFrame->layout()->addWidget(scroll);
     }
-    viewContainer = new QWidget;
+    viewContainer = new QWidget(scroll->viewport());
     viewContainer->setAutoFillBackground(false);
     auto *view = new hidDeviceJoinFrame(viewContainer);
     auto *drag = new dragShowArea(viewContainer);

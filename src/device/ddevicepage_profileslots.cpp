@@ -29,6 +29,9 @@
 namespace {
 Q_LOGGING_CATEGORY(lcProfileRow, "tidelumen.device.profilerow")
 
+// The profile row's width as the form gives it, with the profile list shown.
+constexpr int kProfileRowMaxWidth = 210;
+
 template <std::size_t N> QString utf8Of(const char (&field)[N])
 {
     const std::string_view v = fixedtext::view(field);
@@ -162,6 +165,14 @@ void DDevicePage::onProfileModifyName()
         edit->ensurePolished();
         edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 12 + 12);
     }
+    // The row widens for the name and its save and cancel buttons, which would otherwise sit on
+    // the name's end; it narrows again when the editor closes.
+    ui->horizontalLayout_15->invalidate(); // the field's new minimum is not in its sizes yet
+    const QMargins row = ui->horizontalLayout_13->contentsMargins();
+    const int rowWidth =
+        qMax(kProfileRowMaxWidth, ui->horizontalLayout_15->minimumSize().width() + row.left() + row.right());
+    ui->frame_4->setMinimumWidth(rowWidth);
+    ui->frame_4->setMaximumWidth(rowWidth);
     edit->setText(utf8Of(info.name));
     ui->stackedWidget_2->setCurrentWidget(ui->page_ModifyName);
     edit->selectAll();
@@ -183,6 +194,8 @@ void DDevicePage::on_pushButton_Save_clicked()
     }
     refreshProfileListAndKeyMarks();
     ui->stackedWidget_2->setCurrentWidget(ui->page_ProfileList);
+    ui->frame_4->setMinimumWidth(0);
+    ui->frame_4->setMaximumWidth(kProfileRowMaxWidth);
     notice->showNotice(tr("Modify profile info successful"), noticeAnchor());
 }
 
@@ -190,6 +203,8 @@ void DDevicePage::on_pushButton_Cancel_clicked()
 {
     ui->lineEdit_profileName->clear();
     ui->stackedWidget_2->setCurrentWidget(ui->page_ProfileList);
+    ui->frame_4->setMinimumWidth(0);
+    ui->frame_4->setMaximumWidth(kProfileRowMaxWidth);
 }
 
 QString DDevicePage::exportFilePath(const QString &folder, const QString &name)

@@ -95,6 +95,13 @@ constexpr TabSpec kTabs[] = {
 };
 // clang-format on
 
+// The pages with a Light Press / Heavy Press selector.
+bool hasPressModeSelector(int tabId)
+{
+    return tabId == DCustomKeysPage::TabDefault || tabId == DCustomKeysPage::TabRemapKey ||
+           tabId == DCustomKeysPage::TabCombinationKey;
+}
+
 const TabSpec *specOf(int tabId)
 {
     for (const TabSpec &spec : kTabs) {
@@ -134,7 +141,8 @@ DCustomKeysPage::DCustomKeysPage(QWidget *parent, const PageFactory &pageFactory
     connect(m_hook, &WindowsHookInterface::sigKeyboardRecviveStreamEX_Key, this,
             &DCustomKeysPage::onKeyboardRecviveStream);
 
-    createFunctionPages(pageFactory);
+    m_pageFactory = pageFactory;
+    createFunctionTabs();
 
     m_typeGroup = new QButtonGroup(this);
     m_typeGroup->setExclusive(true);
@@ -167,6 +175,8 @@ DCustomKeysPage::DCustomKeysPage(QWidget *parent, const PageFactory &pageFactory
 
     retranslate();
     applyTheme();
+    // The Default page is the one shown at start; the others are built when first opened.
+    functionPage(TabDefault);
 }
 
 DCustomKeysPage::~DCustomKeysPage()
@@ -174,24 +184,48 @@ DCustomKeysPage::~DCustomKeysPage()
     // The keyboard must never stay captured once the page that started the capture is gone.
     stopHook();
     // Pages hidden or closed while the base class destroys them must not reach this object.
-    for (const FunctionTab &t : qAsConst(m_tabs))
-        disconnect(t.page, nullptr, this, nullptr);
+    for (const FunctionTab &t : qAsConst(m_tabs)) {
+        if (t.page)
+            disconnect(t.page, nullptr, this, nullptr);
+    }
 }
 
-void DCustomKeysPage::createFunctionPages(const PageFactory &pageFactory)
+void DCustomKeysPage::createFunctionTabs()
 {
     for (const TabSpec &spec : kTabs) {
         auto *stackedPage = findChild<QWidget *>(QLatin1String(spec.stackedPage));
         auto *button = findChild<QToolButton *>(QLatin1String(spec.button));
         Q_ASSERT(stackedPage && button);
-        DKeyFunctionPage *page = pageFactory ? pageFactory(spec.tabId, stackedPage) : nullptr;
-        if (!page)
-            page = spec.create(stackedPage);
-        page->setObjectName(QLatin1String(spec.pageClass));
-        stackedPage->layout()->addWidget(page);
-        m_tabs.append({spec.tabId, button, stackedPage, page});
-        connectFunctionPage(m_tabs.constLast());
+        m_tabs.append({spec.tabId, button, stackedPage, nullptr});
     }
+}
+
+DKeyFunctionPage *DCustomKeysPage::functionPage(int tabId)
+{
+    FunctionTab *t = nullptr;
+    for (FunctionTab &candidate : m_tabs) {
+        if (candidate.tabId == tabId)
+            t = &candidate;
+    }
+    if (!t)
+        return nullptr;
+    if (t->page)
+        return t->page;
+    const TabSpec *spec = specOf(tabId);
+    DKeyFunctionPage *page = m_pageFactory ? m_pageFactory(tabId, t->stackedPage) : nullptr;
+    if (!page)
+        page = spec->create(t->stackedPage);
+    page->setObjectName(QLatin1String(spec->pageClass));
+    t->stackedPage->layout()->addWidget(page);
+    t->page = page;
+    connectFunctionPage(*t);
+    // What the host cascaded to the pages built before this one.
+    page->retranslate();
+    if (tabId != TabSwitchProfile)
+        page->applyTheme();
+    if (m_pressModeLayer >= 0 && hasPressModeSelector(tabId))
+        page->setPressModeSelectorVisible(m_pressModeLayer == 0);
+    return page;
 }
 
 void DCustomKeysPage::connectFunctionPage(const FunctionTab &t)
@@ -286,8 +320,10 @@ void DCustomKeysPage::retranslate()
     ui->label_KeyChar->setText(keyChar);
     setTexts();
     ui->label_Loading->setMovie(m_loading);
-    for (const FunctionTab &t : qAsConst(m_tabs))
-        t.page->retranslate();
+    for (const FunctionTab &t : qAsConst(m_tabs)) {
+        if (t.page)
+            t.page->retranslate();
+    }
     fitKeyColumn();
 }
 
@@ -297,6 +333,8 @@ void DCustomKeysPage::fitKeyColumn()
     // instead of being cut. Each layer button keeps at least the room its name takes.
     int needed = ui->horizontalLayout_Layers->spacing();
     for (QPushButton *button : {ui->pushButton_DefaultLayer, ui->pushButton_FnLayer}) {
+        // Measured with the font and margins its style sheet gives it when it is drawn.
+        button->ensurePolished();
         QStyleOptionButton opt;
         opt.initFrom(button);
         opt.text = button->text();
@@ -358,7 +396,7 @@ void DCustomKeysPage::applyTheme()
     fitKeyColumn();
 
     for (const FunctionTab &t : qAsConst(m_tabs)) {
-        if (t.tabId != TabSwitchProfile)
+        if (t.page && t.tabId != TabSwitchProfile)
             t.page->applyTheme();
     }
 }
@@ -381,15 +419,16 @@ void DCustomKeysPage::onCurIndexChanged_Key(int selIndex)
 
 void DCustomKeysPage::openTab(int tabId)
 {
-    const FunctionTab *t = tab(tabId);
-    if (!t)
+    DKeyFunctionPage *page = functionPage(tabId);
+    if (!page)
         return;
-    if (m_currentPage != t->page)
+    const FunctionTab *t = tab(tabId);
+    if (m_currentPage != page)
         stopKeyCapture();
-    m_currentPage = t->page;
+    m_currentPage = page;
     t->button->setChecked(true);
     ui->stackedWidget_Customize->setCurrentWidget(t->stackedPage);
-    t->page->loadCurrentKeyInfo();
+    page->loadCurrentKeyInfo();
 }
 
 void DCustomKeysPage::onKeyButtonClickedReturnKeyCodeAndKeyChar(int keyCode, QString strChar)
@@ -529,8 +568,11 @@ void DCustomKeysPage::showDefaultPage()
 
 void DCustomKeysPage::setHeavyPressSelectorsVisible(int layer)
 {
-    for (int tabId : {TabDefault, TabRemapKey, TabCombinationKey})
-        tab(tabId)->page->setPressModeSelectorVisible(layer == 0);
+    m_pressModeLayer = layer;
+    for (const FunctionTab &t : qAsConst(m_tabs)) {
+        if (t.page && hasPressModeSelector(t.tabId))
+            t.page->setPressModeSelectorVisible(layer == 0);
+    }
 }
 
 void DCustomKeysPage::setProfileXmlPath(const char *path)
@@ -541,7 +583,7 @@ void DCustomKeysPage::setProfileXmlPath(const char *path)
 void DCustomKeysPage::onSeniorKeysListItemHaveChanged()
 {
     const FunctionTab *t = tab(TabSeniorKeys);
-    if (m_currentPage == t->page)
+    if (t->page && m_currentPage == t->page)
         t->page->loadCurrentKeyInfo();
 }
 
@@ -690,7 +732,7 @@ void DCustomKeysPage::onKeyboardRecviveStream(int keyCode, int scCode, int flag,
         return;
     for (int tabId : {TabRemapKey, TabCombinationKey}) {
         const FunctionTab *t = tab(tabId);
-        if (m_currentPage == t->page)
+        if (t->page && m_currentPage == t->page)
             t->page->takeCapturedKey(*usage);
     }
 }

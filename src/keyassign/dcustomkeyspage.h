@@ -73,6 +73,8 @@ public:
     // The hook mode last started (999 before any start); kept when the hook stops.
     int hookMode() const { return m_hookMode; }
     bool hasHeavyPressItem(int keyCode) const;
+    // The tab's function page, built when it is first asked for; null for an unknown tab.
+    DKeyFunctionPage *functionPage(int tabId);
     bool hasLayerItem(int keyCode) const;
 
 public slots:
@@ -102,10 +104,11 @@ private:
         int tabId;
         QToolButton *button;
         QWidget *stackedPage;
-        DKeyFunctionPage *page;
+        DKeyFunctionPage *page; // null until the tab is first opened
     };
 
-    void createFunctionPages(const PageFactory &pageFactory);
+    // The tab list in construction order, without pages: a page is built on first use.
+    void createFunctionTabs();
     // Connects the signals every function page shares.
     void connectFunctionPage(const FunctionTab &tab);
     const FunctionTab *tab(int tabId) const;
@@ -130,8 +133,11 @@ private:
     WindowsHookInterface *m_hook = nullptr;
     int m_hookMode = 999;
     bool m_hookRunning = false;
-    // In construction order; the host connects and cascades through this list only.
+    // In the order of the type buttons; the host connects and cascades through this list only.
     QList<FunctionTab> m_tabs;
+    PageFactory m_pageFactory;
+    // The layer last given to setHeavyPressSelectorsVisible, -1 before; pages built later follow it.
+    int m_pressModeLayer = -1;
     QButtonGroup *m_typeGroup = nullptr;
     QButtonGroup *m_layerGroup = nullptr;
     DKeyFunctionPage *m_currentPage = nullptr;

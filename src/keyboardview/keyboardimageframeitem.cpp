@@ -3,6 +3,7 @@
 #include "ddatamanager.h"
 #include "fixedtext.h"
 #include "keyboardmodeldata.h"
+#include "picturecache.h"
 #include "ui_keyboardimageframeitem.h"
 
 #include <QEvent>
@@ -34,7 +35,7 @@ void keyboardImageFrameItem::showPicture(const QString &fileName)
     m_picturePath =
         keyboardmodeldata::picturePath(DDataManager::getInstance()->applicationDirPath(), fileName);
     keyboardmodeldata::notePicture("keyboard view", m_picturePath);
-    m_picture = QPixmap(m_picturePath);
+    m_picture = QPixmap::fromImage(picturecache::picture(m_picturePath));
     m_composed = QPixmap();
     update();
 }

@@ -174,6 +174,13 @@ DMainWidget::DMainWidget(QWidget *parent, const SdkInit &sdkInit)
     registerDeviceNotifications();
     initSdk();
 
+    // The theme is loaded and the window's own sheets set before the device page is built: the
+    // page themes itself as it builds, once.
+    {
+        QSettings local(m_userIniPath, QSettings::IniFormat);
+        onChangAppTheme(local.value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt());
+    }
+
     // The device page comes after the SDK start-up, whatever its outcome, so it always exists.
     m_devicePage = new DDevicePage(ui->page_Device);
     ui->page_Device->layout()->addWidget(m_devicePage);
@@ -223,9 +230,6 @@ DMainWidget::DMainWidget(QWidget *parent, const SdkInit &sdkInit)
     // Links are closed and settings written once every event loop has returned, whichever way
     // the program ends.
     connect(qApp, &QCoreApplication::aboutToQuit, this, &DMainWidget::shutDown);
-
-    QSettings local(m_userIniPath, QSettings::IniFormat);
-    onChangAppTheme(local.value(QStringLiteral("Theme/selectThemeIndex"), 0).toInt());
 }
 
 void DMainWidget::showDialogOverOverlay(QWidget *dialog)

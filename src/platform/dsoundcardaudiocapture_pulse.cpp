@@ -3,12 +3,82 @@
 // thread only copies what is readable into packets; the GUI thread starts and stops it.
 #include "dsoundcardaudiocapture.h"
 
+#include <QDebug>
 #include <QMutex>
 #include <QMutexLocker>
 #include <atomic>
+#include <dlfcn.h>
 #include <pulse/pulseaudio.h>
 
 namespace {
+
+// The client library is opened when a capture first starts, not with the program: with the
+// libraries it pulls in it would cost every start tens of milliseconds and some megabytes, for a
+// light effect most users never choose. Inside this namespace the calls below go through these
+// pointers (objects, so the library's own declarations are not looked up for them).
+namespace pulse {
+
+#define TL_PULSE_CALLS(X)                                                                                    \
+    X(pa_context_connect)                                                                                    \
+    X(pa_context_disconnect)                                                                                 \
+    X(pa_context_get_server_info)                                                                            \
+    X(pa_context_get_state)                                                                                  \
+    X(pa_context_new)                                                                                        \
+    X(pa_context_set_state_callback)                                                                         \
+    X(pa_context_set_subscribe_callback)                                                                     \
+    X(pa_context_subscribe)                                                                                  \
+    X(pa_context_unref)                                                                                      \
+    X(pa_gettimeofday)                                                                                       \
+    X(pa_operation_get_state)                                                                                \
+    X(pa_operation_unref)                                                                                    \
+    X(pa_stream_connect_record)                                                                              \
+    X(pa_stream_disconnect)                                                                                  \
+    X(pa_stream_drop)                                                                                        \
+    X(pa_stream_get_state)                                                                                   \
+    X(pa_stream_new)                                                                                         \
+    X(pa_stream_peek)                                                                                        \
+    X(pa_stream_readable_size)                                                                               \
+    X(pa_stream_set_read_callback)                                                                           \
+    X(pa_stream_set_state_callback)                                                                          \
+    X(pa_stream_unref)                                                                                       \
+    X(pa_threaded_mainloop_free)                                                                             \
+    X(pa_threaded_mainloop_get_api)                                                                          \
+    X(pa_threaded_mainloop_lock)                                                                             \
+    X(pa_threaded_mainloop_new)                                                                              \
+    X(pa_threaded_mainloop_signal)                                                                           \
+    X(pa_threaded_mainloop_start)                                                                            \
+    X(pa_threaded_mainloop_stop)                                                                             \
+    X(pa_threaded_mainloop_unlock)                                                                           \
+    X(pa_threaded_mainloop_wait)                                                                             \
+    X(pa_timeval_add)                                                                                        \
+    X(pa_usec_to_bytes)
+
+#define TL_PULSE_POINTER(name) decltype(&::name) name = nullptr;
+TL_PULSE_CALLS(TL_PULSE_POINTER)
+#undef TL_PULSE_POINTER
+
+// Opens the library once; false when it or one of its calls is missing. It stays loaded: a loop
+// thread may still run in it.
+bool load()
+{
+    static const bool loaded = [] {
+        void *library = ::dlopen("libpulse.so.0", RTLD_NOW | RTLD_LOCAL);
+        if (!library) {
+            qWarning("[Music rhythm] cannot load the PulseAudio client library: %s", ::dlerror());
+            return false;
+        }
+#define TL_PULSE_RESOLVE(name)                                                                               \
+    name = reinterpret_cast<decltype(name)>(::dlsym(library, #name));                                        \
+    if (!name) {                                                                                             \
+        qWarning("[Music rhythm] the PulseAudio client library lacks %s", #name);                            \
+        return false;                                                                                        \
+    }
+        TL_PULSE_CALLS(TL_PULSE_RESOLVE)
+#undef TL_PULSE_RESOLVE
+        return true;
+    }();
+    return loaded;
+}
 
 constexpr int kConnectTimeoutMs = 2000;
 constexpr pa_usec_t kPacketUsec = 10 * 1000;
@@ -72,6 +142,8 @@ int PulseSoundCardCapture::start()
 {
     if (m_running)
         return 0;
+    if (!load())
+        return -1;
     release(); // what a stream that died on its own left behind
     m_loop = pa_threaded_mainloop_new();
     if (!m_loop)
@@ -236,6 +308,9 @@ void PulseSoundCardCapture::onTimeout(pa_mainloop_api *, pa_time_event *, const 
     pa_threaded_mainloop_signal(capture->m_loop, 0);
 }
 
+#undef TL_PULSE_CALLS
+
+} // namespace pulse
 } // namespace
 
 namespace {
@@ -260,5 +335,5 @@ void DSoundCardAudioCapture::setFactory(Factory factory)
 
 std::unique_ptr<DSoundCardAudioCapture> DSoundCardAudioCapture::createSystem(const QString &server)
 {
-    return std::make_unique<PulseSoundCardCapture>(server);
+    return std::make_unique<pulse::PulseSoundCardCapture>(server);
 }

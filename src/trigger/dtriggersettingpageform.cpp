@@ -212,7 +212,8 @@ void Ui_DTriggerSettingPage::setupUi(QWidget *page)
     scrollArea->setFrameShape(QFrame::NoFrame);
     scrollArea->setLineWidth(0);
     scrollArea->setWidgetResizable(true);
-    scrollAreaWidgetContents = new QWidget();
+    // Made in the place it ends up: moved there later, its styled children would all be polished again.
+    scrollAreaWidgetContents = new QWidget(scrollArea->viewport());
     scrollAreaWidgetContents->setObjectName(QStringLiteral("scrollAreaWidgetContents"));
     scrollAreaWidgetContents->setGeometry(0, 0, 275, 281);
     scrollAreaWidgetContents->setStyleSheet(
@@ -247,7 +248,7 @@ void Ui_DTriggerSettingPage::setupUi(QWidget *page)
     stackedWidget = named<QStackedWidget>(scrollAreaWidgetContents, "stackedWidget");
     stackedWidget->setMaximumHeight(105);
     stackedWidget->setStyleSheet(QString::fromUtf8(kSliderStyle));
-    page_SecondClose = new QWidget();
+    page_SecondClose = new QWidget(stackedWidget);
     page_SecondClose->setObjectName(QStringLiteral("page_SecondClose"));
     QVBoxLayout *closeLayout = column(page_SecondClose, "verticalLayout_14", 0);
     const SliderRow shared = sliderRow(
@@ -263,7 +264,7 @@ void Ui_DTriggerSettingPage::setupUi(QWidget *page)
     closeLayout->addItem(vSpacer(20, 0));
     stackedWidget->addWidget(page_SecondClose);
 
-    page_SecondOpen = new QWidget();
+    page_SecondOpen = new QWidget(stackedWidget);
     page_SecondOpen->setObjectName(QStringLiteral("page_SecondOpen"));
     QVBoxLayout *openLayout = column(page_SecondOpen, "verticalLayout_13", 0);
     const SliderRow press = sliderRow(
@@ -291,7 +292,7 @@ void Ui_DTriggerSettingPage::setupUi(QWidget *page)
     openLayout->addItem(vSpacer(20, 40));
     stackedWidget->addWidget(page_SecondOpen);
 
-    page_Other = new QWidget();
+    page_Other = new QWidget(stackedWidget);
     page_Other->setObjectName(QStringLiteral("page_Other"));
     QVBoxLayout *otherLayout = column(page_Other, "verticalLayout_9", 0);
     frame_Top = frameIn(page_Other, "frame_Top");

@@ -45,7 +45,7 @@ protected:
 
     DKeyFunctionPage *page(const char *name) const
     {
-        auto *p = host->findChild<DKeyFunctionPage *>(QLatin1String(name));
+        auto *p = functionPageNamed(*host, name);
         EXPECT_NE(p, nullptr) << name;
         return p;
     }

@@ -35,6 +35,27 @@ public:
     void reportFailed(int type, int error) { emit sigCustomKeyInfoSaveFailed(type, error); }
 };
 
+// Every tab of the host, in the order of its type buttons.
+constexpr int kAllTabs[] = {
+    DCustomKeysPage::TabDefault,       DCustomKeysPage::TabMacro,          DCustomKeysPage::TabRemapKey,
+    DCustomKeysPage::TabMouse,         DCustomKeysPage::TabText,           DCustomKeysPage::TabDisable,
+    DCustomKeysPage::TabMultimedia,    DCustomKeysPage::TabCombinationKey, DCustomKeysPage::TabShortcuts,
+    DCustomKeysPage::TabSwitchProfile, DCustomKeysPage::TabOpenApp,        DCustomKeysPage::TabKeyboardLight,
+    DCustomKeysPage::TabSideLight,     DCustomKeysPage::TabKeyConfig,      DCustomKeysPage::TabSeniorKeys,
+};
+
+// The host's function page with this object name, built as the first opening of its tab builds it
+// when no opening did yet; null when no tab has such a page.
+inline DKeyFunctionPage *functionPageNamed(DCustomKeysPage &host, const char *name)
+{
+    for (int tabId : kAllTabs) {
+        if (auto *p = host.findChild<DKeyFunctionPage *>(QLatin1String(name)))
+            return p;
+        host.functionPage(tabId);
+    }
+    return host.findChild<DKeyFunctionPage *>(QLatin1String(name));
+}
+
 // No key selected, on an ordinary keyboard with the Default layer shown.
 inline void resetKeySelection()
 {

@@ -68,8 +68,9 @@ protected:
         host = std::make_unique<DCustomKeysPage>();
         folder.publishTo(*host);
         tips = std::make_unique<QSignalSpy>(host.get(), &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
-        remap = host->findChild<DChangeKeyPage *>(QStringLiteral("DChangeKeyPage"));
-        combination = host->findChild<DKeyCombinationPage *>(QStringLiteral("DKeyCombinationPage"));
+        remap = qobject_cast<DChangeKeyPage *>(host->functionPage(DCustomKeysPage::TabRemapKey));
+        combination =
+            qobject_cast<DKeyCombinationPage *>(host->functionPage(DCustomKeysPage::TabCombinationKey));
         ASSERT_NE(remap, nullptr);
         ASSERT_NE(combination, nullptr);
         host->show();

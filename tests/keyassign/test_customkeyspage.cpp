@@ -6,9 +6,11 @@
 #include "windowshookinterface.h"
 #include "xmlstore.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -47,6 +49,9 @@ protected:
             pages[tabId] = p;
             return p;
         });
+        // Pages are built when first opened; every test here acts as any of them.
+        for (int tabId : kAllTabs)
+            page->functionPage(tabId);
         folder.publishTo(*page);
         tips = std::make_unique<QSignalSpy>(page.get(), &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
 
@@ -372,6 +377,63 @@ TEST_F(HostPage, HoveringATypeButtonShowsItsTip)
 }
 
 // ---- Key capture through the fake hook.
+
+// What a page's widgets show: class, name, text, style sheet, font and hidden state, in tree order.
+std::string looks(const QWidget *page)
+{
+    QStringList out;
+    for (const QWidget *w : page->findChildren<QWidget *>()) {
+        QString text;
+        if (const auto *b = qobject_cast<const QAbstractButton *>(w))
+            text = b->text();
+        else if (const auto *l = qobject_cast<const QLabel *>(w))
+            text = l->text();
+        else if (const auto *e = qobject_cast<const QLineEdit *>(w))
+            text = e->placeholderText();
+        out << QStringLiteral("%1 %2 [%3] {%4} %5 hidden:%6")
+                   .arg(QLatin1String(w->metaObject()->className()), w->objectName(), text, w->styleSheet(),
+                        w->font().toString())
+                   .arg(w->isHidden());
+    }
+    return out.join(QLatin1Char('\n')).toStdString();
+}
+
+// Pages are built when their tab is first opened. One built after the host was re-themed and told
+// the layer's press-mode selectors looks like one built at start that heard both, and the host
+// hears its reports.
+TEST(FunctionPagesOnFirstUse, APageBuiltLateLooksAndReportsLikeOneBuiltAtStart)
+{
+    resetKeySelection();
+    DDataManager *dm = DDataManager::getInstance();
+    dm->loadTheme(0);
+    DCustomKeysPage early;
+    DCustomKeysPage late;
+    for (int tabId : kAllTabs)
+        ASSERT_NE(early.functionPage(tabId), nullptr) << tabId;
+    EXPECT_EQ(late.findChildren<DKeyFunctionPage *>().size(), 1) << "only the Default page at start";
+
+    dm->loadTheme(2);
+    for (DCustomKeysPage *host : {&early, &late}) {
+        host->applyTheme();
+        host->setHeavyPressSelectorsVisible(1);
+    }
+    for (int tabId : kAllTabs)
+        ASSERT_NE(late.functionPage(tabId), nullptr) << tabId;
+    QTest::qWait(250); // the pages' scroll-bar sheets follow a theme a little later
+
+    QSignalSpy tips(&late, &DCustomKeysPage::sigSomeMessageTip_CustomKeysPage);
+    for (int tabId : kAllTabs) {
+        SCOPED_TRACE(tabId);
+        DKeyFunctionPage *built = early.functionPage(tabId);
+        DKeyFunctionPage *page = late.functionPage(tabId);
+        EXPECT_EQ(page->objectName(), built->objectName());
+        EXPECT_EQ(looks(page), looks(built));
+        tips.clear();
+        emit page->sigCustomKeyInfoSaveFailed(4, DKeyFunctionPage::kSaveErrorStore);
+        EXPECT_EQ(tips.size(), 1);
+    }
+    dm->loadTheme(0);
+}
 
 TEST(KeyCapture, HookedEventsTranslateToCapturedCodes)
 {

@@ -42,13 +42,13 @@ protected:
         DDataManager::getInstance()->setMagneticKeyboard(false);
     }
 
-    DKeyFunctionPage *page(const char *name) const
+    DKeyFunctionPage *page(const char *name)
     {
-        auto *p = host.findChild<DKeyFunctionPage *>(QLatin1String(name));
+        auto *p = functionPageNamed(host, name);
         EXPECT_NE(p, nullptr) << name;
         return p;
     }
-    QRadioButton *radio(const char *pageName, const char *button) const
+    QRadioButton *radio(const char *pageName, const char *button)
     {
         auto *r = page(pageName)->findChild<QRadioButton *>(QLatin1String(button));
         EXPECT_NE(r, nullptr) << pageName << " " << button;
@@ -61,7 +61,7 @@ protected:
         host.findChild<QToolButton *>(QLatin1String(typeButton))->click();
     }
     // The radio buttons of a page that are checked, by object name.
-    QStringList checked(const char *pageName) const
+    QStringList checked(const char *pageName)
     {
         QStringList names;
         for (QRadioButton *r : page(pageName)->findChildren<QRadioButton *>()) {

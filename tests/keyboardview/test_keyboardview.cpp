@@ -841,6 +841,39 @@ TEST(ViewPicture, CacheGivesTheDecodedPictureScaledIntoItsBox)
     EXPECT_TRUE(picturecache::scaled(missing, QSize(10, 10)).isNull());
 }
 
+// The keyboard view's whole picture: handed over from a decode ahead or decoded on the spot, it
+// has the file's pixels either way, also when asked for again or after the whole pictures were
+// dropped; the cards' scaled pictures stay.
+TEST(ViewPicture, CacheHandsTheWholePictureToTheView)
+{
+    const QString file = QStringLiteral(TL_OUTPUT_DIR "/images/hidImages/Keyboard_TL104.png");
+    const QImage expected = QImage(file).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ASSERT_FALSE(expected.isNull());
+    const QSize box(120, 60);
+    const struct
+    {
+        const char *what;
+        bool prefetch;
+        bool drop;
+    } cases[] = {
+        {"decoded ahead", true, false},
+        {"asked for again", false, false},
+        {"decoded ahead, then dropped", true, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.prefetch)
+            picturecache::prefetch(file, box);
+        if (c.drop)
+            picturecache::dropPictures();
+        EXPECT_EQ(picturecache::picture(file), expected);
+        EXPECT_EQ(picturecache::scaled(file, box),
+                  QImage(file).scaled(box, Qt::KeepAspectRatio, Qt::FastTransformation));
+    }
+    EXPECT_TRUE(
+        picturecache::picture(QStringLiteral(TL_OUTPUT_DIR "/images/hidImages/Keyboard_NONE.png")).isNull());
+}
+
 TEST(ViewPicture, PathAndVariants)
 {
     dm()->setApplicationDirPath(QStringLiteral(TL_OUTPUT_DIR));

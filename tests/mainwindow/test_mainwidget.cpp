@@ -4,9 +4,11 @@
 #include "ddevicepage.h"
 #include "dmainwidget.h"
 #include "hotplugmonitor.h"
+#include "themecolors.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFrame>
 #include <QLabel>
 #include <QMessageBox>
 #include <QSettings>
@@ -130,6 +132,39 @@ TEST_F(MainWidgetStart, SupportListAndMissingUpgradeLibrary)
     EXPECT_EQ(w.windowTitle(), "Tidelumen");
     EXPECT_FALSE(w.findChild<QLabel *>("label_SdkVer")->isVisibleTo(&w));
     EXPECT_FALSE(w.findChild<QLabel *>("label_SdkVer")->text().isEmpty());
+}
+
+// The stored theme is loaded before the device page is built, which themes itself and its tab
+// pages as it builds: every part shows the stored theme's colours from the start.
+TEST_F(MainWidgetStart, EveryPageStartsInTheStoredTheme)
+{
+    DDataManager *dm = DDataManager::getInstance();
+    for (const int theme : {2, 0}) {
+        SCOPED_TRACE(theme);
+        QSettings(ini(), QSettings::IniFormat).setValue("Theme/selectThemeIndex", theme);
+        DMainWidget w;
+        dm->loadTheme(theme); // the colours the window should show, whatever it loaded
+        const ThemeColors c = dm->getThemeColors();
+        const struct
+        {
+            const char *frame;
+            QString colour;
+        } parts[] = {
+            {"frame", c.DeviceLeftBgColor},        // the device list
+            {"frame_Right", c.DeviceRightBgColor}, // the tab area
+            {"frame_Bg01", c.DeviceRightBgColor},  // the key-assignment tab
+            {"frame_004", c.DeviceBorderColor},    // the trigger tab
+        };
+        for (const auto &p : parts) {
+            auto *frame = w.findChild<QFrame *>(QLatin1String(p.frame));
+            ASSERT_NE(frame, nullptr) << p.frame;
+            // Opaque or with the theme's alpha, as each part writes it.
+            EXPECT_TRUE(
+                frame->styleSheet().contains(ThemeColors::css(p.colour)) ||
+                frame->styleSheet().contains(ThemeColors::css(p.colour.section(QLatin1Char(','), 0, 2))))
+                << p.frame << ": " << frame->styleSheet().toStdString();
+        }
+    }
 }
 
 TEST(MainWidgetGeometry, MinimumSizeByScreen)
