@@ -42,6 +42,14 @@ protected:
         ASSERT_NE(tab, nullptr);
         tab->click();
     }
+    // The colours the preview gives the keys, in key order.
+    static QVector<QColor> lightColours(const QList<keyboardButCustom *> &keys)
+    {
+        QVector<QColor> out;
+        for (keyboardButCustom *k : keys)
+            out.append(k->lightColor());
+        return out;
+    }
     static QVector<HidReport> lightSets(const SimKeyboard &kb, uint8_t cmd)
     {
         QVector<HidReport> out;
@@ -266,12 +274,7 @@ TEST_F(LightingFlowTest, PreviewAnimatesTheKeysOnlyForAnimatedEffects)
     lightDealMain *engine = page->lightEngineObject();
     const QList<keyboardButCustom *> keys = DDataManager::getInstance()->keyButtonList();
     ASSERT_EQ(keys.size(), 132);
-    auto shown = [&] {
-        QVector<QColor> out;
-        for (keyboardButCustom *k : keys)
-            out.append(k->lightColor());
-        return out;
-    };
+    auto shown = [&] { return lightColours(keys); };
 
     button("toolButton_Static")->click();
     ASSERT_TRUE(waitFor([&] { return engine->keyboardLightConfig().ledType == 0; }));
@@ -330,12 +333,7 @@ TEST_F(LightingFlowTest, EveryAnimatedKeyEffectMovesInThePreview)
     openLightingTab();
     lightDealMain *engine = page->lightEngineObject();
     const QList<keyboardButCustom *> keys = DDataManager::getInstance()->keyButtonList();
-    auto shown = [&] {
-        QVector<QColor> out;
-        for (keyboardButCustom *k : keys)
-            out.append(k->lightColor());
-        return out;
-    };
+    auto shown = [&] { return lightColours(keys); };
     auto anyLit = [&] {
         for (keyboardButCustom *k : keys) {
             if (k->isVisible() && k->lightColor().alpha() > 0)
