@@ -14,6 +14,7 @@
 #include "mainhidinterface.h"
 #include "musictestpcm.h"
 #include "paintcounter.h"
+#include "sidelightbuttoncustom.h"
 
 #include <QAbstractButton>
 #include <QElapsedTimer>
@@ -40,6 +41,14 @@ protected:
         auto *tab = page->findChild<QAbstractButton *>(QStringLiteral("toolButton_LightConfig"));
         ASSERT_NE(tab, nullptr);
         tab->click();
+    }
+    // The colours the preview gives the keys, in key order.
+    static QVector<QColor> lightColours(const QList<keyboardButCustom *> &keys)
+    {
+        QVector<QColor> out;
+        for (keyboardButCustom *k : keys)
+            out.append(k->lightColor());
+        return out;
     }
     static QVector<HidReport> lightSets(const SimKeyboard &kb, uint8_t cmd)
     {
@@ -265,12 +274,7 @@ TEST_F(LightingFlowTest, PreviewAnimatesTheKeysOnlyForAnimatedEffects)
     lightDealMain *engine = page->lightEngineObject();
     const QList<keyboardButCustom *> keys = DDataManager::getInstance()->keyButtonList();
     ASSERT_EQ(keys.size(), 132);
-    auto shown = [&] {
-        QVector<QColor> out;
-        for (keyboardButCustom *k : keys)
-            out.append(k->lightColor());
-        return out;
-    };
+    auto shown = [&] { return lightColours(keys); };
 
     button("toolButton_Static")->click();
     ASSERT_TRUE(waitFor([&] { return engine->keyboardLightConfig().ledType == 0; }));
@@ -300,6 +304,96 @@ TEST_F(LightingFlowTest, PreviewAnimatesTheKeysOnlyForAnimatedEffects)
     EXPECT_EQ(kb->state().keyboardLight[0], 6);
 
     // Leaving the keyboard stops every tick.
+    page.reset();
+    flushDeletes();
+}
+
+// Every animated key effect a user can pick moves on the keyboard picture: the previewed colours
+// keep changing and some key is lit. Effects that answer presses get one.
+TEST_F(LightingFlowTest, EveryAnimatedKeyEffectMovesInThePreview)
+{
+    struct Case
+    {
+        const char *button;
+        int type;
+        bool needsPress;
+    };
+    const Case cases[] = {
+        {"toolButton_Breath", 1, false},       {"toolButton_Wave", 2, false},
+        {"toolButton_Neon", 3, false},         {"toolButton_Radar", 4, false},
+        {"toolButton_Snack", 5, false},        {"toolButton_Reactive", 6, true},
+        {"toolButton_Aurora", 7, true},        {"toolButton_Ripple", 8, true},
+        {"toolButton_Twinkle", 9, false},      {"toolButton_Cross", 11, true},
+        {"toolButton_SpeedRespond", 12, true}, {"toolButton_AutoRipple", 14, false},
+        {"toolButton_Striation", 15, false},   {"toolButton_Fireworks", 16, true},
+    };
+    auto kb = addKeyboard("TL104");
+    openPage();
+    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    openLightingTab();
+    lightDealMain *engine = page->lightEngineObject();
+    const QList<keyboardButCustom *> keys = DDataManager::getInstance()->keyButtonList();
+    auto shown = [&] { return lightColours(keys); };
+    auto anyLit = [&] {
+        for (keyboardButCustom *k : keys) {
+            if (k->isVisible() && k->lightColor().alpha() > 0)
+                return true;
+        }
+        return false;
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.button);
+        button(c.button)->click();
+        ASSERT_TRUE(waitFor([&] { return engine->keyboardLightConfig().ledType == c.type; }));
+        ASSERT_TRUE(waitFor([&] { return engine->isKeyTicking() && engine->isPreviewTicking(); }));
+        bool lit = false;
+        int changes = 0;
+        QVector<QColor> last = shown();
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 3000 && (changes < 3 || !lit)) {
+            if (c.needsPress && t.elapsed() % 400 < 40)
+                page->onInteractLightsPointXY(3, 7);
+            QTest::qWait(30);
+            const QVector<QColor> now = shown();
+            changes += now != last;
+            last = now;
+            lit = lit || anyLit();
+        }
+        EXPECT_GE(changes, 3) << "the preview keeps changing";
+        EXPECT_TRUE(lit) << "some key is lit";
+    }
+
+    // The same for the side light's animated effects.
+    button("toolButton_LightSelectTypeChanged")->click();
+    auto shownSide = [&] {
+        QVector<QColor> out;
+        for (sideLightButtonCustom *b : engine->sideButtons)
+            out.append(b->color());
+        return out;
+    };
+    ASSERT_FALSE(engine->sideButtons.isEmpty());
+    const std::pair<const char *, int> sideCases[] = {{"toolButton_SideBreath", 1},
+                                                      {"toolButton_SideWave", 2},
+                                                      {"toolButton_SideCollision", 3},
+                                                      {"toolButton_SideNeon", 4}};
+    for (const auto &c : sideCases) {
+        SCOPED_TRACE(c.first);
+        button(c.first)->click();
+        ASSERT_TRUE(waitFor([&] { return engine->sideLightConfig().ledType == c.second; }));
+        ASSERT_TRUE(waitFor([&] { return engine->isSideTicking() && engine->isPreviewTicking(); }));
+        int changes = 0;
+        QVector<QColor> last = shownSide();
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < 3000 && changes < 3) {
+            QTest::qWait(30);
+            const QVector<QColor> now = shownSide();
+            changes += now != last;
+            last = now;
+        }
+        EXPECT_GE(changes, 3) << "the side preview keeps changing";
+    }
     page.reset();
     flushDeletes();
 }

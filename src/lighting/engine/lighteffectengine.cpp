@@ -377,7 +377,10 @@ void LightEffectEngine::stepKey(int type)
             if (type == Radar) {
                 const float behind = anticlockwise ? frac(angle - sweep) : frac(sweep - angle);
                 const int a = clampByte(int(255.f * (1.f - behind / 0.35f)));
-                setLit(m_keys[size_t(k)], keyColour(angle), a, a > 0 ? 1 : 0);
+                // The beam's fade is in the colour too: a full-colour view shows the key's own
+                // colour whatever its intensity, and would show a still colour wheel.
+                const LightRgb c = keyColour(angle);
+                setLit(m_keys[size_t(k)], {c.r * a / 255, c.g * a / 255, c.b * a / 255}, a, a > 0 ? 1 : 0);
             } else {
                 const float theta = kTwoPi * sweep;
                 const float row = float(k / kColumns) - kCentreRow;
