@@ -9,8 +9,9 @@
 // that is per frame the preview shows (gui_us_per_frame). The preview figure is the preview alone:
 // the open keyboard's light synchronisation is switched off for it (the engine's own switch, as
 // the profile page's toggle does), so no frame is streamed (streaming = 0 in its output) and it is
-// switched back on afterwards. The streaming figure adds what the keyboards get: Wave previewed and streamed to the open keyboard, alone and with two more keyboards
-// plugged in that are streamed the same frames through their own I/O threads.
+// switched back on afterwards. The streaming figure adds what the keyboards get: Wave previewed and streamed
+// to the open keyboard, alone and with two more keyboards plugged in that are streamed the same frames
+// through their own I/O threads.
 #include "ddatamanager.h"
 #include "ddevicepage.h"
 #include "dlightsconfigpage.h"
