@@ -297,26 +297,10 @@ void lightDealMain::onFrameTick()
 {
     m_frameThread->acknowledge();
     const auto now = LightStepClock::Clock::now();
-    if (m_keysStepping) {
-        int steps = m_keySteps.take(now);
-        if (m_keyView.type == kMusicType) {
-            // Each step lets the bars fall once; the frame arrives through keyFrameReady.
-            for (; steps > 0; --steps)
-                m_musicRhythm.renderMusicalRhythm();
-        } else if (steps > 0) {
-            for (; steps > 0; --steps)
-                m_effects.stepKeys();
-            onKeyboardFrame();
-        }
-    }
-    if (m_sideStepping) {
-        int steps = m_sideSteps.take(now);
-        if (steps > 0) {
-            for (; steps > 0; --steps)
-                m_effects.stepSide();
-            onSideFrame();
-        }
-    }
+    if (m_keysStepping)
+        onDviceUpdateAllKeyColor(m_keySteps.take(now));
+    if (m_sideStepping)
+        onDviceUpdateAllSideLightColor(m_sideSteps.take(now));
     if (m_previewing) {
         onDviceUpdateAllKeyColorUI();
         onDviceUpdateAllSideLightColorUI();
@@ -324,14 +308,19 @@ void lightDealMain::onFrameTick()
     m_streamer->frameStepped();
 }
 
-void lightDealMain::onDviceUpdateAllKeyColor()
+// Steps the key effect `steps` times and renders the result once; nothing when no step is due.
+void lightDealMain::onDviceUpdateAllKeyColor(int steps)
 {
     if (m_keyView.type == kMusicType) {
         // The bars fall one step per tick; the frame arrives through keyFrameReady.
-        m_musicRhythm.renderMusicalRhythm();
+        for (; steps > 0; --steps)
+            m_musicRhythm.renderMusicalRhythm();
         return;
     }
-    m_effects.stepKeys();
+    if (steps <= 0)
+        return;
+    for (; steps > 0; --steps)
+        m_effects.stepKeys();
     onKeyboardFrame();
 }
 
@@ -346,9 +335,12 @@ void lightDealMain::onKeyboardFrame()
                             &m_speedRespondLevels);
 }
 
-void lightDealMain::onDviceUpdateAllSideLightColor()
+void lightDealMain::onDviceUpdateAllSideLightColor(int steps)
 {
-    m_effects.stepSide();
+    if (steps <= 0)
+        return;
+    for (; steps > 0; --steps)
+        m_effects.stepSide();
     onSideFrame();
 }
 

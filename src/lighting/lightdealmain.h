@@ -89,8 +89,8 @@ public:
     QList<sideLightButtonCustom *> sideButtons;
 
 public slots:
-    void onDviceUpdateAllKeyColor();
-    void onDviceUpdateAllSideLightColor();
+    void onDviceUpdateAllKeyColor(int steps = 1);
+    void onDviceUpdateAllSideLightColor(int steps = 1);
     void onDviceUpdateAllKeyColorUI();
     void onDviceUpdateAllSideLightColorUI();
 

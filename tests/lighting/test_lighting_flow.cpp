@@ -34,6 +34,12 @@ protected:
     {
         return lights()->findChild<QAbstractButton *>(QString::fromLatin1(name));
     }
+    // The device page shown with the lighting tab's link to the opened keyboard in place.
+    void openPageWithLink()
+    {
+        openPage();
+        ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    }
     void openLightingTab()
     {
         page->show();
@@ -64,8 +70,7 @@ protected:
 TEST_F(LightingFlowTest, ChosenEffectReachesTheKeyboardAndSurvivesARestart)
 {
     auto kb = addKeyboard("TL87");
-    openPage();
-    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    ASSERT_NO_FATAL_FAILURE(openPageWithLink());
     openLightingTab();
     ASSERT_TRUE(lights()->isVisible());
 
@@ -94,8 +99,7 @@ TEST_F(LightingFlowTest, ChosenEffectReachesTheKeyboardAndSurvivesARestart)
     // Start again: the keyboard keeps what it was sent, the profile what was chosen.
     page.reset();
     flushDeletes();
-    openPage();
-    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    ASSERT_NO_FATAL_FAILURE(openPageWithLink());
     openLightingTab();
     EXPECT_TRUE(button("toolButton_Radar")->isChecked());
     EXPECT_TRUE(button("pushButton_UnCW")->isChecked());
@@ -110,8 +114,7 @@ TEST_F(LightingFlowTest, ChosenEffectReachesTheKeyboardAndSurvivesARestart)
 TEST_F(LightingFlowTest, KeyboardWithoutSideLightOffersNoSwitch)
 {
     auto kb = addKeyboard("TL68HE");
-    openPage();
-    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    ASSERT_NO_FATAL_FAILURE(openPageWithLink());
     openLightingTab();
     auto *sw = lights()->findChild<QWidget *>(QStringLiteral("frame_B"));
     EXPECT_FALSE(sw->isVisible());
@@ -133,8 +136,7 @@ TEST_F(LightingFlowTest, KeyboardWithoutSideLightOffersNoSwitch)
 TEST_F(LightingFlowTest, PaintedSchemeReachesTheKeyboardAsEightReports)
 {
     auto kb = addKeyboard("TL104");
-    openPage();
-    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    ASSERT_NO_FATAL_FAILURE(openPageWithLink());
     openLightingTab();
     button("toolButton_CustomLed")->click();
     ASSERT_EQ(lights()->currentCustomLightIndex(), 0);
@@ -218,8 +220,7 @@ TEST_F(LightingFlowTest, PaintedSchemeReachesTheKeyboardAsEightReports)
 TEST_F(LightingFlowTest, ReceiverKeyboardGetsTheShownSchemeInItsOwnSlot)
 {
     auto kb = addKeyboard("TL104", LinkType::Receiver);
-    openPage();
-    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    ASSERT_NO_FATAL_FAILURE(openPageWithLink());
     openLightingTab();
     const QList<keyboardButCustom *> keys = DDataManager::getInstance()->keyButtonList();
     ASSERT_EQ(keys.size(), 132);
@@ -268,8 +269,7 @@ TEST_F(LightingFlowTest, ReceiverKeyboardGetsTheShownSchemeInItsOwnSlot)
 TEST_F(LightingFlowTest, PreviewAnimatesTheKeysOnlyForAnimatedEffects)
 {
     auto kb = addKeyboard("TL104");
-    openPage();
-    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    ASSERT_NO_FATAL_FAILURE(openPageWithLink());
     openLightingTab();
     lightDealMain *engine = page->lightEngineObject();
     const QList<keyboardButCustom *> keys = DDataManager::getInstance()->keyButtonList();
@@ -328,8 +328,7 @@ TEST_F(LightingFlowTest, EveryAnimatedKeyEffectMovesInThePreview)
         {"toolButton_Striation", 15, false},   {"toolButton_Fireworks", 16, true},
     };
     auto kb = addKeyboard("TL104");
-    openPage();
-    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    ASSERT_NO_FATAL_FAILURE(openPageWithLink());
     openLightingTab();
     lightDealMain *engine = page->lightEngineObject();
     const QList<keyboardButCustom *> keys = DDataManager::getInstance()->keyButtonList();
@@ -403,8 +402,7 @@ TEST_F(LightingFlowTest, EveryAnimatedKeyEffectMovesInThePreview)
 TEST_F(LightingFlowTest, WavePreviewRepaintsTheKeyLayerOncePerFrame)
 {
     addKeyboard("TL104");
-    openPage();
-    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    ASSERT_NO_FATAL_FAILURE(openPageWithLink());
     openLightingTab();
     lightDealMain *engine = page->lightEngineObject();
     keySelectFrame *layer = DDataManager::getInstance()->keySelectFrame();
@@ -467,8 +465,7 @@ protected:
 TEST_F(MusicFlowTest, ToneLightsItsColumnsOnTheKeysAndOtherEffectsStopTheCapture)
 {
     auto kb = addKeyboard("TL104");
-    openPage();
-    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    ASSERT_NO_FATAL_FAILURE(openPageWithLink());
     openLightingTab();
     lightDealMain *engine = page->lightEngineObject();
     ASSERT_NE(capture, nullptr);
@@ -546,8 +543,7 @@ TEST_F(MusicFlowTest, ToneLightsItsColumnsOnTheKeysAndOtherEffectsStopTheCapture
 TEST_F(LightingFlowTest, KeyboardReceivesTheAnimatedFramesOfThePreview)
 {
     auto kb = addKeyboard("TL104");
-    openPage();
-    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    ASSERT_NO_FATAL_FAILURE(openPageWithLink());
     openLightingTab();
     button("toolButton_Wave")->click();
     lightDealMain *engine = page->lightEngineObject();
@@ -591,8 +587,7 @@ TEST_F(LightingFlowTest, KeyboardReceivesTheAnimatedFramesOfThePreview)
 TEST_F(LightingFlowTest, ClosingThePageWhileStreamingHandsTheLightsBack)
 {
     auto kb = addKeyboard("TL104");
-    openPage();
-    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    ASSERT_NO_FATAL_FAILURE(openPageWithLink());
     lightDealMain *engine = page->lightEngineObject();
     ASSERT_TRUE(waitFor([&] { return engine->isStreamingRunning() && kb->state().stream.synchronised; }));
 
@@ -617,8 +612,7 @@ TEST_F(LightingFlowTest, ClosingThePageWhileStreamingHandsTheLightsBack)
 TEST_F(LightingFlowTest, StillEffectsAndAHiddenWindowCostTheKeyboardLinkNothing)
 {
     auto kb = addKeyboard("TL104");
-    openPage();
-    ASSERT_TRUE(waitFor([&] { return lights()->hidInterface() != nullptr; }));
+    ASSERT_NO_FATAL_FAILURE(openPageWithLink());
     openLightingTab();
     lightDealMain *engine = page->lightEngineObject();
     auto frames = [&] { return kb->state().stream.frames; };
