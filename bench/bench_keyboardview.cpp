@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
+#include <vector>
 
 namespace {
 
@@ -127,6 +128,44 @@ void BM_PaintLitCapsOfTheLayer(benchmark::State &state)
     }
 }
 BENCHMARK(BM_PaintLitCapsOfTheLayer)->Unit(benchmark::kMicrosecond);
+
+// One preview frame as the program shows it: a TL104 view with its picture in a window on screen,
+// every key takes a new colour of the preview's translucency and the window repaints what changed.
+// Between frames the caches are filled with other data (arg 1), as thirty milliseconds of the rest
+// of the system leave them, or not (arg 0).
+void BM_PreviewFrameOnScreen(benchmark::State &state)
+{
+    DDataManager::getInstance()->setApplicationDirPath(QStringLiteral(TL_OUTPUT_DIR));
+    hidDeviceJoinFrame frame;
+    frame.buildKeyboardView(QStringLiteral("TL104"));
+    frame.setScale(1.0f);
+    frame.setLightView(true);
+    const QList<keyboardButCustom *> keys = frame.keyLayer()->keyButtons();
+    for (keyboardButCustom *key : keys)
+        key->setLightColorShown(true);
+    frame.show();
+    QApplication::processEvents();
+    std::vector<char> other(state.range(0) ? size_t(32) << 20 : 0);
+    int n = 0;
+    for (auto _ : state) {
+        if (state.range(0)) {
+            state.PauseTiming();
+            for (size_t i = 0; i < other.size(); i += 64)
+                other[i] = char(i + size_t(n));
+            state.ResumeTiming();
+        }
+        ++n;
+        for (int i = 0; i < keys.size(); ++i) {
+            QColor c = frameColour(n, i);
+            c.setAlpha(180);
+            keys.at(i)->setLightColor(c);
+        }
+        QApplication::processEvents();
+        QApplication::processEvents();
+    }
+    benchmark::DoNotOptimize(other.data());
+}
+BENCHMARK(BM_PreviewFrameOnScreen)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -1,11 +1,15 @@
 #include "keyboardbutcustom.h"
 
+#include "capblend.h"
+
 #include <QHash>
 #include <QLoggingCategory>
 #include <QPainter>
 #include <QPainterPath>
 #include <QRegion>
 #include <QResizeEvent>
+
+#include <algorithm>
 
 namespace {
 // Off unless asked for (QT_LOGGING_RULES="tidelumen.startup.info=true"); the start-up benchmark
@@ -54,12 +58,28 @@ const Coverage &coverage(const QSize &size, qreal pixelRatio)
             const int alpha = qAlpha(line[x]);
             if (alpha == 0)
                 continue;
-            c.ring.append({y * width + x, quint32(alpha)});
+            c.ring.append({y * width + x, quint32(alpha), qint16(x), qint16(y)});
             if (!seen[alpha]) {
                 seen[alpha] = true;
                 c.ringAlphas.append(quint32(alpha));
             }
         }
+    }
+    // The same pixels in runs along each line, cut into pieces of four, two and one pixels.
+    for (int i = 0; i < c.ring.size();) {
+        int run = 1;
+        while (i + run < c.ring.size() && c.ring[i + run].y == c.ring[i].y &&
+               c.ring[i + run].x == c.ring[i].x + run)
+            ++run;
+        for (int done = 0; done < run;) {
+            const int n = run - done >= 4 ? 4 : run - done >= 2 ? 2 : 1;
+            RingChunk chunk{c.ring[i + done].x, c.ring[i + done].y, quint8(n), {}};
+            for (int k = 0; k < n; ++k)
+                chunk.alpha[k] = quint8(c.ring[i + done + k].alpha);
+            c.chunks.append(chunk);
+            done += n;
+        }
+        i += run;
     }
     return *s_cache.insert(key, c);
 }
@@ -73,21 +93,21 @@ void tint(const Coverage &coverage, const QColor &colour, QImage &out)
         out.fill(Qt::transparent); // pixels off the ring stay clear for every colour
     }
     out.setDevicePixelRatio(mask.devicePixelRatio());
+    quint32 tinted[256];
+    tintTable(coverage, colour, tinted);
+    auto *dst = reinterpret_cast<quint32 *>(out.bits());
+    for (const RingPixel &px : coverage.ring)
+        dst[px.offset] = tinted[px.alpha];
+}
+
+void tintTable(const Coverage &coverage, const QColor &colour, quint32 (&tinted)[256])
+{
     // Scales the premultiplied colour by each pixel's coverage, with the rounding the raster
     // engine uses when it blends a solid pen, so the tinted outline matches a direct stroke.
     // The ring has far fewer coverage values than pixels: each is tinted once.
     const quint32 c = qPremultiply(colour.rgba());
-    quint32 tinted[256];
-    for (const quint32 alpha : coverage.ringAlphas) {
-        quint32 rb = (c & 0xff00ffu) * alpha;
-        rb = ((rb + ((rb >> 8) & 0xff00ffu) + 0x800080u) >> 8) & 0xff00ffu;
-        quint32 ag = ((c >> 8) & 0xff00ffu) * alpha;
-        ag = (ag + ((ag >> 8) & 0xff00ffu) + 0x800080u) & 0xff00ff00u;
-        tinted[alpha] = ag | rb;
-    }
-    auto *dst = reinterpret_cast<quint32 *>(out.bits());
-    for (const RingPixel &px : coverage.ring)
-        dst[px.offset] = tinted[px.alpha];
+    for (const quint32 alpha : coverage.ringAlphas)
+        tinted[alpha] = capblend::byteMul(c, alpha);
 }
 
 } // namespace keyoutline
@@ -319,6 +339,61 @@ void keyboardButCustom::paintCap(QPainter &p, qreal pixelRatio)
             paintEnterShape(p, d);
         else
             paintShape(p, d, pixelRatio);
+    }
+}
+
+bool keyboardButCustom::plainCap(int pixelRatio, KeyDraw &draw) const
+{
+    if (m_look.specialEnter || pixelRatio < 1)
+        return false;
+    const KeyPaintPlan plan = keyPaintPlan(m_look);
+    if (plan.setsWorking || plan.draws.size() != 1 || plan.draws.first().transparentBrush)
+        return false;
+    draw = plan.draws.first();
+    return true;
+}
+
+void keyboardButCustom::composeCap(QImage &target, const QPoint &deviceOrigin, int pixelRatio,
+                                   const QRect &deviceClip, const KeyDraw &draw) const
+{
+    const int r = pixelRatio;
+    const QRect cap(deviceOrigin, QSize(m_width, m_height) * r);
+    const QRect clip = deviceClip & cap & target.rect();
+    if (clip.isEmpty())
+        return;
+    const int stride = target.bytesPerLine() / 4;
+    auto *bits = reinterpret_cast<quint32 *>(target.bits());
+
+    // The fill, as the painter fills a rectangle with a solid colour.
+    const QRect inner = rect().adjusted(1, 1, -1, -1);
+    const QRect fill = QRect(cap.topLeft() + inner.topLeft() * r, inner.size() * r) & clip;
+    const quint32 colour = qPremultiply(draw.fill.rgba64()).toArgb32();
+    if (!fill.isEmpty()) {
+        for (int y = fill.top(); y <= fill.bottom(); ++y)
+            capblend::solidOver(bits + y * stride + fill.left(), fill.width(), colour);
+    }
+
+    // The outline, as the painter draws the tinted outline image over the fill.
+    if (draw.border.alpha() == 0)
+        return;
+    const keyoutline::Coverage &coverage = keyoutline::coverage(QSize(m_width, m_height), r);
+    quint32 tinted[256];
+    keyoutline::tintTable(coverage, draw.border, tinted);
+    tinted[0] = 0;
+    quint32 *origin = bits + cap.top() * stride + cap.left();
+    if (clip == cap) {
+        for (const keyoutline::RingChunk &chunk : coverage.chunks) {
+            quint32 *at = origin + chunk.y * stride + chunk.x;
+            const quint32 t[4] = {tinted[chunk.alpha[0]], tinted[chunk.alpha[1]], tinted[chunk.alpha[2]],
+                                  tinted[chunk.alpha[3]]};
+            capblend::over(at, chunk.length, t);
+        }
+        return;
+    }
+    const QRect local = clip.translated(-cap.topLeft());
+    for (const keyoutline::RingPixel &px : coverage.ring) {
+        if (local.contains(px.x, px.y))
+            capblend::over(origin + px.y * stride + px.x, 1, &tinted[px.alpha]);
     }
 }
 

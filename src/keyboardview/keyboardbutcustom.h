@@ -69,6 +69,16 @@ public:
     // Paints the cap in the key's own coordinates, as the key or its canvas shows it, for a device
     // of `pixelRatio`.
     void paintCap(class QPainter &p, qreal pixelRatio);
+    // A lit cap at a whole pixel ratio is one fill and the tinted outline, which a canvas can write
+    // straight into its own picture with the pixels paintCap gives (composeCap). False, and `draw`
+    // untouched, when only a painter can draw the cap (the L-shaped Enter, marks drawn over
+    // each other).
+    bool plainCap(int pixelRatio, KeyDraw &draw) const;
+    // Writes the cap of `draw` (from plainCap) over what `target` holds under the key, the key's
+    // top left corner at `deviceOrigin`, touching only pixels inside `deviceClip`. An opaque fill
+    // covers all but the key's outer rim of `pixelRatio` pixels.
+    void composeCap(QImage &target, const QPoint &deviceOrigin, int pixelRatio, const QRect &deviceClip,
+                    const KeyDraw &draw) const;
 
     int keyCode() const { return m_look.keyCode; }
     QString text() const { return m_caption; }
@@ -142,15 +152,28 @@ struct RingPixel
 {
     int offset; // index into the image's pixels
     quint32 alpha;
+    qint16 x; // the pixel's place in the image
+    qint16 y;
+};
+// Up to four neighbouring ring pixels on one line, blended together.
+struct RingChunk
+{
+    qint16 x;
+    qint16 y;
+    quint8 length; // 1, 2 or 4
+    quint8 alpha[4];
 };
 struct Coverage
 {
     QImage image;
-    QVector<RingPixel> ring;     // the pixels the outline covers at all
+    QVector<RingPixel> ring;     // the pixels the outline covers at all, line by line
+    QVector<RingChunk> chunks;   // the same pixels in pieces
     QVector<quint32> ringAlphas; // each coverage value of the ring once
 };
 const Coverage &coverage(const QSize &size, qreal pixelRatio);
 // Writes the coverage tinted with `colour` into `out` (reusing its buffer), ready to be drawn over
 // the key's fill.
 void tint(const Coverage &coverage, const QColor &colour, QImage &out);
+// The outline colour at every coverage value of the ring, as tint writes it (premultiplied).
+void tintTable(const Coverage &coverage, const QColor &colour, quint32 (&tinted)[256]);
 } // namespace keyoutline

@@ -11,6 +11,7 @@
 
 #include <QDebug>
 #include <QFile>
+#include <QPaintEngine>
 #include <QPaintEvent>
 #include <QPainter>
 #include <cstdlib>
@@ -311,6 +312,49 @@ void keySelectFrame::repaintChangedArea()
     m_changedArea = QRect();
 }
 
+namespace {
+
+// Where plain lit caps can be written straight into the pixels the painter paints on: its device
+// is an image of 32-bit premultiplied pixels that nothing else shares, the layer lies on it at a
+// whole pixel ratio and a whole pixel offset, and it clips to one rectangle at most.
+struct DirectTarget
+{
+    QImage *image = nullptr;
+    QPoint offset; // of the layer's origin, in device pixels
+    int ratio = 1;
+    QRect clip; // device pixels that may be written
+};
+
+DirectTarget directTarget(QPainter &p, const QRect &exposed)
+{
+    DirectTarget target;
+    QPaintEngine *engine = p.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Raster || !engine->paintDevice() ||
+        engine->paintDevice()->devType() != QInternal::Image)
+        return target;
+    auto *image = static_cast<QImage *>(engine->paintDevice());
+    if ((image->format() != QImage::Format_ARGB32_Premultiplied && image->format() != QImage::Format_RGB32) ||
+        !image->isDetached())
+        return target;
+    const QTransform t = p.deviceTransform();
+    const int ratio = qRound(t.m11());
+    if (t.type() > QTransform::TxScale || ratio < 1 || t.m11() != ratio || t.m22() != ratio ||
+        t.dx() != qRound(t.dx()) || t.dy() != qRound(t.dy()))
+        return target;
+    const QRegion systemClip = engine->systemClip();
+    if (systemClip.rectCount() > 1 || p.hasClipping())
+        return target;
+    target.offset = QPoint(qRound(t.dx()), qRound(t.dy()));
+    target.ratio = ratio;
+    target.clip = QRect(target.offset + exposed.topLeft() * ratio, exposed.size() * ratio) & image->rect();
+    if (!systemClip.isEmpty())
+        target.clip &= systemClip.boundingRect();
+    target.image = image;
+    return target;
+}
+
+} // namespace
+
 void keySelectFrame::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
@@ -327,9 +371,18 @@ void keySelectFrame::paintEvent(QPaintEvent *event)
         p.translate(-light->pos());
     }
     p.restore();
+    // A lit cap is one fill and an outline; a preview frame repaints them all. Written straight
+    // into the pixels they cost a fraction of the painter's calls for each.
+    DirectTarget direct = directTarget(p, exposed);
     for (keyboardButCustom *key : qAsConst(m_keyButtons)) {
         if (!key->paintedOnCanvas() || key->isHidden() || !exposed.intersects(key->geometry()))
             continue;
+        KeyDraw draw;
+        if (direct.image && key->plainCap(direct.ratio, draw)) {
+            key->composeCap(*direct.image, direct.offset + key->pos() * direct.ratio, direct.ratio,
+                            direct.clip, draw);
+            continue;
+        }
         p.translate(key->pos());
         if (key->isSpecialEnter()) {
             // The L-shaped Enter draws past its outline; the key would clip that to its shape.
