@@ -376,7 +376,12 @@ void keyboardButCustom::composeCap(QImage &target, const QPoint &deviceOrigin, i
     // The outline, as the painter draws the tinted outline image over the fill.
     if (draw.border.alpha() == 0)
         return;
-    const keyoutline::Coverage &coverage = keyoutline::coverage(QSize(m_width, m_height), r);
+    if (!m_coverage || m_coverageRatio != r || m_coverageSize != QSize(m_width, m_height)) {
+        m_coverage = &keyoutline::coverage(QSize(m_width, m_height), r);
+        m_coverageRatio = r;
+        m_coverageSize = QSize(m_width, m_height);
+    }
+    const keyoutline::Coverage &coverage = *m_coverage;
     quint32 tinted[256];
     keyoutline::tintTable(coverage, draw.border, tinted);
     tinted[0] = 0;

@@ -8,6 +8,10 @@
 #include <QToolButton>
 #include <QVector>
 
+namespace keyoutline {
+struct Coverage;
+}
+
 // Paints the caps of lit keys and the side-light segments on their behalf. An animated light
 // preview changes most of them every frame; one widget painting them all in one pass costs a
 // fraction of a repaint of each.
@@ -23,6 +27,10 @@ public:
         areaChanged(before);
         areaChanged(after);
     }
+    // Between these, changes are gathered, and the end paints them at once instead of in a later
+    // pass of the event loop: an animation's frame shows without waking the loop again.
+    virtual void beginFrame() {}
+    virtual void endFrame() {}
 };
 
 // One key cap of the keyboard view. It paints itself completely from its flags and colours; the
@@ -65,6 +73,7 @@ public:
     void refresh() { relook(); }
     // The canvas must be the key's parent widget; null paints the key itself again.
     void setCanvas(LightCanvas *canvas);
+    LightCanvas *canvas() const { return m_canvas; }
     bool paintedOnCanvas() const { return m_canvas && (m_look.lightView || m_look.customLightMode); }
     // Paints the cap in the key's own coordinates, as the key or its canvas shows it, for a device
     // of `pixelRatio`.
@@ -142,6 +151,11 @@ private:
     // The outline last tinted, and its colour: a key whose light holds still reuses it.
     QImage m_outline;
     QColor m_outlineColour;
+    // The outline's coverage as composeCap last used it (the shared cache keeps each one where it
+    // is for the program's life).
+    mutable const keyoutline::Coverage *m_coverage = nullptr;
+    mutable int m_coverageRatio = 0;
+    mutable QSize m_coverageSize;
 };
 
 // The anti-aliased rounded outline of a key cap as coverage (white, premultiplied), drawn once per

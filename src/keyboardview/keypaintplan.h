@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QColor>
-#include <QVector>
+#include <QVarLengthArray>
 
 // Everything the key-cap look depends on.
 struct KeyLookState
@@ -38,9 +38,12 @@ struct KeyDraw
     }
 };
 
+// At most three draws; kept inline, as a preview frame plans every key's cap anew.
+using KeyDraws = QVarLengthArray<KeyDraw, 3>;
+
 struct KeyPaintPlan
 {
-    QVector<KeyDraw> draws; // in painting order, later ones over earlier ones
+    KeyDraws draws; // in painting order, later ones over earlier ones
     bool setsWorking = false;
     QColor workingFill;
     QColor workingBorder;

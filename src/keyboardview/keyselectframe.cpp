@@ -298,11 +298,26 @@ void keySelectFrame::clearCurrentKey()
 void keySelectFrame::areaChanged(const QRect &area)
 {
     m_changedArea |= area;
-    if (m_repaintPending)
+    if (m_repaintPending || m_inFrame)
         return;
     m_repaintPending = true;
     // Queued: every key and segment that changes in the same pass of the event loop joins it.
     QMetaObject::invokeMethod(this, &keySelectFrame::repaintChangedArea, Qt::QueuedConnection);
+}
+
+void keySelectFrame::beginFrame()
+{
+    m_inFrame = true;
+}
+
+void keySelectFrame::endFrame()
+{
+    m_inFrame = false;
+    if (m_changedArea.isEmpty())
+        return;
+    // A repaint request queued before the frame then finds nothing left to do.
+    repaint(m_changedArea);
+    m_changedArea = QRect();
 }
 
 void keySelectFrame::repaintChangedArea()
@@ -315,8 +330,8 @@ void keySelectFrame::repaintChangedArea()
 namespace {
 
 // Where plain lit caps can be written straight into the pixels the painter paints on: its device
-// is an image of 32-bit premultiplied pixels that nothing else shares, the layer lies on it at a
-// whole pixel ratio and a whole pixel offset, and it clips to one rectangle at most.
+// is an image of 32-bit premultiplied pixels that nothing else shares, the layer lies on it at its
+// own pixel ratio, a whole one, and at a whole pixel offset, and it clips to one rectangle at most.
 struct DirectTarget
 {
     QImage *image = nullptr;
@@ -325,7 +340,7 @@ struct DirectTarget
     QRect clip; // device pixels that may be written
 };
 
-DirectTarget directTarget(QPainter &p, const QRect &exposed)
+DirectTarget directTarget(QPainter &p, const QRect &exposed, qreal layerRatio)
 {
     DirectTarget target;
     QPaintEngine *engine = p.paintEngine();
@@ -337,9 +352,9 @@ DirectTarget directTarget(QPainter &p, const QRect &exposed)
         !image->isDetached())
         return target;
     const QTransform t = p.deviceTransform();
-    const int ratio = qRound(t.m11());
-    if (t.type() > QTransform::TxScale || ratio < 1 || t.m11() != ratio || t.m22() != ratio ||
-        t.dx() != qRound(t.dx()) || t.dy() != qRound(t.dy()))
+    const int ratio = qRound(layerRatio);
+    if (t.type() > QTransform::TxScale || ratio < 1 || layerRatio != ratio || t.m11() != ratio ||
+        t.m22() != ratio || t.dx() != qRound(t.dx()) || t.dy() != qRound(t.dy()))
         return target;
     const QRegion systemClip = engine->systemClip();
     if (systemClip.rectCount() > 1 || p.hasClipping())
@@ -373,7 +388,7 @@ void keySelectFrame::paintEvent(QPaintEvent *event)
     p.restore();
     // A lit cap is one fill and an outline; a preview frame repaints them all. Written straight
     // into the pixels they cost a fraction of the painter's calls for each.
-    DirectTarget direct = directTarget(p, exposed);
+    DirectTarget direct = directTarget(p, exposed, ratio);
     for (keyboardButCustom *key : qAsConst(m_keyButtons)) {
         if (!key->paintedOnCanvas() || key->isHidden() || !exposed.intersects(key->geometry()))
             continue;

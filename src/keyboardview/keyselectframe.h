@@ -70,6 +70,8 @@ public:
     static QString keyCaption(const keyboardButCustom *key);
 
     void areaChanged(const QRect &area) override;
+    void beginFrame() override;
+    void endFrame() override;
 
 signals:
     void sigKeyboardAlreadyLoad();
@@ -111,4 +113,5 @@ private:
     // repaint of the rectangle around them.
     QRect m_changedArea;
     bool m_repaintPending = false;
+    bool m_inFrame = false;
 };

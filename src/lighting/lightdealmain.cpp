@@ -302,10 +302,27 @@ void lightDealMain::onFrameTick()
     if (m_sideStepping)
         onDviceUpdateAllSideLightColor(m_sideSteps.take(now));
     if (m_previewing) {
+        // The frame's colours are painted together, as this pass ends.
+        LightCanvas *canvas = previewCanvas();
+        if (canvas)
+            canvas->beginFrame();
         onDviceUpdateAllKeyColorUI();
         onDviceUpdateAllSideLightColorUI();
+        if (canvas)
+            canvas->endFrame();
     }
     m_streamer->frameStepped();
+}
+
+LightCanvas *lightDealMain::previewCanvas() const
+{
+    for (const auto &row : keyGrid) {
+        for (keyboardButCustom *button : row) {
+            if (button)
+                return button->canvas();
+        }
+    }
+    return nullptr;
 }
 
 // Steps the key effect `steps` times and renders the result once; nothing when no step is due.

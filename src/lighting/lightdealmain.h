@@ -99,6 +99,8 @@ private:
     void pushKeyboardConfigToSdk();
     void pushSideConfigToSdk();
     void onFrameTick();
+    // What paints the preview of the buttons, if they have one.
+    class LightCanvas *previewCanvas() const;
     void onKeyboardFrame();
     void onSideFrame();
     void updateTicking();

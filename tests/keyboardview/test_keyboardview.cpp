@@ -22,6 +22,7 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
 #include <QSignalSpy>
@@ -644,6 +645,51 @@ TEST_F(KeyLayerTest, LitCapsPaintedByTheLayerLookAsSelfPaintedKeys)
     }
 }
 
+// Lit caps written straight into the pixels at a whole pixel ratio, and painted through the painter
+// where they cannot be (a fractional ratio, a clipped painter), look as the keys painting themselves:
+// the view rendered into pictures of these ratios, the keys translucent as the preview shows them.
+TEST_F(KeyLayerTest, LitCapsLookTheSameAtEveryPixelRatio)
+{
+    const struct
+    {
+        const char *name;
+        qreal ratio;
+        bool clipped;
+    } cases[] = {
+        {"ratio 1", 1.0, false},
+        {"ratio 2", 2.0, false},
+        {"ratio 3", 3.0, false},
+        {"ratio 1.5", 1.5, false},
+        {"ratio 2, clipped painter", 2.0, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QImage shots[2];
+        for (int selfPainted : {0, 1}) {
+            hidDeviceJoinFrame view;
+            view.buildKeyboardView(QStringLiteral("TL104"));
+            if (selfPainted) {
+                for (keyboardButCustom *k : view.keyLayer()->keyButtons())
+                    k->setCanvas(nullptr);
+            }
+            view.setLightView(true);
+            lightEveryKey(view, 3);
+            view.keyLayer()->keyButtonMap().value(8)->setHovered(true);
+            QWidget *space = view.keySpace();
+            QImage shot(space->size() * c.ratio, QImage::Format_ARGB32_Premultiplied);
+            shot.setDevicePixelRatio(c.ratio);
+            shot.fill(Qt::black);
+            QPainter p(&shot);
+            if (c.clipped)
+                p.setClipRect(QRect(QPoint(37, 21), space->size() / 2));
+            space->render(&p);
+            p.end();
+            shots[selfPainted] = shot;
+        }
+        EXPECT_EQ(largestDifference(shots[0], shots[1]), 0);
+    }
+}
+
 // A light frame that recolours every key and side segment is one repaint of the layer, and neither
 // keys nor segments take part in it; nor in a hover over lit keys. Out of the light look the keys
 // paint themselves.
@@ -719,6 +765,42 @@ TEST_F(KeyLayerTest, LitKeysRepaintInOnePassOfTheLayer)
     }
     for (keyboardButCustom *k : keys)
         EXPECT_EQ(k->paintedOnCanvas(), false) << "out of the light look every key paints itself";
+}
+
+// An animation's frame is painted as it ends, in one repaint, without waiting for another pass of
+// the event loop; a frame in which nothing changed paints nothing.
+TEST_F(KeyLayerTest, AFrameIsPaintedAsItEnds)
+{
+    hidDeviceJoinFrame view;
+    view.buildKeyboardView(QStringLiteral("TL104"));
+    view.setLightView(true);
+    view.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    keySelectFrame *layer = view.keyLayer();
+    PaintCounter counter;
+    layer->installEventFilter(&counter);
+    onScreen(view);
+
+    counter.clear();
+    layer->beginFrame();
+    lightEveryKey(view, 1);
+    EXPECT_EQ(counter.of(layer), 0) << "nothing is painted while the frame is being made";
+    layer->endFrame();
+    EXPECT_EQ(counter.of(layer), 1);
+    const QImage shown = onScreen(view);
+    EXPECT_EQ(counter.of(layer), 1) << "nothing is left for the event loop";
+
+    // What the frame showed is what the same colours show when painted by the event loop.
+    lightEveryKey(view, 2);
+    onScreen(view);
+    lightEveryKey(view, 1);
+    EXPECT_EQ(largestDifference(onScreen(view), shown), 0);
+
+    counter.clear();
+    layer->beginFrame();
+    layer->endFrame();
+    onScreen(view);
+    EXPECT_EQ(counter.of(layer), 0);
 }
 
 // The picture layer hides what is behind it: a light frame repaints the layer and the keys' layer,

@@ -33,7 +33,7 @@ TEST(KeyPaintPlan, DecisionTable)
     {
         const char *name;
         KeyLookState state;
-        QVector<KeyDraw> draws;
+        KeyDraws draws;
     };
     S notRemappable = look({&S::hovered, &S::hoverHighlight});
     notRemappable.remappable = false;
@@ -145,7 +145,7 @@ TEST(KeyButton, LShapedEnterWithOtherShapePaintsNothing)
 
 // What a key cap looks like when its plan is stroked directly: the fill inset by one pixel, then
 // the rounded outline with a 3-pixel pen, later draws over earlier ones.
-QImage strokedDirectly(const QSize &size, const QVector<KeyDraw> &draws)
+QImage strokedDirectly(const QSize &size, const KeyDraws &draws)
 {
     QImage img(size, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
@@ -215,6 +215,90 @@ TEST(KeyButton, OutlineMatchesADirectStroke)
     key.setKeySize(60, 42);
     EXPECT_LE(
         largestDifference(rendered(key), strokedDirectly({60, 42}, keyPaintPlan(key.lookState()).draws)), 1);
+}
+
+// A picture with a different colour in every pixel, for caps to be blended over.
+QImage busyBackground(const QSize &size, qreal ratio, QImage::Format format)
+{
+    QImage img(size * ratio, format);
+    img.setDevicePixelRatio(ratio);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            img.setPixel(x, y, qRgb((x * 7 + y) % 256, (x * 3 + y * 5) % 256, (x * y + 40) % 256));
+    return img;
+}
+
+// A lit cap written straight into the pixels is the cap the painter paints, pixel for pixel: at
+// whole pixel ratios, for each kind of colour of the preview, with hover and drag marks, on the two
+// pixel formats of a window, and where only part of the cap may be written.
+TEST(KeyButton, ComposedCapEqualsThePaintedCap)
+{
+    struct Case
+    {
+        const char *name;
+        QSize size;
+        int ratio;
+        QColor light;
+        bool hovered;
+        QImage::Format format;
+        QRect clip; // in device pixels of the picture; null for all of it
+    };
+    const QColor translucent(200, 40, 90, 180);
+    const Case cases[] = {
+        {"translucent light", {32, 32}, 1, translucent, false, QImage::Format_RGB32, {}},
+        {"opaque light", {34, 38}, 1, QColor(10, 200, 30), false, QImage::Format_RGB32, {}},
+        {"faint light",
+         {50, 32},
+         1,
+         QColor(255, 255, 255, 3),
+         false,
+         QImage::Format_ARGB32_Premultiplied,
+         {}},
+        {"hovered dark key: outline only", {41, 32}, 1, QColor(0, 0, 0, 0), true, QImage::Format_RGB32, {}},
+        {"ratio 2", {32, 32}, 2, translucent, false, QImage::Format_ARGB32_Premultiplied, {}},
+        {"ratio 2, hovered", {68, 32}, 2, translucent, true, QImage::Format_RGB32, {}},
+        {"ratio 3", {32, 68}, 3, QColor(30, 60, 250, 120), false, QImage::Format_RGB32, {}},
+        {"clipped", {34, 38}, 1, translucent, true, QImage::Format_RGB32, QRect(5, 9, 20, 17)},
+        {"clipped at ratio 2", {32, 32}, 2, translucent, false, QImage::Format_RGB32, QRect(0, 30, 64, 40)},
+    };
+    const QPoint at(5, 3); // the cap's place in the picture, in its own pixels
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        keyboardButCustom key;
+        key.setKeySize(c.size.width(), c.size.height());
+        key.setFixedSize(c.size);
+        key.setLightView(true);
+        key.setHoverHighlight(true);
+        key.setLightColorShown(true);
+        key.setLightColor(c.light);
+        key.setHovered(c.hovered);
+        KeyDraw draw;
+        ASSERT_TRUE(key.plainCap(c.ratio, draw));
+
+        const QSize area = c.size + QSize(10, 6);
+        const QRect clip = c.clip.isNull() ? QRect(QPoint(0, 0), area * c.ratio) : c.clip;
+        QImage painted = busyBackground(area, c.ratio, c.format);
+        {
+            QPainter p(&painted);
+            p.setClipRect(QRectF(QPointF(clip.topLeft()) / c.ratio, QSizeF(clip.size()) / c.ratio));
+            p.translate(at);
+            key.paintCap(p, c.ratio);
+        }
+        QImage composed = busyBackground(area, c.ratio, c.format);
+        key.composeCap(composed, at * c.ratio, c.ratio, clip, draw);
+        EXPECT_EQ(largestDifference(composed, painted), 0);
+    }
+
+    // Only a plan of one plain draw can be composed: not the L-shaped Enter, not marks over marks.
+    keyboardButCustom enter;
+    enter.setSpecialEnter(true);
+    enter.setLightView(true);
+    KeyDraw draw;
+    EXPECT_FALSE(enter.plainCap(1, draw));
+    keyboardButCustom marked;
+    marked.setAssignedState(1);
+    marked.setSelected(true, false);
+    EXPECT_FALSE(marked.plainCap(1, draw));
 }
 
 TEST(SideLightButton, SquareSegmentStaysInvisibleOthersGlowInTheMiddle)
