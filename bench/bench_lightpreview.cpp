@@ -18,6 +18,7 @@
 #include "dmainwidget.h"
 #include "dupdatefirmwaredia.h"
 #include "hiddevicemanager.h"
+#include "keylightlayer.h"
 #include "keyselectframe.h"
 #include "lightdealmain.h"
 #include "lightstreamer.h"
@@ -97,7 +98,8 @@ void reportThreads(const char *what, const std::map<int, ThreadCpu> &before,
     }
 }
 
-// Counts the repaints of the widget it watches: the key layer's are the preview's frames.
+// Counts the repaints of the widgets it watches: the key layer's, or the light layer's over it in
+// the light look, are the preview's frames.
 class RepaintCounter : public QObject
 {
 public:
@@ -155,8 +157,11 @@ void BM_PreviewWholeProgramCpu(benchmark::State &state)
     runEvents(1000);
     const bool pressing = state.range(0) == 2;
     RepaintCounter frames;
-    if (QWidget *layer = DDataManager::getInstance()->keySelectFrame())
+    if (QWidget *layer = DDataManager::getInstance()->keySelectFrame()) {
         layer->installEventFilter(&frames);
+        if (keyLightLayer *lights = layer->parentWidget()->findChild<keyLightLayer *>())
+            lights->installEventFilter(&frames);
+    }
     double cpu = 0;
     double gui = 0;
     double wall = 0;

@@ -7,6 +7,7 @@
 #include "keyboardimageframeitem.h"
 #include "keyboardmodeldata.h"
 #include "keycolorrgbframeitem.h"
+#include "keylightlayer.h"
 #include "keyselectframe.h"
 #include "sidelightbuttoncustom.h"
 #include "ui_hiddevicejoinframe.h"
@@ -61,6 +62,11 @@ keyColorRgbFrameItem *hidDeviceJoinFrame::colourLayer() const
     return m_colourLayer;
 }
 
+keyLightLayer *hidDeviceJoinFrame::lightLayer() const
+{
+    return m_lightLayer;
+}
+
 QWidget *hidDeviceJoinFrame::keySpace() const
 {
     return ui->frame_hidSpace;
@@ -90,6 +96,7 @@ void hidDeviceJoinFrame::buildKeyboardView(const QString &modelKey)
     m_keyLayer = new keySelectFrame(m_container);
     m_colourLayer = new keyColorRgbFrameItem(m_container);
     m_pictureLayer = new keyboardImageFrameItem(m_container);
+    m_lightLayer = new keyLightLayer(m_keyLayer, m_pictureLayer, m_container);
     connect(m_keyLayer, &keySelectFrame::sigKeyboardAlreadyLoad, this,
             &hidDeviceJoinFrame::onKeyboardAlreadyLoad);
 
@@ -98,12 +105,15 @@ void hidDeviceJoinFrame::buildKeyboardView(const QString &modelKey)
     stack->addWidget(m_keyLayer);
     stack->addWidget(m_colourLayer);
     stack->addWidget(m_pictureLayer);
+    stack->addWidget(m_lightLayer);
     stack->setContentsMargins(0, 0, 0, 0);
     m_container->setLayout(stack);
     ui->frame_hidSpace->layout()->addWidget(m_container);
     m_pictureLayer->lower();
     m_colourLayer->lower();
     m_keyLayer->raise();
+    m_lightLayer->raise();
+    m_keyLayer->setLightLayer(m_lightLayer);
 
     // The layers learn the model from a device record; only its model key is read.
     HidDeviceInfoStu info{};

@@ -10,6 +10,7 @@
 #include <memory>
 
 class keySelectFrame;
+class keyLightLayer;
 class keyColorRgbFrameItem;
 class keyboardImageFrameItem;
 class keyboardButCustom;
@@ -58,6 +59,7 @@ public:
     keySelectFrame *keyLayer() const;
     keyboardImageFrameItem *pictureLayer() const;
     keyColorRgbFrameItem *colourLayer() const;
+    keyLightLayer *lightLayer() const;
     QWidget *keySpace() const;
     int baseWidth() const { return m_baseWidth; }
     int baseHeight() const { return m_baseHeight; }
@@ -86,6 +88,7 @@ private:
     QPointer<keySelectFrame> m_keyLayer;
     QPointer<keyColorRgbFrameItem> m_colourLayer;
     QPointer<keyboardImageFrameItem> m_pictureLayer;
+    QPointer<keyLightLayer> m_lightLayer;
     QPointer<QWidget> m_container;
     QPointer<QWidget> m_overlay;
     int m_baseWidth = 0;

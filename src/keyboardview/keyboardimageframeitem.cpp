@@ -75,15 +75,22 @@ void keyboardImageFrameItem::compose(qreal ratio)
     p.drawPixmap(frame.topLeft(), stretched);
 }
 
-void keyboardImageFrameItem::paintEvent(QPaintEvent *event)
+QPixmap keyboardImageFrameItem::composedPicture()
 {
     const qreal ratio = devicePixelRatioF();
     if (m_composed.size() != size() * ratio || m_composed.devicePixelRatio() != ratio)
         compose(ratio);
+    return m_composed;
+}
+
+void keyboardImageFrameItem::paintEvent(QPaintEvent *event)
+{
+    const qreal ratio = devicePixelRatioF();
+    const QPixmap composed = composedPicture();
     // Only the exposed part is copied; the composed pixmap is opaque, so this is a plain copy.
     const QRect exposed = event->rect();
     QPainter p(this);
-    p.drawPixmap(exposed.topLeft(), m_composed,
+    p.drawPixmap(exposed.topLeft(), composed,
                  QRectF(QPointF(exposed.topLeft()) * ratio, QSizeF(exposed.size()) * ratio));
 }
 

@@ -28,6 +28,9 @@ public:
     void setPictureVariant(int variant);
     QString modelName() const { return m_model; }
     QString picturePath() const { return m_picturePath; }
+    // What the layer shows (the background and the stretched picture) at its size and pixel
+    // ratio, for a layer above that covers it.
+    QPixmap composedPicture();
 
     // "Keyboard_<model>.png", or with "_0", "_1", "_2" for variants 0 to 2.
     static QString pictureFileName(const QString &model, int variant = -1);

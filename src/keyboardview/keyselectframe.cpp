@@ -5,6 +5,7 @@
 #include "keyboardbutcustom.h"
 #include "keyboardmodeldata.h"
 #include "keyfunctionstore.h"
+#include "keylightlayer.h"
 #include "keytippopup.h"
 #include "sidelightbuttoncustom.h"
 #include "ui_keyselectframe.h"
@@ -316,15 +317,41 @@ void keySelectFrame::endFrame()
     if (m_changedArea.isEmpty())
         return;
     // A repaint request queued before the frame then finds nothing left to do.
-    repaint(m_changedArea);
+    showLightsOn()->repaint(m_changedArea);
     m_changedArea = QRect();
 }
 
 void keySelectFrame::repaintChangedArea()
 {
     m_repaintPending = false;
-    update(m_changedArea);
+    showLightsOn()->update(m_changedArea);
     m_changedArea = QRect();
+}
+
+void keySelectFrame::setLightLayer(keyLightLayer *layer)
+{
+    m_lightLayer = layer;
+    areaChanged(rect());
+}
+
+QWidget *keySelectFrame::showLightsOn()
+{
+    if (!m_lightLayer)
+        return this;
+    bool lit = false;
+    bool allOnCanvas = true;
+    for (const keyboardButCustom *key : qAsConst(m_keyButtons)) {
+        if (key->isHidden() || key->width() <= 0 || key->height() <= 0)
+            continue; // the empty places of the key matrix take no room
+        lit = lit || key->paintedOnCanvas();
+        allOnCanvas = allOnCanvas && key->paintedOnCanvas();
+    }
+    for (const sideLightButtonCustom *light : qAsConst(m_sideLightButtons))
+        allOnCanvas = allOnCanvas && (light->isHidden() || light->paintedOnCanvas());
+    const bool cover = lit && allOnCanvas;
+    if (m_lightLayer->isVisibleTo(parentWidget()) != cover)
+        m_lightLayer->setVisible(cover); // showing or hiding repaints all of it
+    return cover ? static_cast<QWidget *>(m_lightLayer) : this;
 }
 
 namespace {
@@ -373,8 +400,12 @@ DirectTarget directTarget(QPainter &p, const QRect &exposed, qreal layerRatio)
 void keySelectFrame::paintEvent(QPaintEvent *event)
 {
     QPainter p(this);
+    paintLights(p, event->rect());
+}
+
+void keySelectFrame::paintLights(QPainter &p, const QRect &exposed)
+{
     const qreal ratio = devicePixelRatioF();
-    const QRect exposed = event->rect();
     // In the order the children stack: side-light segments under the keys, later keys over earlier
     // ones.
     p.save();

@@ -14,6 +14,7 @@
 
 class sideLightButtonCustom;
 class KeyTipPopup;
+class keyLightLayer;
 
 namespace Ui {
 class keySelectFrame;
@@ -72,6 +73,11 @@ public:
     void areaChanged(const QRect &area) override;
     void beginFrame() override;
     void endFrame() override;
+    // The layer above that shows the lights in the light look (see keyLightLayer).
+    void setLightLayer(keyLightLayer *layer);
+    // Paints the side-light segments and key caps painted on this canvas that lie in `exposed`
+    // (this layer's coordinates), over what the painter holds.
+    void paintLights(QPainter &p, const QRect &exposed);
 
 signals:
     void sigKeyboardAlreadyLoad();
@@ -88,6 +94,9 @@ protected:
 private:
     void unpublish();
     void repaintChangedArea();
+    // Shows the light layer while every key and segment is painted on this canvas, hides it
+    // otherwise; returns the widget that shows the lights.
+    QWidget *showLightsOn();
     void discardButtons();
 
     std::unique_ptr<Ui::keySelectFrame> ui;
@@ -114,4 +123,5 @@ private:
     QRect m_changedArea;
     bool m_repaintPending = false;
     bool m_inFrame = false;
+    QPointer<keyLightLayer> m_lightLayer;
 };

@@ -9,6 +9,7 @@
 #include "keyboardimageframeitem.h"
 #include "keyboardmodeldata.h"
 #include "keylayout.h"
+#include "keylightlayer.h"
 #include "keyselectframe.h"
 #include "keytippopup.h"
 #include "layoutfixture.h"
@@ -690,9 +691,10 @@ TEST_F(KeyLayerTest, LitCapsLookTheSameAtEveryPixelRatio)
     }
 }
 
-// A light frame that recolours every key and side segment is one repaint of the layer, and neither
-// keys nor segments take part in it; nor in a hover over lit keys. Out of the light look the keys
-// paint themselves.
+// In the light look a frame that recolours every key and side segment is one repaint of the light
+// layer, and neither the key layer, the picture under it, nor keys or segments take part in it; nor
+// in a hover over lit keys. Out of the light look the light layer is gone and the keys paint
+// themselves again.
 TEST_F(KeyLayerTest, LitKeysRepaintInOnePassOfTheLayer)
 {
     hidDeviceJoinFrame view;
@@ -705,8 +707,11 @@ TEST_F(KeyLayerTest, LitKeysRepaintInOnePassOfTheLayer)
     const QList<sideLightButtonCustom *> segments = layer->sideLightButtons();
     ASSERT_FALSE(segments.isEmpty());
     keyboardButCustom *e = layer->keyButtonMap().value(8);
+    QWidget *lights = view.lightLayer();
     PaintCounter counter;
     layer->installEventFilter(&counter);
+    lights->installEventFilter(&counter);
+    view.pictureLayer()->installEventFilter(&counter);
     for (keyboardButCustom *k : keys)
         k->installEventFilter(&counter);
     for (sideLightButtonCustom *light : segments)
@@ -728,30 +733,31 @@ TEST_F(KeyLayerTest, LitKeysRepaintInOnePassOfTheLayer)
     {
         const char *name;
         std::function<void()> step;
-        int layerPaints;
+        int lightLayerPaints;
+        int keyLayerPaints;
         bool keysPaint;
     } steps[] = {
-        {"enter the light look", [&] { view.setLightView(true); }, 1, false},
+        {"enter the light look", [&] { view.setLightView(true); }, 1, 0, false},
         {"a frame recolours every key and segment",
          [&] {
              lightEveryKey(view, 1);
              lightEverySegment(view, 1);
          },
-         1, false},
+         1, 0, false},
         {"three frames in one pass of the event loop",
          [&] {
              for (int f = 2; f <= 4; ++f)
                  lightEveryKey(view, f);
          },
-         1, false},
-        {"hover over a lit key", [&] { e->setHovered(true); }, 1, false},
-        {"the same colours again", [&] { lightEveryKey(view, 4); }, 1, false},
+         1, 0, false},
+        {"hover over a lit key", [&] { e->setHovered(true); }, 1, 0, false},
+        {"the same colours again", [&] { lightEveryKey(view, 4); }, 1, 0, false},
         {"leave the light look and select a key",
          [&] {
              view.setLightView(false);
              e->setSelected(true, true);
          },
-         1, true},
+         0, 1, true},
     };
     onScreen(view);
     for (const auto &s : steps) {
@@ -759,7 +765,10 @@ TEST_F(KeyLayerTest, LitKeysRepaintInOnePassOfTheLayer)
         counter.clear();
         s.step();
         onScreen(view);
-        EXPECT_EQ(counter.of(layer), s.layerPaints);
+        EXPECT_EQ(counter.of(lights), s.lightLayerPaints);
+        EXPECT_EQ(counter.of(layer), s.keyLayerPaints);
+        EXPECT_EQ(counter.of(view.pictureLayer()), s.keyLayerPaints);
+        EXPECT_EQ(lights->isVisible(), s.lightLayerPaints > 0);
         EXPECT_EQ(keyPaints() > 0, s.keysPaint) << keyPaints();
         EXPECT_EQ(segmentPaints(), 0);
     }
@@ -777,18 +786,19 @@ TEST_F(KeyLayerTest, AFrameIsPaintedAsItEnds)
     view.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
     keySelectFrame *layer = view.keyLayer();
+    QWidget *lights = view.lightLayer();
     PaintCounter counter;
-    layer->installEventFilter(&counter);
+    lights->installEventFilter(&counter);
     onScreen(view);
 
     counter.clear();
     layer->beginFrame();
     lightEveryKey(view, 1);
-    EXPECT_EQ(counter.of(layer), 0) << "nothing is painted while the frame is being made";
+    EXPECT_EQ(counter.of(lights), 0) << "nothing is painted while the frame is being made";
     layer->endFrame();
-    EXPECT_EQ(counter.of(layer), 1);
+    EXPECT_EQ(counter.of(lights), 1);
     const QImage shown = onScreen(view);
-    EXPECT_EQ(counter.of(layer), 1) << "nothing is left for the event loop";
+    EXPECT_EQ(counter.of(lights), 1) << "nothing is left for the event loop";
 
     // What the frame showed is what the same colours show when painted by the event loop.
     lightEveryKey(view, 2);
@@ -800,13 +810,13 @@ TEST_F(KeyLayerTest, AFrameIsPaintedAsItEnds)
     layer->beginFrame();
     layer->endFrame();
     onScreen(view);
-    EXPECT_EQ(counter.of(layer), 0);
+    EXPECT_EQ(counter.of(lights), 0);
 }
 
-// The picture layer hides what is behind it: a light frame repaints the layer and the keys' layer,
-// nothing under them. What the layer composes once (the view's background and the picture) follows
-// a new style sheet, and a zoom and another picture as a view built with them from the start shows
-// them.
+// The layers hide what is behind them: in the light look a light frame repaints the light layer,
+// which shows the picture layer's picture, and nothing under it. What the picture layer composes
+// once (the view's background and the picture) follows a new style sheet, and a zoom and another
+// picture as a view built with them from the start shows them.
 TEST_F(KeyLayerTest, PictureLayerCoversTheViewAndFollowsItsChanges)
 {
     dm()->setApplicationDirPath(QStringLiteral(TL_OUTPUT_DIR));
@@ -819,6 +829,8 @@ TEST_F(KeyLayerTest, PictureLayerCoversTheViewAndFollowsItsChanges)
         keyboardImageFrameItem *picture = view.pictureLayer();
         QWidget *behind = picture->parentWidget();
         PaintCounter counter;
+        view.lightLayer()->installEventFilter(&counter);
+        view.keyLayer()->installEventFilter(&counter);
         picture->installEventFilter(&counter);
         behind->installEventFilter(&counter);
         view.installEventFilter(&counter);
@@ -826,7 +838,9 @@ TEST_F(KeyLayerTest, PictureLayerCoversTheViewAndFollowsItsChanges)
         counter.clear();
         lightEveryKey(view, 1);
         const QImage shot = onScreen(view);
-        EXPECT_EQ(counter.of(picture), 1);
+        EXPECT_EQ(counter.of(view.lightLayer()), 1);
+        EXPECT_EQ(counter.of(view.keyLayer()), 0);
+        EXPECT_EQ(counter.of(picture), 0);
         EXPECT_EQ(counter.of(behind), 0);
         EXPECT_EQ(counter.of(&view), 0);
         // The margin around the picture shows the view's background colour, also after a new one.
