@@ -79,13 +79,13 @@ public:
     // of `pixelRatio`.
     void paintCap(class QPainter &p, qreal pixelRatio);
     // A lit cap at a whole pixel ratio is one fill and the tinted outline, which a canvas can write
-    // straight into its own picture with the pixels paintCap gives (composeCap). False, and `draw`
-    // untouched, when only a painter can draw the cap (the L-shaped Enter, marks drawn over
-    // each other).
+    // straight into the pixels it paints on, with the pixels paintCap gives (composeCap). False,
+    // and `draw` untouched, when only a painter can draw the cap (the L-shaped Enter, marks drawn
+    // over each other).
     bool plainCap(int pixelRatio, KeyDraw &draw) const;
     // Writes the cap of `draw` (from plainCap) over what `target` holds under the key, the key's
-    // top left corner at `deviceOrigin`, touching only pixels inside `deviceClip`. An opaque fill
-    // covers all but the key's outer rim of `pixelRatio` pixels.
+    // top left corner at `deviceOrigin`, touching only pixels inside `deviceClip`. `target` holds
+    // 32-bit premultiplied pixels and shares them with no other image (writing would copy them).
     void composeCap(QImage &target, const QPoint &deviceOrigin, int pixelRatio, const QRect &deviceClip,
                     const KeyDraw &draw) const;
 

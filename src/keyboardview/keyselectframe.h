@@ -26,7 +26,8 @@ using KeyButtonMatrix = std::array<std::array<keyboardButCustom *, kKeyColumns>,
 // The top layer of the keyboard view: builds the key caps and side-light segments of a model from
 // its layout file, publishes them through the data manager, and handles key clicks and tips.
 // It paints the side-light segments, and the key caps while the keys show their lights, itself
-// (see LightCanvas).
+// (see LightCanvas); while every key and segment shows its light, the light layer above shows them
+// (see keyLightLayer).
 class keySelectFrame : public QWidget, public LightCanvas
 {
     Q_OBJECT

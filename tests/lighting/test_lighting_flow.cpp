@@ -10,6 +10,7 @@
 #include "fakesoundcardcapture.h"
 #include "hiddevicejoinframe.h"
 #include "keyboardbutcustom.h"
+#include "keylightlayer.h"
 #include "keyselectframe.h"
 #include "mainhidinterface.h"
 #include "musictestpcm.h"
@@ -397,9 +398,10 @@ TEST_F(LightingFlowTest, EveryAnimatedKeyEffectMovesInThePreview)
     flushDeletes();
 }
 
-// The animated preview costs one repaint of the key layer per frame at most, whatever number of keys
-// changed, and the key buttons themselves are never repainted for it.
-TEST_F(LightingFlowTest, WavePreviewRepaintsTheKeyLayerOncePerFrame)
+// The animated preview costs one repaint of the light layer over the keys per frame at most,
+// whatever number of keys changed; the key layer and the key buttons under it are never repainted
+// for it.
+TEST_F(LightingFlowTest, WavePreviewRepaintsTheLightLayerOncePerFrame)
 {
     addKeyboard("TL104");
     ASSERT_NO_FATAL_FAILURE(openPageWithLink());
@@ -411,8 +413,11 @@ TEST_F(LightingFlowTest, WavePreviewRepaintsTheKeyLayerOncePerFrame)
     button("toolButton_Wave")->click();
     ASSERT_TRUE(waitFor([&] { return engine->isKeyTicking() && engine->isPreviewTicking(); }));
 
+    keyLightLayer *lights = layer->parentWidget()->findChild<keyLightLayer *>();
+    ASSERT_NE(lights, nullptr);
     PaintCounter counter;
     layer->installEventFilter(&counter);
+    lights->installEventFilter(&counter);
     for (keyboardButCustom *k : keys)
         k->installEventFilter(&counter);
     QVector<QColor> last;
@@ -431,9 +436,11 @@ TEST_F(LightingFlowTest, WavePreviewRepaintsTheKeyLayerOncePerFrame)
     for (keyboardButCustom *k : keys)
         keyPaints += counter.of(k);
     EXPECT_EQ(keyPaints, 0);
-    EXPECT_GT(counter.of(layer), 0) << "the wave is shown";
+    EXPECT_EQ(counter.of(layer), 0);
+    EXPECT_TRUE(lights->isVisible());
+    EXPECT_GT(counter.of(lights), 0) << "the wave is shown";
     // Frames shorter than the 5 ms sampling are not seen, but never more than one frame per tick.
-    EXPECT_LE(counter.of(layer), int(t.elapsed()) / lighttiming::kPreviewInterval + 2);
+    EXPECT_LE(counter.of(lights), int(t.elapsed()) / lighttiming::kPreviewInterval + 2);
     EXPECT_GT(frames, 2);
     page.reset();
     flushDeletes();
