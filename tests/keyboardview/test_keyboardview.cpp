@@ -533,6 +533,15 @@ void lightEverySegment(hidDeviceJoinFrame &view, int frame)
         light->setColor(frameColour(frame, i++));
 }
 
+// The reference the layer's painting is compared with: every key and segment paints itself.
+void paintThemselves(hidDeviceJoinFrame &view)
+{
+    for (keyboardButCustom *k : view.keyLayer()->keyButtons())
+        k->setCanvas(nullptr);
+    for (sideLightButtonCustom *light : view.keyLayer()->sideLightButtons())
+        light->setCanvas(nullptr);
+}
+
 // On screen, lit caps and side-light segments painted by the layer look exactly as they painted
 // themselves: every light look, with hover and drag marks, custom light with a selected key, a zoom
 // that resizes and moves everything, the L-shaped Enter, lights that change after being shown,
@@ -628,12 +637,8 @@ TEST_F(KeyLayerTest, LitCapsPaintedByTheLayerLookAsSelfPaintedKeys)
             if (c.lShapedEnter) {
                 ASSERT_TRUE(view.keyLayer()->loadKeyboardText(fixtureLayout(1)));
             }
-            if (selfPainted) {
-                for (keyboardButCustom *k : view.keyLayer()->keyButtons())
-                    k->setCanvas(nullptr);
-                for (sideLightButtonCustom *light : view.keyLayer()->sideLightButtons())
-                    light->setCanvas(nullptr);
-            }
+            if (selfPainted)
+                paintThemselves(view);
             view.setScale(c.zoom);
             view.show();
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
@@ -669,10 +674,8 @@ TEST_F(KeyLayerTest, LitCapsLookTheSameAtEveryPixelRatio)
         for (int selfPainted : {0, 1}) {
             hidDeviceJoinFrame view;
             view.buildKeyboardView(QStringLiteral("TL104"));
-            if (selfPainted) {
-                for (keyboardButCustom *k : view.keyLayer()->keyButtons())
-                    k->setCanvas(nullptr);
-            }
+            if (selfPainted)
+                paintThemselves(view);
             view.setLightView(true);
             lightEveryKey(view, 3);
             view.keyLayer()->keyButtonMap().value(8)->setHovered(true);
